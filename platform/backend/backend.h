@@ -1,0 +1,46 @@
+// The seam between the stand-in OS and the machine it runs on: clock, input, presentation, audio.
+// Two implementations: SDL2 (a real window) and headless (virtual clock, scripted input, tests).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace platform {
+
+enum class InputKind { StylusDown, StylusMove, StylusUp, KeyDown, KeyUp, Text, Quit };
+
+struct InputEvent {
+  InputKind kind = InputKind::Quit;
+  int x = 0;           // stylus: device screen pixel, 0..239 and 0..319
+  int y = 0;
+  unsigned key = 0;    // keys: virtual-key code (VK_UP, VK_F1, VK_RETURN, ...)
+  std::u32string text; // text input: the characters typed
+};
+
+class Backend {
+ public:
+  virtual ~Backend() = default;
+
+  // Milliseconds since the device started; wraps like a 32-bit tick count.
+  virtual uint32_t TickCount() = 0;
+  // Lets time pass without input (the virtual clock simply advances).
+  virtual void Sleep(uint32_t ms) = 0;
+  // Takes the next input event, waiting up to timeoutMs (0 polls, 0xFFFFFFFF waits for ever).
+  // Returns false when none arrived in that time.
+  virtual bool NextEvent(InputEvent& event, uint32_t timeoutMs) = 0;
+  // Shows the screen buffer (240x320, 0x00RRGGBB) if it changed since the last call.
+  virtual void Present() = 0;
+  // Plays a RIFF WAVE image asynchronously, cutting any sound that plays; empty stops.
+  virtual void PlayWave(const uint8_t* data, size_t size) = 0;
+  virtual const char* Name() const = 0;
+};
+
+// The backend of this process, chosen on first use: headless when PUTTLAND_BACKEND=headless
+// or when no display is available, SDL otherwise.
+Backend& CurrentBackend();
+// Replaces the backend (tests, or a program that parsed its own options first).
+void SetBackend(std::unique_ptr<Backend> backend);
+
+}  // namespace platform
