@@ -41,6 +41,8 @@ Backend& CurrentBackend() {
   return *slot;
 }
 
-void SetBackend(std::unique_ptr<Backend> backend) { Slot() = std::move(backend); }
+void SetBackend(std::unique_ptr<Backend> backend) {
+  Slot() = std::move(backend);
+}
 
 }  // namespace platform
