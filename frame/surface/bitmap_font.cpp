@@ -1,0 +1,82 @@
+// BitmapFont: metrics parsing, glyph lookup, drawing and measuring.
+#include "frame/surface/bitmap_font.h"
+
+#include "storage/vfile_resource.h"
+
+namespace {
+
+uint16_t ReadU16(const uint8_t* p) {
+  return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
+
+}  // namespace
+
+BitmapFontMetrics BitmapFontMetrics::Parse(const uint8_t* data, size_t size) {
+  BitmapFontMetrics metrics;
+  if (data == nullptr || size < 6) return metrics;
+  metrics.first = static_cast<int16_t>(ReadU16(data));
+  metrics.count = static_cast<int16_t>(ReadU16(data + 2));
+  metrics.defaultCharacter = static_cast<uint8_t>(ReadU16(data + 4) & 0xFF);
+  const size_t count = metrics.count > 0 ? static_cast<size_t>(metrics.count) : 0;
+  metrics.glyphs.resize(count);
+  for (size_t i = 0; i < count && 6 + 4 * i + 4 <= size; ++i) {
+    const uint8_t* entry = data + 6 + 4 * i;
+    metrics.glyphs[i].x = static_cast<int16_t>(ReadU16(entry));
+    metrics.glyphs[i].width = entry[2];
+  }
+  return metrics;
+}
+
+const BitmapFontMetrics::Glyph* BitmapFontMetrics::Lookup(uint8_t c) const {
+  auto present = [this](int code) -> const Glyph* {
+    const int index = code - first;
+    if (index < 0 || index >= static_cast<int>(glyphs.size())) return nullptr;
+    const Glyph& glyph = glyphs[static_cast<size_t>(index)];
+    return glyph.width < 255 ? &glyph : nullptr;
+  };
+  if (const Glyph* glyph = present(c)) return glyph;
+  return present(defaultCharacter);
+}
+
+std::string MetricsEntryName(const char* fontEntry) {
+  std::string name(fontEntry);
+  return name.substr(0, name.find('.')) + ".fmc";
+}
+
+namespace {
+
+BitmapFontMetrics LoadMetrics(const char* entryName) {
+  VFileResource resource(MetricsEntryName(entryName).c_str());
+  return BitmapFontMetrics::Parse(static_cast<const uint8_t*>(resource.Data()), resource.Size());
+}
+
+}  // namespace
+
+BitmapFont::BitmapFont(const char* entryName, int spacing)
+    : BitmapFont(Picture(entryName), LoadMetrics(entryName), spacing) {}
+
+BitmapFont::BitmapFont(const Picture& glyphs, BitmapFontMetrics metrics, int spacing)
+    : metrics_(std::move(metrics)), height_(glyphs.Height()), spacing_(spacing), glyphs_(glyphs) {}
+
+int BitmapFont::DrawCharacter(DrawingSurface& surface, int x, int y, uint8_t c, DWORD rop) {
+  // A character missing from the font, default character included, is skipped.
+  const BitmapFontMetrics::Glyph* glyph = metrics_.Lookup(c);
+  if (glyph == nullptr) return x;
+  glyphs_.DrawPart(surface, x, y, Rect{glyph->x, 0, glyph->width, height_}, rop);
+  return x + glyph->width + spacing_;
+}
+
+void BitmapFont::DrawText(DrawingSurface& surface, int x, int y, const char* text, DWORD rop) {
+  for (const char* p = text; *p != '\0'; ++p) {
+    x = DrawCharacter(surface, x, y, static_cast<uint8_t>(*p), rop);
+  }
+}
+
+int BitmapFont::TextWidth(const char* text) {
+  int width = 0;
+  for (const char* p = text; *p != '\0'; ++p) {
+    const BitmapFontMetrics::Glyph* glyph = metrics_.Lookup(static_cast<uint8_t>(*p));
+    if (glyph != nullptr) width += glyph->width;
+  }
+  return width;
+}
