@@ -26,6 +26,8 @@ void RegisterFormClass(const wchar_t* name, WNDPROC procedure) {
   if (RegisterClassW(&windowClass) == 0) FatalError("Couldn't register window class", -1);
 }
 
+}  // namespace
+
 void CreateRootWindow() {
   RegisterFormClass(L"VelaFormClass", Form::WindowProc);
   RegisterFormClass(L"VelaMainFormClass", RootWindowProc);
@@ -35,8 +37,6 @@ void CreateRootWindow() {
   if (RootWindow == nullptr) FatalError("Couldn't create root window", -1);
   ShowWindow(RootWindow, SW_SHOWNORMAL);
 }
-
-}  // namespace
 
 LRESULT CALLBACK RootWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DESTROY) {

@@ -11,6 +11,10 @@ using ApplicationRunner = int (*)();
 // A second copy brings the first copy's root window to the front and returns 0.
 int EnterProgram(HINSTANCE instance, ApplicationRunner runApplication);
 
+// Registers "VelaFormClass" and "VelaMainFormClass" and creates the root window (shown, 0 by 0,
+// titled with the application name) into RootWindow. Failures are fatal.
+void CreateRootWindow();
+
 // Runs the frame's base application (one plain form).
 int RunBaseApplication();
 
