@@ -65,6 +65,7 @@ TEST(DrawingSurface, ClipRectLimitsDrawing) {
   surface->SetClipRect(2, 2, 3, 3);
   EXPECT_EQ(surface->GetClipRect(), (Rect{2, 2, 3, 3}));
   surface->FillRectBlack(0, 0, 10, 10, 0);
+  surface->SetClipRect(0, 0, 10, 10);  // pixels outside the clip cannot be read either
   EXPECT_EQ(PixelAt(*surface, 2, 2), kBlack);
   EXPECT_EQ(PixelAt(*surface, 4, 4), kBlack);
   EXPECT_EQ(PixelAt(*surface, 5, 5), kWhite);
@@ -115,7 +116,9 @@ TEST(HalftoneBrush, PaintsACheckerboard) {
     for (int x = 0; x < 7; ++x) {
       ASSERT_NE(PixelAt(*surface, x, y), PixelAt(*surface, x + 1, y)) << x << "," << y;
     }
-    if (y < 7) ASSERT_NE(PixelAt(*surface, 0, y), PixelAt(*surface, 0, y + 1));
+    if (y < 7) {
+      ASSERT_NE(PixelAt(*surface, 0, y), PixelAt(*surface, 0, y + 1));
+    }
   }
 }
 
