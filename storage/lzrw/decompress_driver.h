@@ -13,6 +13,9 @@
 
 namespace lzrw {
 
+// Room the fast path needs: a whole group's output plus one wide literal move.
+inline constexpr size_t kFastRoom = kCompressRunMargin + 16;
+
 template <class Policy>
 uint32_t DecompressWith(Policy& policy, const uint8_t* source, uint32_t length,
                         uint8_t* destination, size_t capacity) {
@@ -37,11 +40,14 @@ uint32_t DecompressWith(Policy& policy, const uint8_t* source, uint32_t length,
       p += 2;
       policy.ControlRead();
     }
-    if (end - p >= kDecompressRunMargin && size_t(out_end - z) >= kCompressRunMargin &&
+    if (end - p >= kDecompressRunMargin && size_t(out_end - z) >= kFastRoom &&
         control >= 0x10000u) {
-      // A whole group: its items lie inside the stream and expand to at most 288 bytes.
-      for (uint32_t i = 0; i < kGroupItems; ++i) {
-        if (control & 1) {
+      // A whole group: its items lie inside the stream and expand to at most 288 bytes, and
+      // the destination has 16 bytes more for wide literal moves.
+      uint32_t bits = control;  // the sentinel at bit 16 ends the last literal run
+      uint32_t left = kGroupItems;
+      while (left) {
+        if (bits & 1) {
           const uint32_t reference = (uint32_t(p[0] & 0xF0) << 4) | p[1];
           const uint32_t match = (p[0] & 0x0F) + kMinMatch;
           p += 2;
@@ -50,12 +56,25 @@ uint32_t DecompressWith(Policy& policy, const uint8_t* source, uint32_t length,
           CopyMatch(z, from, match);
           policy.AfterCopy(reference, z);
           z += match;
+          bits >>= 1;
+          --left;
         } else {
-          *z++ = *p++;
-          policy.AfterLiteral(z);
+          // A run of literals up to the next copy (or the group's end) moves at once.
+          uint32_t run = uint32_t(__builtin_ctz(bits));
+          if (run > left) run = left;
+          if (end - p >= 16) {
+            std::memcpy(z, p, 16);
+          } else {
+            for (uint32_t i = 0; i < run; ++i) z[i] = p[i];
+          }
+          policy.AfterLiterals(z, run);
+          z += run;
+          p += run;
+          bits >>= run;
+          left -= run;
         }
-        control >>= 1;
       }
+      control = 1;
       continue;
     }
     if (control & 1) {

@@ -17,16 +17,15 @@ struct Lzrw1aCompressor {
   const uint8_t* base;
 
   uint32_t Item(const uint8_t* s, uint32_t* reference) {
-    const uint32_t h = Hash(s);
+    const uint32_t h = (HashProductOf(Load32(s)) >> 4) & 0xFFF;
     const uint32_t here = uint32_t(s - base);
     const uint32_t candidate = table[h];
     table[h] = here;
     // Only an earlier position at most 4095 back is a candidate; anything else is ignored.
-    if (candidate >= here || here - candidate > kMaxDistance) return 0;
-    const uint8_t* c = base + candidate;
-    if (!SameFirst3(s, c)) return 0;
-    *reference = here - candidate;
-    return MatchLength(s, c);
+    const uint32_t distance = here - candidate;
+    if (distance - 1 >= kMaxDistance || candidate >= here) return 0;
+    *reference = distance;
+    return MatchLength(s, base + candidate);  // below 3: a literal
   }
   void GroupEnd() {}
 };
@@ -42,6 +41,7 @@ struct Lzrw1aDecompressor {
   }
   void AfterCopy(uint32_t, const uint8_t*) {}
   void AfterLiteral(const uint8_t*) {}
+  void AfterLiterals(const uint8_t*, uint32_t) {}
 };
 
 }  // namespace

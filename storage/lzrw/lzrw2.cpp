@@ -23,16 +23,15 @@ struct Lzrw2Compressor {
   uint32_t counter = 0;
 
   uint32_t Item(const uint8_t* s, uint32_t* reference) {
-    const uint32_t h = Hash(s);
+    const uint32_t h = (HashProductOf(Load32(s)) >> 4) & 0xFFF;
     const uint32_t n = hash[h];
     const uint8_t* c = Resolve(base, phrase[n]);
     // Read before written: n may be the counter's own value, the phrase 4096 items back.
     hash[h] = uint16_t(counter);
     phrase[counter] = uint32_t(s - base);
     ++counter;
-    if (!SameFirst3(s, c)) return 0;
     *reference = n;
-    return MatchLength(s, c);
+    return MatchLength(s, c);  // below 3: a literal
   }
   // Groups hold 16 items and the counter starts at 0, so it wraps exactly at group ends.
   void GroupEnd() { counter &= kPhraseMask; }
@@ -52,6 +51,10 @@ struct Lzrw2Decompressor {
   }
   void AfterCopy(uint32_t, const uint8_t*) {}
   void AfterLiteral(const uint8_t* z) { phrase[counter++ & kPhraseMask] = uint32_t(z - 1 - base); }
+  void AfterLiterals(const uint8_t* first, uint32_t n) {
+    uint32_t at = uint32_t(first - base);
+    for (uint32_t i = 0; i < n; ++i) phrase[counter++ & kPhraseMask] = at + i;
+  }
 };
 
 }  // namespace

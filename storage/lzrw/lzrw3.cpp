@@ -23,7 +23,7 @@ struct Lzrw3Compressor {
   uint32_t pending2 = kNoSlot;  // slot of the literal before it
 
   uint32_t Item(const uint8_t* s, uint32_t* reference) {
-    const uint32_t h = Hash(s);
+    const uint32_t h = (HashProductOf(Load32(s)) >> 4) & 0xFFF;
     const uint32_t here = uint32_t(s - base);
     const uint32_t match = MatchLength(s, Resolve(base, table[h]));
     if (match >= kMinMatch) {
@@ -72,6 +72,9 @@ struct Lzrw3Decompressor {
       Enter(z - 3);
       literals = 2;
     }
+  }
+  void AfterLiterals(const uint8_t* first, uint32_t n) {
+    for (uint32_t i = 1; i <= n; ++i) AfterLiteral(first + i);
   }
 };
 

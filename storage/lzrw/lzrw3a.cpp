@@ -34,7 +34,7 @@ struct Lzrw3aCompressor {
   uint32_t pending2 = kNoPartition;
 
   uint32_t Item(const uint8_t* s, uint32_t* reference) {
-    const uint32_t p = Partition(s);
+    const uint32_t p = (HashProductOf(Load32(s)) >> 4) & 0x1FF;
     const uint32_t here = uint32_t(s - base);
     const uint32_t* row = slots.table + p * kSlotsPerPartition;
     uint32_t best = 0, best_slot = 0;
@@ -95,6 +95,9 @@ struct Lzrw3aDecompressor {
       Enter(z - 3);
       literals = 2;
     }
+  }
+  void AfterLiterals(const uint8_t* first, uint32_t n) {
+    for (uint32_t i = 1; i <= n; ++i) AfterLiteral(first + i);
   }
 };
 
