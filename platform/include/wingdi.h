@@ -327,7 +327,6 @@ BOOL WINAPI TransparentImage(HDC hdcDest, int nXDest, int nYDest, int nWidthDest
 BOOL WINAPI MoveToEx(HDC hdc, int x, int y, LPPOINT lppt);
 BOOL WINAPI LineTo(HDC hdc, int x, int y);
 BOOL WINAPI Polyline(HDC hdc, CONST POINT* apt, int cpt);
-BOOL WINAPI Polygon(HDC hdc, CONST POINT* apt, int cpt);
 BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom);
 BOOL WINAPI RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int height);
 BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom);
