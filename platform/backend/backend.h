@@ -13,10 +13,10 @@ enum class InputKind { StylusDown, StylusMove, StylusUp, KeyDown, KeyUp, Text, Q
 
 struct InputEvent {
   InputKind kind = InputKind::Quit;
-  int x = 0;           // stylus: device screen pixel, 0..239 and 0..319
+  int x = 0;  // stylus: device screen pixel, 0..239 and 0..319
   int y = 0;
-  unsigned key = 0;    // keys: virtual-key code (VK_UP, VK_F1, VK_RETURN, ...)
-  std::u32string text; // text input: the characters typed
+  unsigned key = 0;     // keys: virtual-key code (VK_UP, VK_F1, VK_RETURN, ...)
+  std::u32string text;  // text input: the characters typed
 };
 
 class Backend {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,10 +28,12 @@ struct PlayedSound {
 //  - NextEvent with a timeout > 0 and nothing due: the clock jumps to the next event's time if
 //    that comes within the timeout (and delivers it), otherwise it advances by the timeout.
 //  - An empty poll (timeout 0) lets the clock run on by the poll step (1 ms unless changed,
-//    never past the next scripted event), as the real backend waits about 1 ms for input after
-//    an empty poll. A program that spins on an empty queue therefore still sees time pass.
+//    never past the next scripted event) and delivers what falls due, as the real backend waits
+//    about 1 ms for input after an empty poll. So a program that spins on an empty queue still
+//    sees time pass, and reaches the script's later events.
 //  - When the script is exhausted and the program waits for ever, it gets InputKind::Quit
 //    (every time it waits so), so a test can never hang on a program that waits for input.
+//    A program that only polls is ended by scripting Quit().
 class HeadlessBackend final : public Backend {
  public:
   static constexpr uint32_t kForever = 0xFFFFFFFFu;
@@ -57,6 +60,9 @@ class HeadlessBackend final : public Backend {
   void KeyUp(unsigned vk, uint32_t delayMs = 0);
   void Text(std::u32string text, uint32_t delayMs = 0);
   void Quit(uint32_t delayMs = 0);
+  // Runs `action` (a check, a screenshot) when the clock reaches its time, while the program
+  // waits or polls for input; it delivers no event. The action may queue more script.
+  void Do(uint32_t delayMs, std::function<void()> action);
 
   // --- Clock.
   void Advance(uint32_t ms) { now_ += ms; }
@@ -80,7 +86,9 @@ class HeadlessBackend final : public Backend {
   struct Scripted {
     uint32_t time;
     InputEvent event;
+    std::function<void()> action;  // set for Do(): run instead of delivering `event`
   };
+  void Insert(uint32_t time, Scripted entry);
   uint32_t SequenceTime(uint32_t delayMs) const;
 
   uint32_t now_ = 0;

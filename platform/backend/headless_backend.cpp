@@ -9,33 +9,45 @@
 namespace platform {
 
 bool HeadlessBackend::NextEvent(InputEvent& event, uint32_t timeoutMs) {
-  if (script_.empty()) {
-    if (timeoutMs == kForever) {
-      // Nothing will ever come: end the program instead of hanging the test.
-      ++autoQuits_;
-      event = InputEvent{};
-      event.kind = InputKind::Quit;
+  const uint32_t deadline = now_ + timeoutMs;  // used only for bounded waits
+  bool stepped = false;
+  for (;;) {
+    if (!script_.empty() && script_.front().time <= now_) {
+      Scripted next = std::move(script_.front());
+      script_.pop_front();
+      if (next.action) {
+        next.action();
+        continue;
+      }
+      event = std::move(next.event);
       return true;
     }
-    now_ += timeoutMs == 0 ? pollStep_ : timeoutMs;
-    return false;
-  }
-  uint32_t due = script_.front().time;
-  if (due > now_) {
-    uint32_t wait = due - now_;
+    const bool more = !script_.empty();
+    const uint32_t nextTime = more ? script_.front().time : 0;
     if (timeoutMs == 0) {
-      now_ += std::min(wait, pollStep_);
+      // The brief wait after an empty poll; what falls due during it is delivered.
+      if (stepped) return false;
+      stepped = true;
+      now_ += more ? std::min(pollStep_, nextTime - now_) : pollStep_;
+      continue;
+    }
+    if (timeoutMs == kForever) {
+      if (!more) {
+        // Nothing will ever come: end the program instead of hanging the test.
+        ++autoQuits_;
+        event = InputEvent{};
+        event.kind = InputKind::Quit;
+        return true;
+      }
+      now_ = nextTime;
+      continue;
+    }
+    if (!more || nextTime > deadline) {
+      now_ = std::max(now_, deadline);
       return false;
     }
-    if (timeoutMs != kForever && wait > timeoutMs) {
-      now_ += timeoutMs;
-      return false;
-    }
-    now_ = due;
+    now_ = nextTime;
   }
-  event = std::move(script_.front().event);
-  script_.pop_front();
-  return true;
 }
 
 void HeadlessBackend::Present() {
@@ -67,12 +79,21 @@ uint32_t HeadlessBackend::SequenceTime(uint32_t delayMs) const {
   return std::max(now_, lastScripted_) + delayMs;
 }
 
-void HeadlessBackend::At(uint32_t time, InputEvent event) {
-  // After every event queued for the same time or earlier: ties keep queue order.
+void HeadlessBackend::Insert(uint32_t time, Scripted entry) {
+  // After every entry queued for the same time or earlier: ties keep queue order.
   auto later = std::upper_bound(script_.begin(), script_.end(), time,
                                 [](uint32_t t, const Scripted& s) { return t < s.time; });
-  script_.insert(later, Scripted{time, std::move(event)});
+  script_.insert(later, std::move(entry));
   lastScripted_ = std::max(lastScripted_, time);
+}
+
+void HeadlessBackend::At(uint32_t time, InputEvent event) {
+  Insert(time, Scripted{time, std::move(event), {}});
+}
+
+void HeadlessBackend::Do(uint32_t delayMs, std::function<void()> action) {
+  uint32_t time = SequenceTime(delayMs);
+  Insert(time, Scripted{time, InputEvent{}, std::move(action)});
 }
 
 void HeadlessBackend::After(uint32_t delayMs, InputEvent event) {

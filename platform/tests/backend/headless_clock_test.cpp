@@ -52,9 +52,8 @@ TEST(HeadlessClock, AnEmptyPollRunsTheClockOnByTheStepButNotPastTheNextEvent) {
   EXPECT_FALSE(backend.NextEvent(event, 0));
   EXPECT_EQ(backend.TickCount(), 2u);
   backend.SetPollStep(10);
-  EXPECT_FALSE(backend.NextEvent(event, 0));
-  EXPECT_EQ(backend.TickCount(), 3u);  // stopped at the key's time
-  ASSERT_TRUE(backend.NextEvent(event, 0));
+  ASSERT_TRUE(backend.NextEvent(event, 0));  // falls due during the step, which stops there
+  EXPECT_EQ(backend.TickCount(), 3u);
   EXPECT_EQ(event.kind, InputKind::KeyDown);
   EXPECT_EQ(event.key, 0x26u);
 }
@@ -100,6 +99,23 @@ TEST(HeadlessScript, TapsAndKeyPressesComeAsPairs) {
                                                                      {InputKind::KeyDown, 50, 0x0D},
                                                                      {InputKind::KeyUp, 55, 0x0D}};
   EXPECT_EQ(seen, expected);
+}
+
+TEST(HeadlessScript, ActionsRunWhenTheirTimeComesAndDeliverNothing) {
+  HeadlessBackend backend;
+  std::vector<uint32_t> ran;
+  backend.Do(100, [&] { ran.push_back(backend.TickCount()); });
+  backend.Do(50, [&] {
+    ran.push_back(backend.TickCount());
+    backend.KeyDown(0x70, 10);  // an action may extend the script
+  });
+  InputEvent event;
+  EXPECT_FALSE(backend.NextEvent(event, 120));  // the first action runs, nothing is delivered
+  EXPECT_EQ(backend.TickCount(), 120u);
+  ASSERT_TRUE(backend.NextEvent(event, kForever));
+  EXPECT_EQ(event.kind, InputKind::KeyDown);
+  EXPECT_EQ(backend.TickCount(), 160u);
+  EXPECT_EQ(ran, (std::vector<uint32_t>{100, 150}));
 }
 
 TEST(HeadlessScript, AProgramWaitingForEverAfterTheScriptGetsQuitEachTime) {
