@@ -33,6 +33,8 @@ std::filesystem::path DeviceRoot() {
   return *root;
 }
 
-void SetDeviceRoot(const std::filesystem::path& root) { Override() = root; }
+void SetDeviceRoot(const std::filesystem::path& root) {
+  Override() = root;
+}
 
 }  // namespace platform
