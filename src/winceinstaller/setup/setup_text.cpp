@@ -29,7 +29,12 @@ std::string UninstallKeyPath(std::string_view uninstallName) {
 }
 
 std::string UninstallString(std::string_view destination) {
-  return "\"" + std::string(destination) + "\\Setup.exe\" " + kUninstallSwitch + " ";
+  std::string text = "\"";
+  text.append(destination);
+  text.append("\\Setup.exe\" ");
+  text.append(kUninstallSwitch);
+  text.push_back(' ');
+  return text;
 }
 
 std::string SelfDeleteBatchText(std::string_view programPath, std::string_view programDir,
