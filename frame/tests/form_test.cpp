@@ -21,12 +21,7 @@ class FormWindowProcedure : public ::testing::Test {
     EnsureRootWindow();
     Pump();
   }
-  void TearDown() override {
-    Pump();
-    MSG quit;
-    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
-  }
+  void TearDown() override { DrainQueue(); }
   Log log_;
 };
 
@@ -223,12 +218,13 @@ TEST(ElementFormTest, HandsPaintStylusAndIdleToItsElements) {
   Log log;
   ElementForm form("E", 0, 0, 100, 100, false, 0);
   form.Elements().Add(std::make_unique<Probe>(&log));
+  form.Show();  // painted at once
   EXPECT_TRUE(form.OnIdle());
   SendMessageW(form.Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 5));
   SendMessageW(form.Window(), WM_LBUTTONUP, 0, MAKELPARAM(4, 5));
-  InvalidateRect(form.Window(), nullptr, FALSE);
-  UpdateWindow(form.Window());
-  EXPECT_EQ(log, (Log{"idle", "down 4,5", "paint"}));
+  EXPECT_EQ(log, (Log{"paint", "idle", "down 4,5"}));
+  form.Hide();
+  DrainQueue();
 }
 
 }  // namespace

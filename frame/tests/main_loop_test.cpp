@@ -37,11 +37,7 @@ class MainLoop : public ::testing::Test {
     Pump();
     clock_ = &platform::Headless();
   }
-  void TearDown() override {
-    MSG quit;
-    while (PeekMessageW(&quit, nullptr, 0, 0, PM_REMOVE)) {
-    }
-  }
+  void TearDown() override { DrainQueue(); }
   platform::HeadlessBackend* clock_ = nullptr;
 };
 

@@ -69,14 +69,25 @@ inline Log RecordingForm::Only(const Log& log, const std::vector<std::string>& p
   return kept;
 }
 
-// Runs every waiting message (not the quit message) through the form window procedures.
+// Runs every waiting message (not the quit message) through the window procedures. Bounded:
+// a window that never validates would keep its paint message coming.
 inline void Pump() {
   MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE) && message.message != WM_QUIT) {
+  for (int i = 0; i < 10000; ++i) {
+    if (!PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE) || message.message == WM_QUIT) return;
     PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
+}
+
+// Pumps, and drops any quit message left for the next test.
+inline void DrainQueue() {
+  Pump();
+  MSG quit;
+  while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+  Pump();
 }
 
 }  // namespace frame_test
