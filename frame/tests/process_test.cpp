@@ -10,6 +10,7 @@
 #include "child_process.h"
 #include "frame/app/entry.h"
 #include "frame/app/process_state.h"
+#include "frame/controls/edit_box.h"
 #include "frame/form/form.h"
 
 using namespace frame_test;
@@ -78,6 +79,18 @@ TEST(ProgramHelper, FormWithoutClass) {
   std::_Exit(0);
 }
 
+TEST(ProgramHelper, FirstControls) {
+  if (!HelperMode("controls")) GTEST_SKIP();
+  ProcessInstance = GetModuleHandleW(nullptr);
+  CreateRootWindow();
+  Form form("Form", 0, 0, 100, 100, false, 0);
+  EditBox first(0, 0, 50, 20, &form, 11, true, false, 0, false, 0, 0);
+  EditBox second(0, 30, 50, 20, &form, 11, true, false, 0, false, 0, 0);
+  std::printf("ids %d %d\n", first.Id(), second.Id());
+  std::fflush(stdout);
+  std::_Exit(0);
+}
+
 // --- The tests.
 
 class ProgramProcesses : public ::testing::Test {
@@ -132,6 +145,12 @@ TEST_F(ProgramProcesses, AFormWindowThatCannotBeCreatedIsFatal) {
   ChildProcess copy("ProgramHelper.FormWithoutClass", Environment("form"));
   EXPECT_EQ(copy.Wait(), 255);
   EXPECT_NE(copy.Errors().find("Couldn't create window"), std::string::npos) << copy.Errors();
+}
+
+TEST_F(ProgramProcesses, ControlIdsStartAt4000InAFreshProcess) {
+  ChildProcess child("ProgramHelper.FirstControls", Environment("controls"));
+  EXPECT_EQ(child.Wait(), 0) << child.Errors();
+  EXPECT_NE(child.Output().find("ids 4000 4001"), std::string::npos) << child.Output();
 }
 
 }  // namespace
