@@ -75,6 +75,7 @@ class SdlBackend final : public Backend {
       int got = 0;
       if (timeoutMs == kForever) {
         got = SDL_WaitEvent(&e);
+        if (!got) SDL_Delay(1);  // SDL failed to wait: do not spin on the error
       } else {
         uint32_t waited = SDL_GetTicks() - start;
         if (waited >= timeoutMs) return false;
@@ -126,6 +127,15 @@ class SdlBackend final : public Backend {
         event.kind = InputKind::Quit;
         return true;
       case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST && stylusDown_) {
+          // The button's release will go elsewhere: lift the stylus where it last was.
+          stylusDown_ = false;
+          SDL_CaptureMouse(SDL_FALSE);
+          event.kind = InputKind::StylusUp;
+          event.x = lastX_;
+          event.y = lastY_;
+          return true;
+        }
         if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) UpdateViewport();
         if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
             e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
@@ -138,11 +148,15 @@ class SdlBackend final : public Backend {
         stylusDown_ = true;
         SDL_CaptureMouse(SDL_TRUE);  // the drag goes on outside the window
         event.kind = InputKind::StylusDown;
+        lastX_ = event.x;
+        lastY_ = event.y;
         return true;
       case SDL_MOUSEMOTION:
         if (!stylusDown_) return false;  // a hovering mouse is no stylus
         viewport_.ToDeviceClamped(e.motion.x, e.motion.y, event.x, event.y);
         event.kind = InputKind::StylusMove;
+        lastX_ = event.x;
+        lastY_ = event.y;
         return true;
       case SDL_MOUSEBUTTONUP:
         if (e.button.button != SDL_BUTTON_LEFT || !stylusDown_) return false;
@@ -177,6 +191,8 @@ class SdlBackend final : public Backend {
   uint64_t generation_ = 0;
   bool uploaded_ = false;
   bool stylusDown_ = false;
+  int lastX_ = 0;  // where the stylus last was, while it is down
+  int lastY_ = 0;
 };
 
 // The requested scale, reduced so that the window fits the display's usable area.
