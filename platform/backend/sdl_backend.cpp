@@ -58,6 +58,7 @@ class SdlBackend final : public Backend {
   void Sleep(uint32_t ms) override { SDL_Delay(ms); }
 
   bool NextEvent(InputEvent& event, uint32_t timeoutMs) override {
+    Show();
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
       if (Translate(e, event)) return true;
@@ -86,6 +87,7 @@ class SdlBackend final : public Backend {
   }
 
   void Present() override {
+    Show();
     const ScreenBuffer& screen = TheScreen();
     if (uploaded_ && screen.generation == generation_) return;
     SDL_UpdateTexture(texture_, nullptr, screen.pixels.data(),
@@ -103,6 +105,15 @@ class SdlBackend final : public Backend {
   const char* Name() const override { return "sdl"; }
 
  private:
+  // The window stays hidden until the program presents or asks for input, so that a program
+  // that only reads the clock (a tool) opens no window.
+  void Show() {
+    if (shown_) return;
+    shown_ = true;
+    SDL_ShowWindow(window_);
+    UpdateViewport();
+  }
+
   void UpdateViewport() {
     int w = 0;
     int h = 0;
@@ -190,6 +201,7 @@ class SdlBackend final : public Backend {
   std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
   uint64_t generation_ = 0;
   bool uploaded_ = false;
+  bool shown_ = false;
   bool stylusDown_ = false;
   int lastX_ = 0;  // where the stylus last was, while it is down
   int lastY_ = 0;
@@ -216,7 +228,7 @@ std::unique_ptr<Backend> MakeSdlBackend(const DeviceOptions& options, std::strin
   int scale = options.fullscreen ? 0 : WindowScale(options.scale);
   int width = ScreenBuffer::kWidth * std::max(scale, 1);
   int height = ScreenBuffer::kHeight * std::max(scale, 1);
-  Uint32 flags = options.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
+  Uint32 flags = SDL_WINDOW_HIDDEN | (options.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
   SDL_Window* window = SDL_CreateWindow("Puttland", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                         width, height, flags);
   if (!window) {
