@@ -107,5 +107,8 @@ class HeadlessBackend final : public Backend {
 // The process's headless backend: installs a fresh one as the current backend unless the
 // current one already is headless, and returns it.
 HeadlessBackend& Headless();
+// Installs a fresh headless backend (clock at 0, empty script and logs) and returns it: the
+// start of a test that must not see what an earlier test left behind.
+HeadlessBackend& FreshHeadless();
 
 }  // namespace platform
