@@ -24,13 +24,14 @@ struct Axis {
 // when the extents' signs differ; destination pixels whose source lies outside [0, limit) are cut.
 bool BuildAxis(int dest_pos, int dest_len, int src_pos, int src_len, int src_limit, Axis& axis) {
   bool mirror = false;
+  // A negative extent runs leftwards (upwards) from the given position, which stays included.
   if (dest_len < 0) {
-    dest_pos += dest_len;
+    dest_pos += dest_len + 1;
     dest_len = -dest_len;
     mirror = !mirror;
   }
   if (src_len < 0) {
-    src_pos += src_len;
+    src_pos += src_len + 1;
     src_len = -src_len;
     mirror = !mirror;
   }
@@ -150,8 +151,11 @@ BOOL RunBlit(DrawTarget& target, const BlitSource* source, const BlitRequest& re
       return TRUE;  // nothing of the source lies on its surface
     }
   } else {
-    BuildAxis(d.left + target.origin.x, dw, 0, dw < 0 ? -dw : dw, INT32_MAX, ax);
-    BuildAxis(d.top + target.origin.y, dh, 0, dh < 0 ? -dh : dh, INT32_MAX, ay);
+    // Without a source the destination is a plain rectangle between its corners.
+    ax.dest_start = std::min(d.left, d.right) + target.origin.x;
+    ax.dest_len = dw < 0 ? -dw : dw;
+    ay.dest_start = std::min(d.top, d.bottom) + target.origin.y;
+    ay.dest_len = dh < 0 ? -dh : dh;
   }
 
   const Region area = target.clip.Intersect(
