@@ -244,8 +244,9 @@ BOOL RunBlit(DrawTarget& target, const BlitSource* source, const BlitRequest& re
             pbuf[i] = target.surface->palette[NearestIndex(*target.surface, pbuf[i])];
         }
       }
-      for (int i = 0; i < n; ++i) {
-        dbuf[i] = ApplyRop3(index, pbuf[i], sbuf[i], dbuf[i]) & 0xFFFFFF;
+      if (!FastRow(rop, dbuf.data(), sbuf.data(), n, pbuf[0], uses_pattern && brush.IsSolid())) {
+        for (int i = 0; i < n; ++i)
+          dbuf[i] = ApplyRop3(index, pbuf[i], sbuf[i], dbuf[i]) & 0xFFFFFF;
       }
       WriteSpan(*target.surface, r.left, y, n, dbuf.data());
     }
