@@ -21,8 +21,10 @@ struct Axis {
 };
 
 // Maps dest_len destination pixels onto src_len source pixels starting at src_start, mirrored
-// when the extents' signs differ; destination pixels whose source lies outside [0, limit) are cut.
-bool BuildAxis(int dest_pos, int dest_len, int src_pos, int src_len, int src_limit, Axis& axis) {
+// when the extents' signs differ. Only destination pixels inside [0, dest_limit) whose source lies
+// inside [0, src_limit) are kept, so the work never exceeds the surfaces' size.
+bool BuildAxis(int dest_pos, int dest_len, int dest_limit, int src_pos, int src_len, int src_limit,
+               Axis& axis) {
   bool mirror = false;
   // A negative extent runs leftwards (upwards) from the given position, which stays included.
   if (dest_len < 0) {
@@ -38,7 +40,9 @@ bool BuildAxis(int dest_pos, int dest_len, int src_pos, int src_len, int src_lim
   if (dest_len == 0 || src_len == 0) return false;
   axis.source.clear();
   int first = -1;
-  for (int i = 0; i < dest_len; ++i) {
+  const int begin = std::max(0, -dest_pos);
+  const int end = static_cast<int>(std::min<int64_t>(dest_len, int64_t{dest_limit} - dest_pos));
+  for (int i = begin; i < end; ++i) {
     // The source pixel under the centre of destination pixel i.
     int s = static_cast<int>((int64_t{2} * i + 1) * src_len / (int64_t{2} * dest_len));
     if (mirror) s = src_len - 1 - s;
@@ -144,10 +148,10 @@ BOOL RunBlit(DrawTarget& target, const BlitSource* source, const BlitRequest& re
   Axis ax, ay;
   if (uses_source) {
     const RECT& s = request.src;
-    if (!BuildAxis(d.left + target.origin.x, dw, s.left + source->origin.x, s.right - s.left,
-                   source->surface->width, ax) ||
-        !BuildAxis(d.top + target.origin.y, dh, s.top + source->origin.y, s.bottom - s.top,
-                   source->surface->height, ay)) {
+    if (!BuildAxis(d.left + target.origin.x, dw, target.surface->width, s.left + source->origin.x,
+                   s.right - s.left, source->surface->width, ax) ||
+        !BuildAxis(d.top + target.origin.y, dh, target.surface->height, s.top + source->origin.y,
+                   s.bottom - s.top, source->surface->height, ay)) {
       return TRUE;  // nothing of the source lies on its surface
     }
   } else {

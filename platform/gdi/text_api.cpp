@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "gdi/coordinates.h"
 #include "gdi/font_engine.h"
 #include "gdi/target.h"
 #include "windows.h"
@@ -200,6 +201,7 @@ BOOL WINAPI GetTextExtentPoint32W(HDC hdc, LPCWSTR lpString, int c, LPSIZE psizl
 
 BOOL WINAPI ExtTextOutW(HDC hdc, int x, int y, UINT options, CONST RECT* lprect, LPCWSTR lpString,
                         UINT c, CONST INT* lpDx) {
+  if (!CoordinatesOk({x, y}) || (lprect && !RectOk(*lprect))) return FALSE;
   std::optional<DrawTarget> t = ResolveTarget(hdc);
   if (!t) return FALSE;
   if ((options & ~static_cast<UINT>(ETO_OPAQUE | ETO_CLIPPED)) != 0) {
@@ -223,6 +225,7 @@ BOOL WINAPI ExtTextOutW(HDC hdc, int x, int y, UINT options, CONST RECT* lprect,
 }
 
 int WINAPI DrawTextW(HDC hdc, LPCWSTR lpchText, int cchText, LPRECT lprc, UINT format) {
+  if (lprc && !RectOk(*lprc)) return 0;
   constexpr UINT kSupported = DT_CENTER | DT_RIGHT | DT_VCENTER | DT_BOTTOM | DT_WORDBREAK |
                               DT_SINGLELINE | DT_NOCLIP | DT_EXTERNALLEADING | DT_CALCRECT |
                               DT_NOPREFIX | DT_INTERNAL;

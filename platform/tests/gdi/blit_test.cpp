@@ -227,3 +227,24 @@ TEST(Objects, SelectionRulesAndDeletion) {
   EXPECT_EQ(SelectObject(nullptr, brush), nullptr);
   EXPECT_EQ(GetObjectW(nullptr, 0, nullptr), 0);
 }
+
+TEST(BadInput, HugeCoordinatesAreRefusedOrClippedNeverLooped) {
+  Canvas src(2, 2, 0), dst(4, 4, 0xFFFFFF);
+  SetLastError(0);
+  EXPECT_FALSE(BitBlt(dst.dc, 0, 0, 0x7FFFFFFF, 1, src.dc, 0, 0, SRCCOPY));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+  EXPECT_FALSE(Rectangle(dst.dc, -0x7FFFFFFF, 0, 0x7FFFFFFF, 2));
+  EXPECT_FALSE(LineTo(dst.dc, 0x40000000, 0));
+  EXPECT_EQ(SetPixel(dst.dc, 0x7FFFFFFF, 0, 0), static_cast<COLORREF>(-1));
+  EXPECT_EQ(CreateRectRgn(0, 0, 0x7FFFFFFF, 1), nullptr);
+  // The largest accepted sizes only cost what lands on the bitmap.
+  const int big = 1 << 27;
+  EXPECT_TRUE(StretchBlt(dst.dc, 0, 0, big, big, src.dc, 0, 0, 2, 2, SRCCOPY));
+  EXPECT_EQ(dst.At(3, 3), 0u);
+  dst.Fill(0xFFFFFF);
+  EXPECT_TRUE(Rectangle(dst.dc, -big, -big, big, big));
+  EXPECT_EQ(dst.At(2, 2), 0xFFFFFFu);  // the interior, filled with the white brush
+  RECT huge{-big, -big, big, big};
+  EXPECT_EQ(FillRect(dst.dc, &huge, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))), 1);
+  EXPECT_EQ(dst.At(1, 1), 0u);
+}
