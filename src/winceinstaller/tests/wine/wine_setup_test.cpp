@@ -33,6 +33,16 @@ void WriteFile(const fs::path& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }
 
+// The probe's record without each box's layer: Wine raises only system-modal boxes to the
+// top, so that part is checked for the fatal messages alone.
+std::string WithoutLayer(std::string boxes) {
+  for (const char* layer : {"\ttopmost\n", "\tnormal\n"}) {
+    for (size_t at; (at = boxes.find(layer)) != std::string::npos;)
+      boxes.replace(at, std::string(layer).size(), "\n");
+  }
+  return boxes;
+}
+
 // Polls `done` for up to `seconds`.
 template <typename Condition>
 bool WaitFor(Condition done, int seconds) {
@@ -95,6 +105,16 @@ class SetupUnderWine : public ::testing::Test {
     WriteFile(dir / "game.cab", "cabinet one\n");
     WriteFile(dir / "data.cab", "cabinet two\n");
     return dir;
+  }
+
+  // An installed copy in C:\Tools\Ombrelune <component>, as an install leaves it.
+  static fs::path InstalledCopy(const std::string& component, const std::string& ini) {
+    fs::path dest = Tools() / ("Ombrelune " + component);
+    fs::create_directories(dest);
+    fs::copy_file(Bin() / "Setup.exe", dest / "Setup.exe", fs::copy_options::overwrite_existing);
+    WriteFile(dest / "Setup.ini", ini);
+    WriteFile(dest / "game.cab", "cab");
+    return dest;
   }
 
   // Starts window_probe.exe recording `count` message boxes into a host file.
@@ -247,11 +267,7 @@ TEST_F(SetupUnderWine, CancelInstallsNothing) {
 
 TEST_F(SetupUnderWine, SelfRemoveKeepsTheRegistryEntryAndTheUsersOwnFiles) {
   // An installed copy with a file the user put there, and its uninstall entry.
-  fs::path dest = Tools() / "Ombrelune Kept";
-  fs::create_directories(dest);
-  fs::copy_file(Bin() / "Setup.exe", dest / "Setup.exe");
-  WriteFile(dest / "Setup.ini", "component=Kept\nuninstall=Kept\ncabfiles=game.cab\n");
-  WriteFile(dest / "game.cab", "cab");
+  fs::path dest = InstalledCopy("Kept", "component=Kept\nuninstall=Kept\ncabfiles=game.cab\n");
   WriteFile(dest / "notes.txt", "mine");
   std::string key = kUninstallRoot + "Kept";
   ASSERT_EQ(session_->Wine({"reg", "add", key, "/v", "DisplayName", "/d", "Kept", "/f"},
@@ -265,6 +281,58 @@ TEST_F(SetupUnderWine, SelfRemoveKeepsTheRegistryEntryAndTheUsersOwnFiles) {
   EXPECT_TRUE(WaitForBatch(dest / "Setup.exe"));
   EXPECT_EQ(ReadFile(dest / "notes.txt"), "mine");  // so the folder stays too
   EXPECT_EQ(session_->RegQuery(key, "DisplayName"), "Kept");
+}
+
+TEST_F(SetupUnderWine, WithoutAnUninstallLineTheEntryIsNamedAfterTheDestination) {
+  fs::path media = Media("nameless", "component=Nameless\ncabfiles=game.cab\n");
+  ASSERT_EQ(RunAnsweringDialog(media, "Return"), 0);
+  fs::path dest = Tools() / "Ombrelune Nameless";
+  std::string key = kUninstallRoot + "Ombrelune Nameless";
+  EXPECT_EQ(session_->RegQuery(key, "DisplayName"), "Ombrelune Nameless");
+  EXPECT_EQ(session_->RegQuery(kUninstallRoot, "UninstallString"), std::nullopt);
+
+  EXPECT_EQ(session_->Wine({"Setup.exe", "/uninstall"}, dest.string(), 60), 0);
+  EXPECT_FALSE(session_->KeyExists(key));
+  EXPECT_TRUE(session_->KeyExists(kUninstallRoot));
+  EXPECT_TRUE(WaitForBatch(dest / "Setup.exe"));
+}
+
+TEST_F(SetupUnderWine, AnUnwritableUninstallEntryIsReportedAndTheInstallGoesOn) {
+  // Registry key names are limited to 255 characters.
+  std::string longName(300, 'u');
+  fs::path media = Media("longname", "component=Long\nuninstall=" + longName + "\n");
+  fs::remove(AppManagerRecord());
+  fs::path out = fs::path(session_->Scratch()) / "longname.boxes";
+  pid_t probe = ProbeBoxes(out, 1);
+  EXPECT_EQ(RunAnsweringDialog(media, "Return"), 0);
+  EXPECT_EQ(session_->Wait(probe, 60), 0);
+  EXPECT_EQ(WithoutLayer(ReadFile(out)),
+            "box\tError\tCouldn't store uninstall information. You will have to manually remove "
+            "directory C:\\Tools\\Ombrelune Longto remove application from desktop computer\n");
+  EXPECT_TRUE(fs::exists(Tools() / "Ombrelune Long" / "Setup.ini"));
+  EXPECT_TRUE(WaitFor([] { return fs::exists(AppManagerRecord()); }, 20));
+  fs::remove_all(Tools() / "Ombrelune Long");
+}
+
+TEST_F(SetupUnderWine, WithoutABatchFileTheProgramStaysAndTheUserIsTold) {
+  fs::path dest = InstalledCopy("Stuck", "component=Stuck\nuninstall=Stuck\ncabfiles=game.cab\n");
+  // A folder in the batch file's place: the batch file cannot be created.
+  fs::path batch = fs::path(session_->DriveC()) / "DelUS.bat";
+  fs::create_directory(batch);
+  fs::path out = fs::path(session_->Scratch()) / "stuck.boxes";
+  pid_t probe = ProbeBoxes(out, 2);
+  EXPECT_EQ(session_->Wine({"Setup.exe", "/uninstall"}, dest.string(), 60), 0);
+  EXPECT_EQ(session_->Wait(probe, 60), 0);
+  fs::remove(batch);
+  // No entry was ever registered, so removing it is reported too; the removal goes on.
+  EXPECT_EQ(WithoutLayer(ReadFile(out)),
+            "box\tError\tCouldn't remove uninstall information registry key: HKLM\\Software\\"
+            "Microsoft\\Windows\\CurrentVersion\\Uninstall\\Stuck\n"
+            "box\tError\tCouldn't run \\DelUS.bat. You will have to manually remove directory "
+            "C:\\Tools\\Ombrelune Stuck\n");
+  EXPECT_FALSE(fs::exists(dest / "Setup.ini"));
+  EXPECT_TRUE(fs::exists(dest / "Setup.exe"));
+  fs::remove_all(dest);
 }
 
 TEST_F(SetupUnderWine, RemovalFailuresEndWithAFatalMessageAndDeleteNothing) {
