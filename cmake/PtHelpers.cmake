@@ -35,3 +35,43 @@ function(pt_write_fuzz_list)
   endforeach()
   file(WRITE ${CMAKE_BINARY_DIR}/fuzz_targets.txt "${text}")
 endfunction()
+
+# pt_embed_resources(target TYPE type ID id FILE file [TYPE ... ID ... FILE ...]...): embeds each
+# file into the program `target` as a resource that FindResourceW finds (type "WAVE" or a number
+# such as 10 for RT_RCDATA; id a number or a name). The target must be an executable: the
+# generated sources register themselves at start-up and would be dropped from a static library.
+set(PT_EMBED_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/PtEmbedResource.cmake)
+function(pt_embed_resources target)
+  get_target_property(kind ${target} TYPE)
+  if(NOT kind STREQUAL "EXECUTABLE")
+    message(FATAL_ERROR "pt_embed_resources: ${target} is not an executable")
+  endif()
+  set(args ${ARGN})
+  list(LENGTH args count)
+  math(EXPR remainder "${count} % 6")
+  if(count EQUAL 0 OR NOT remainder EQUAL 0)
+    message(FATAL_ERROR "pt_embed_resources(${target}): expected TYPE t ID i FILE f, repeated")
+  endif()
+  # The generated sources form an object library of the calling folder (where their build
+  # rules live), linked into the target wherever that was defined.
+  get_property(serial GLOBAL PROPERTY PT_EMBED_SERIAL)
+  math(EXPR serial "${serial} + 1")
+  set_property(GLOBAL PROPERTY PT_EMBED_SERIAL ${serial})
+  set(sources "")
+  while(args)
+    list(POP_FRONT args k1 type k2 id k3 file)
+    if(NOT k1 STREQUAL "TYPE" OR NOT k2 STREQUAL "ID" OR NOT k3 STREQUAL "FILE")
+      message(FATAL_ERROR "pt_embed_resources(${target}): expected TYPE t ID i FILE f")
+    endif()
+    get_filename_component(file "${file}" ABSOLUTE)
+    string(MAKE_C_IDENTIFIER "${target}_${type}_${id}" stem)
+    set(out ${CMAKE_CURRENT_BINARY_DIR}/embedded_resources/${stem}.cpp)
+    add_custom_command(OUTPUT ${out}
+      COMMAND ${CMAKE_COMMAND} -DIN=${file} -DOUT=${out} -DTYPE=${type} -DID=${id} -P ${PT_EMBED_SCRIPT}
+      DEPENDS ${file} ${PT_EMBED_SCRIPT}
+      COMMENT "Embedding ${file} as resource ${type} ${id}" VERBATIM)
+    list(APPEND sources ${out})
+  endwhile()
+  add_library(${target}_resources_${serial} OBJECT ${sources})
+  target_link_libraries(${target} PRIVATE ${target}_resources_${serial})
+endfunction()

@@ -1,46 +1,65 @@
-// Placeholder backend selection until the SDL and headless backends exist: a real-time clock
-// and no input. Replaced by the backends' own selection.
+// Choosing the process's backend: headless when asked (PUTTLAND_BACKEND=headless, --headless)
+// or when there is no display, the SDL window otherwise.
 #include "backend/backend.h"
 
-#include <chrono>
-#include <thread>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "backend/headless.h"
+#include "backend/sdl_backend.h"
+#include "device/options.h"
 
 namespace platform {
 namespace {
-
-class RealTimeBackend final : public Backend {
- public:
-  uint32_t TickCount() override {
-    auto elapsed = std::chrono::steady_clock::now() - start_;
-    return static_cast<uint32_t>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
-  }
-  void Sleep(uint32_t ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-  bool NextEvent(InputEvent&, uint32_t timeoutMs) override {
-    if (timeoutMs != 0xFFFFFFFFu) Sleep(timeoutMs);
-    return false;
-  }
-  void Present() override {}
-  void PlayWave(const uint8_t*, size_t) override {}
-  const char* Name() const override { return "null"; }
-
- private:
-  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
-};
 
 std::unique_ptr<Backend>& Slot() {
   static std::unique_ptr<Backend> backend;
   return backend;
 }
 
+bool HasEnv(const char* name) {
+  const char* value = std::getenv(name);
+  return value && *value;
+}
+
+bool HeadlessWanted() {
+  if (TheDeviceOptions().headless) return true;
+  if (const char* env = std::getenv("PUTTLAND_BACKEND"); env && std::strcmp(env, "headless") == 0) {
+    return true;
+  }
+  // No display to open a window on (unless SDL is told which video driver to use).
+  return !HasEnv("DISPLAY") && !HasEnv("WAYLAND_DISPLAY") && !HasEnv("SDL_VIDEODRIVER");
+}
+
+std::unique_ptr<Backend> ChooseBackend() {
+  if (!HeadlessWanted()) {
+    std::string error;
+    if (auto sdl = MakeSdlBackend(TheDeviceOptions(), &error)) return sdl;
+    std::fprintf(stderr, "puttland: no window (%s); running headless\n", error.c_str());
+  }
+  return std::make_unique<HeadlessBackend>();
+}
+
 }  // namespace
 
 Backend& CurrentBackend() {
   auto& slot = Slot();
-  if (!slot) slot = std::make_unique<RealTimeBackend>();
+  if (!slot) slot = ChooseBackend();
   return *slot;
 }
 
-void SetBackend(std::unique_ptr<Backend> backend) { Slot() = std::move(backend); }
+void SetBackend(std::unique_ptr<Backend> backend) {
+  Slot() = std::move(backend);
+}
+
+HeadlessBackend& Headless() {
+  auto& slot = Slot();
+  if (auto* headless = dynamic_cast<HeadlessBackend*>(slot.get())) return *headless;
+  auto fresh = std::make_unique<HeadlessBackend>();
+  HeadlessBackend& result = *fresh;
+  slot = std::move(fresh);
+  return result;
+}
 
 }  // namespace platform

@@ -13,10 +13,12 @@ enum class InputKind { StylusDown, StylusMove, StylusUp, KeyDown, KeyUp, Text, Q
 
 struct InputEvent {
   InputKind kind = InputKind::Quit;
-  int x = 0;           // stylus: device screen pixel, 0..239 and 0..319
+  int x = 0;  // stylus: device screen pixel, 0..239 and 0..319
   int y = 0;
-  unsigned key = 0;    // keys: virtual-key code (VK_UP, VK_F1, VK_RETURN, ...)
-  std::u32string text; // text input: the characters typed
+  unsigned key = 0;     // keys: virtual-key code (VK_UP, VK_F1, VK_RETURN, ...)
+  std::u32string text;  // text input: the characters typed
+  // Keys that type characters (letters, digits, space) arrive as Text only, never as keys;
+  // Enter, Backspace, Escape, Tab, arrows and function keys arrive as keys only.
 };
 
 class Backend {
@@ -28,7 +30,8 @@ class Backend {
   // Lets time pass without input (the virtual clock simply advances).
   virtual void Sleep(uint32_t ms) = 0;
   // Takes the next input event, waiting up to timeoutMs (0 polls, 0xFFFFFFFF waits for ever).
-  // Returns false when none arrived in that time.
+  // Returns false when none arrived in that time. An empty poll (0) may wait about 1 ms for
+  // input (the headless clock moves on by that step), so a loop that polls does not spin.
   virtual bool NextEvent(InputEvent& event, uint32_t timeoutMs) = 0;
   // Shows the screen buffer (240x320, 0x00RRGGBB) if it changed since the last call.
   virtual void Present() = 0;
@@ -37,8 +40,8 @@ class Backend {
   virtual const char* Name() const = 0;
 };
 
-// The backend of this process, chosen on first use: headless when PUTTLAND_BACKEND=headless
-// or when no display is available, SDL otherwise.
+// The backend of this process, chosen on first use: headless when PUTTLAND_BACKEND=headless,
+// --headless (device/options.h) or when no display is available, SDL otherwise.
 Backend& CurrentBackend();
 // Replaces the backend (tests, or a program that parsed its own options first).
 void SetBackend(std::unique_ptr<Backend> backend);

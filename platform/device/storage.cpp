@@ -1,8 +1,12 @@
-// Where the emulated handheld keeps its files.
+// Where the emulated handheld keeps its files, and how its Windows paths map onto them.
 #include "device/storage.h"
 
+#include <algorithm>
 #include <cstdlib>
-#include <optional>
+#include <string>
+#include <vector>
+
+#include "kernel/wide_text.h"
 
 namespace platform {
 namespace {
@@ -23,6 +27,29 @@ std::filesystem::path DefaultRoot() {
   return std::filesystem::temp_directory_path() / "puttland-device";
 }
 
+bool IsValidComponent(std::wstring_view name) {
+  if (name == L"..") return false;
+  return std::none_of(name.begin(), name.end(), [](wchar_t c) {
+    return c < 0x20 || c == L'<' || c == L'>' || c == L':' || c == L'"' || c == L'|' || c == L'?' ||
+           c == L'*';
+  });
+}
+
+// The entry of `dir` named `name` without regard to case; the name as given when none exists.
+std::string ResolveComponent(const std::filesystem::path& dir, std::wstring_view name) {
+  std::string given = WideToUtf8(name);
+  std::error_code error;
+  if (std::filesystem::exists(std::filesystem::symlink_status(dir / given, error))) return given;
+  std::vector<std::string> matches;
+  for (std::filesystem::directory_iterator it(dir, error), end; !error && it != end;
+       it.increment(error)) {
+    std::string candidate = it->path().filename().string();
+    if (EqualsNoCase(Utf8ToWideLenient(candidate), name)) matches.push_back(std::move(candidate));
+  }
+  if (matches.empty()) return given;
+  return *std::min_element(matches.begin(), matches.end());  // deterministic among case twins
+}
+
 }  // namespace
 
 std::filesystem::path DeviceRoot() {
@@ -33,6 +60,27 @@ std::filesystem::path DeviceRoot() {
   return *root;
 }
 
-void SetDeviceRoot(const std::filesystem::path& root) { Override() = root; }
+void SetDeviceRoot(const std::filesystem::path& root) {
+  Override() = root;
+}
+
+std::optional<std::filesystem::path> HostPathOf(std::wstring_view devicePath) {
+  std::vector<std::wstring_view> components;
+  size_t start = 0;
+  while (start <= devicePath.size()) {
+    size_t end = devicePath.find_first_of(L"\\/", start);
+    if (end == std::wstring_view::npos) end = devicePath.size();
+    std::wstring_view part = devicePath.substr(start, end - start);
+    if (!part.empty() && part != L".") {
+      if (!IsValidComponent(part)) return std::nullopt;
+      components.push_back(part);
+    }
+    start = end + 1;
+  }
+  if (components.empty()) return std::nullopt;
+  std::filesystem::path host = DeviceRoot();
+  for (auto part : components) host /= ResolveComponent(host, part);
+  return host;
+}
 
 }  // namespace platform

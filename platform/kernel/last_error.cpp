@@ -5,6 +5,10 @@ namespace {
 thread_local DWORD tls_last_error = ERROR_SUCCESS;
 }
 
-DWORD WINAPI GetLastError(void) { return tls_last_error; }
+DWORD WINAPI GetLastError(void) {
+  return tls_last_error;
+}
 
-void WINAPI SetLastError(DWORD dwErrCode) { tls_last_error = dwErrCode; }
+void WINAPI SetLastError(DWORD dwErrCode) {
+  tls_last_error = dwErrCode;
+}

@@ -3,6 +3,10 @@
 
 #include "backend/backend.h"
 
-DWORD WINAPI GetTickCount(void) { return platform::CurrentBackend().TickCount(); }
+DWORD WINAPI GetTickCount(void) {
+  return platform::CurrentBackend().TickCount();
+}
 
-void WINAPI Sleep(DWORD dwMilliseconds) { platform::CurrentBackend().Sleep(dwMilliseconds); }
+void WINAPI Sleep(DWORD dwMilliseconds) {
+  platform::CurrentBackend().Sleep(dwMilliseconds);
+}

@@ -1,0 +1,17 @@
+// FatalError: message box (error icon, set foreground, topmost), then the process ends at
+// once with the caller's code; nothing is cleaned up or saved.
+#include "frame/base/fatal_error.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "frame/base/wide_string.h"
+
+void FatalError(const char* message, int exit_code) {
+  {
+    WideString text(message);
+    MessageBoxW(nullptr, text, L"Fatal error", MB_ICONERROR | MB_SETFOREGROUND | MB_TOPMOST);
+  }
+  std::_Exit(exit_code);
+}

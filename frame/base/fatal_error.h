@@ -1,0 +1,7 @@
+// FatalError: the one way out for errors the program cannot continue from. Shows the message
+// in a box captioned "Fatal error" and ends the process with the given code.
+#pragma once
+
+inline constexpr int kFatalExitCode = -1;
+
+[[noreturn]] void FatalError(const char* message, int exit_code);

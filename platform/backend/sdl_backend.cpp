@@ -1,0 +1,226 @@
+// The SDL2 backend. The screen is a streaming texture drawn at an integer scale; the texture is
+// uploaded only when the screen's generation changed. After an empty poll the backend waits up
+// to 1 ms for input, so a program spinning on an empty queue sleeps instead of burning a core.
+#include "backend/sdl_backend.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <chrono>
+
+#include "backend/sdl_audio.h"
+#include "backend/sdl_keys.h"
+#include "backend/viewport.h"
+#include "device/screen.h"
+
+namespace platform {
+namespace {
+
+constexpr uint32_t kForever = 0xFFFFFFFFu;
+constexpr int kIdleWaitMs = 1;  // the brief wait after an empty poll
+
+std::u32string DecodeUtf8(const char* text) {
+  std::u32string out;
+  const auto* p = reinterpret_cast<const unsigned char*>(text);
+  while (*p) {
+    char32_t c = *p;
+    int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
+    c &= extra == 3 ? 0x07 : extra == 2 ? 0x0F : extra == 1 ? 0x1F : 0x7F;
+    ++p;
+    for (int i = 0; i < extra && (*p & 0xC0) == 0x80; ++i, ++p) c = c << 6 | (*p & 0x3F);
+    out.push_back(c);
+  }
+  return out;
+}
+
+class SdlBackend final : public Backend {
+ public:
+  SdlBackend(SDL_Window* window, SDL_Renderer* renderer, SDL_Texture* texture, int scale)
+      : window_(window), renderer_(renderer), texture_(texture), maxScale_(scale) {
+    UpdateViewport();
+    SDL_StartTextInput();
+  }
+
+  ~SdlBackend() override {
+    audio_.reset();
+    SDL_DestroyTexture(texture_);
+    SDL_DestroyRenderer(renderer_);
+    SDL_DestroyWindow(window_);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  }
+
+  uint32_t TickCount() override {
+    auto elapsed = std::chrono::steady_clock::now() - start_;
+    return static_cast<uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
+  }
+
+  void Sleep(uint32_t ms) override { SDL_Delay(ms); }
+
+  bool NextEvent(InputEvent& event, uint32_t timeoutMs) override {
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+      if (Translate(e, event)) return true;
+    }
+    if (timeoutMs == 0) {
+      // The brief wait that keeps a polling loop from spinning; its events are not lost.
+      if (SDL_WaitEventTimeout(&e, kIdleWaitMs) && Translate(e, event)) return true;
+      while (SDL_PollEvent(&e)) {
+        if (Translate(e, event)) return true;
+      }
+      return false;
+    }
+    const uint32_t start = SDL_GetTicks();
+    for (;;) {
+      int got = 0;
+      if (timeoutMs == kForever) {
+        got = SDL_WaitEvent(&e);
+      } else {
+        uint32_t waited = SDL_GetTicks() - start;
+        if (waited >= timeoutMs) return false;
+        got = SDL_WaitEventTimeout(&e, static_cast<int>(timeoutMs - waited));
+      }
+      if (got && Translate(e, event)) return true;
+    }
+  }
+
+  void Present() override {
+    const ScreenBuffer& screen = TheScreen();
+    if (uploaded_ && screen.generation == generation_) return;
+    SDL_UpdateTexture(texture_, nullptr, screen.pixels.data(),
+                      ScreenBuffer::kWidth * static_cast<int>(sizeof(uint32_t)));
+    generation_ = screen.generation;
+    uploaded_ = true;
+    Render();
+  }
+
+  void PlayWave(const uint8_t* data, size_t size) override {
+    if (!audio_) audio_ = std::make_unique<SdlAudio>();
+    audio_->Play(data, size);
+  }
+
+  const char* Name() const override { return "sdl"; }
+
+ private:
+  void UpdateViewport() {
+    int w = 0;
+    int h = 0;
+    SDL_GetRendererOutputSize(renderer_, &w, &h);
+    viewport_ = Viewport::Fit(w, h, maxScale_ > 0 ? maxScale_ : 1 << 16);
+  }
+
+  void Render() {
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    SDL_Rect dst{viewport_.x, viewport_.y, ScreenBuffer::kWidth * viewport_.scale,
+                 ScreenBuffer::kHeight * viewport_.scale};
+    SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
+    SDL_RenderPresent(renderer_);
+  }
+
+  // Turns an SDL event into a device event; false for events the device does not see.
+  bool Translate(const SDL_Event& e, InputEvent& event) {
+    event = InputEvent{};
+    switch (e.type) {
+      case SDL_QUIT:
+        event.kind = InputKind::Quit;
+        return true;
+      case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) UpdateViewport();
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
+            e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+          if (uploaded_) Render();
+        }
+        return false;
+      case SDL_MOUSEBUTTONDOWN:
+        if (e.button.button != SDL_BUTTON_LEFT || stylusDown_) return false;
+        if (!viewport_.ToDevice(e.button.x, e.button.y, event.x, event.y)) return false;
+        stylusDown_ = true;
+        SDL_CaptureMouse(SDL_TRUE);  // the drag goes on outside the window
+        event.kind = InputKind::StylusDown;
+        return true;
+      case SDL_MOUSEMOTION:
+        if (!stylusDown_) return false;  // a hovering mouse is no stylus
+        viewport_.ToDeviceClamped(e.motion.x, e.motion.y, event.x, event.y);
+        event.kind = InputKind::StylusMove;
+        return true;
+      case SDL_MOUSEBUTTONUP:
+        if (e.button.button != SDL_BUTTON_LEFT || !stylusDown_) return false;
+        stylusDown_ = false;
+        SDL_CaptureMouse(SDL_FALSE);
+        viewport_.ToDeviceClamped(e.button.x, e.button.y, event.x, event.y);
+        event.kind = InputKind::StylusUp;
+        return true;
+      case SDL_KEYDOWN:
+      case SDL_KEYUP:
+        event.key = VirtualKeyFromSdl(e.key.keysym.sym);
+        if (event.key == 0) return false;
+        event.kind = e.type == SDL_KEYDOWN ? InputKind::KeyDown : InputKind::KeyUp;
+        return true;
+      case SDL_TEXTINPUT:
+        event.text = DecodeUtf8(e.text.text);
+        if (event.text.empty()) return false;
+        event.kind = InputKind::Text;
+        return true;
+      default:
+        return false;
+    }
+  }
+
+  SDL_Window* window_;
+  SDL_Renderer* renderer_;
+  SDL_Texture* texture_;
+  int maxScale_;
+  Viewport viewport_;
+  std::unique_ptr<SdlAudio> audio_;
+  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+  uint64_t generation_ = 0;
+  bool uploaded_ = false;
+  bool stylusDown_ = false;
+};
+
+// The requested scale, reduced so that the window fits the display's usable area.
+int WindowScale(int requested) {
+  SDL_Rect usable;
+  if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return requested;
+  int fit = std::min(usable.w / ScreenBuffer::kWidth, usable.h / ScreenBuffer::kHeight);
+  return std::max(1, std::min(requested, fit));
+}
+
+}  // namespace
+
+std::unique_ptr<Backend> MakeSdlBackend(const DeviceOptions& options, std::string* error) {
+  auto fail = [&](const char* what) -> std::unique_ptr<Backend> {
+    if (error) *error = std::string(what) + ": " + SDL_GetError();
+    return nullptr;
+  };
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return fail("SDL video");
+
+  int scale = options.fullscreen ? 0 : WindowScale(options.scale);
+  int width = ScreenBuffer::kWidth * std::max(scale, 1);
+  int height = ScreenBuffer::kHeight * std::max(scale, 1);
+  Uint32 flags = options.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
+  SDL_Window* window = SDL_CreateWindow("Puttland", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                        width, height, flags);
+  if (!window) {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return fail("SDL window");
+  }
+  SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, 0);
+  if (!renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+  SDL_Texture* texture =
+      renderer ? SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                                   ScreenBuffer::kWidth, ScreenBuffer::kHeight)
+               : nullptr;
+  if (!texture) {
+    auto result = fail("SDL renderer");
+    if (renderer) SDL_DestroyRenderer(renderer);
+    SDL_DestroyWindow(window);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return result;
+  }
+  return std::make_unique<SdlBackend>(window, renderer, texture, scale);
+}
+
+}  // namespace platform

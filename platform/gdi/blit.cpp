@@ -1,0 +1,253 @@
+// Block transfers: nearest-neighbour mapping, monochrome colour rules, the raster-operation
+// table with fast paths for the common codes on 32-bit surfaces.
+#include "gdi/blit.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "gdi/rop_table.h"
+#include "winbase.h"
+
+namespace platform::gdi {
+
+namespace {
+
+// One axis of the mapping from destination pixels to source pixels.
+struct Axis {
+  int dest_start = 0;  // surface coordinate of the first destination pixel
+  int dest_len = 0;
+  std::vector<int> source;  // surface coordinate of the source pixel for each destination pixel
+};
+
+// Maps dest_len destination pixels onto src_len source pixels starting at src_start, mirrored
+// when the extents' signs differ; destination pixels whose source lies outside [0, limit) are cut.
+bool BuildAxis(int dest_pos, int dest_len, int src_pos, int src_len, int src_limit, Axis& axis) {
+  bool mirror = false;
+  if (dest_len < 0) {
+    dest_pos += dest_len;
+    dest_len = -dest_len;
+    mirror = !mirror;
+  }
+  if (src_len < 0) {
+    src_pos += src_len;
+    src_len = -src_len;
+    mirror = !mirror;
+  }
+  if (dest_len == 0 || src_len == 0) return false;
+  axis.source.clear();
+  int first = -1;
+  for (int i = 0; i < dest_len; ++i) {
+    // The source pixel under the centre of destination pixel i.
+    int s = static_cast<int>((int64_t{2} * i + 1) * src_len / (int64_t{2} * dest_len));
+    if (mirror) s = src_len - 1 - s;
+    s += src_pos;
+    if (s < 0 || s >= src_limit) {
+      if (first >= 0) break;  // the valid part is contiguous
+      continue;
+    }
+    if (first < 0) first = i;
+    axis.source.push_back(s);
+  }
+  if (first < 0) return false;
+  axis.dest_start = dest_pos + first;
+  axis.dest_len = static_cast<int>(axis.source.size());
+  return true;
+}
+
+// Source pixels as the destination sees them: monochrome bitmaps take colours from the DCs.
+void MapSourceColours(const BlitSource& src, const DrawTarget& dst, uint32_t* px, int n) {
+  const bool dest_mono = dst.bitmap && dst.bitmap->is_mono_ddb;
+  if (src.mono_ddb && !dest_mono) {
+    // 0 bits become the text colour, 1 bits the background colour of the destination DC.
+    const uint32_t fore = ColorRefToPixel(dst.dc->text_color & 0xFFFFFF);
+    const uint32_t back = ColorRefToPixel(dst.dc->bk_color & 0xFFFFFF);
+    for (int i = 0; i < n; ++i) px[i] = px[i] ? back : fore;
+  } else if (dest_mono && !src.mono_ddb) {
+    // The source DC's background colour becomes white (1), every other colour black (0).
+    const uint32_t key = ColorRefToPixel(src.bk_color & 0xFFFFFF);
+    for (int i = 0; i < n; ++i) px[i] = px[i] == key ? 0xFFFFFF : 0;
+  }
+}
+
+bool Plain32(const Surface& s) {
+  return s.IsPlain32();
+}
+
+// Fast paths: whole rows on 32-bit surfaces for the codes the game draws with.
+bool FastRow(uint32_t rop, uint32_t* d, const uint32_t* s, int n, uint32_t solid_pattern,
+             bool have_pattern) {
+  switch (rop) {
+    case SRCCOPY:
+      std::memcpy(d, s, static_cast<size_t>(n) * 4);
+      return true;
+    case SRCAND:
+      for (int i = 0; i < n; ++i) d[i] &= s[i];
+      return true;
+    case SRCPAINT:
+      for (int i = 0; i < n; ++i) d[i] |= s[i];
+      return true;
+    case SRCINVERT:
+      for (int i = 0; i < n; ++i) d[i] ^= s[i];
+      return true;
+    case BLACKNESS:
+      std::fill(d, d + n, 0u);
+      return true;
+    case WHITENESS:
+      std::fill(d, d + n, 0xFFFFFFu);
+      return true;
+    case DSTINVERT:
+      for (int i = 0; i < n; ++i) d[i] ^= 0xFFFFFF;
+      return true;
+    case PATCOPY:
+      if (!have_pattern) return false;
+      std::fill(d, d + n, solid_pattern);
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+std::optional<BlitSource> SourceOfDc(HDC handle) {
+  std::optional<DrawTarget> t = ResolveTarget(handle);
+  if (!t) return std::nullopt;
+  BlitSource src;
+  src.surface = t->surface;
+  src.origin = t->origin;
+  src.mono_ddb = t->bitmap && t->bitmap->is_mono_ddb;
+  src.bk_color = t->dc->bk_color;
+  return src;
+}
+
+BOOL RunBlit(DrawTarget& target, const BlitSource* source, const BlitRequest& request) {
+  const uint32_t rop = request.rop;
+  if (!request.transparent && !IsKnownRop3(rop)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return FALSE;
+  }
+  const uint8_t index = Rop3Index(rop);
+  const bool uses_source = request.transparent || Rop3UsesSource(index);
+  const bool uses_pattern = !request.transparent && Rop3UsesPattern(index);
+  const bool uses_dest = !request.transparent && Rop3UsesDest(index);
+  if (uses_source && (!source || !source->surface)) {
+    SetLastError(ERROR_INVALID_HANDLE);
+    return FALSE;
+  }
+
+  const RECT& d = request.dest;
+  const int dw = d.right - d.left, dh = d.bottom - d.top;
+  if (dw == 0 || dh == 0) return TRUE;
+
+  Axis ax, ay;
+  if (uses_source) {
+    const RECT& s = request.src;
+    if (!BuildAxis(d.left + target.origin.x, dw, s.left + source->origin.x, s.right - s.left,
+                   source->surface->width, ax) ||
+        !BuildAxis(d.top + target.origin.y, dh, s.top + source->origin.y, s.bottom - s.top,
+                   source->surface->height, ay)) {
+      return TRUE;  // nothing of the source lies on its surface
+    }
+  } else {
+    BuildAxis(d.left + target.origin.x, dw, 0, dw < 0 ? -dw : dw, INT32_MAX, ax);
+    BuildAxis(d.top + target.origin.y, dh, 0, dh < 0 ? -dh : dh, INT32_MAX, ay);
+  }
+
+  const Region area = target.clip.Intersect(
+      RECT{ax.dest_start, ay.dest_start, ax.dest_start + ax.dest_len, ay.dest_start + ay.dest_len});
+  if (area.Empty()) return TRUE;
+
+  BrushSampler brush(target, LookupBrush(target.dc->brush));
+  if (uses_pattern && brush.IsNull()) {
+    return TRUE;  // the null brush paints nothing
+  }
+
+  // Reading and writing the same surface: take the source pixels first.
+  Surface snapshot;
+  std::vector<uint32_t> snapshot_pixels;
+  const Surface* src_surface = uses_source ? source->surface : nullptr;
+  if (uses_source && src_surface == target.surface) {
+    snapshot = *src_surface;
+    snapshot.bpp = 32;
+    snapshot.bottom_up = false;
+    snapshot.palette.clear();
+    snapshot.masks[0] = 0xFF0000;
+    snapshot.masks[1] = 0xFF00;
+    snapshot.masks[2] = 0xFF;
+    snapshot.stride = snapshot.width * 4;
+    snapshot_pixels.resize(static_cast<size_t>(snapshot.width) * snapshot.height);
+    snapshot.bits = reinterpret_cast<uint8_t*>(snapshot_pixels.data());
+    for (int y = 0; y < src_surface->height; ++y) {
+      ReadSpan(*src_surface, 0, y, src_surface->width,
+               snapshot_pixels.data() + static_cast<size_t>(y) * snapshot.width);
+    }
+    src_surface = &snapshot;
+  }
+
+  const bool identity_x =
+      uses_source && ax.dest_len > 0 && ax.source.back() - ax.source.front() == ax.dest_len - 1;
+  const bool fast = !request.transparent && Plain32(*target.surface) &&
+                    (!uses_source || (Plain32(*src_surface) && identity_x && !source->mono_ddb)) &&
+                    (!uses_pattern || brush.IsSolid());
+  const bool dest_is_mono = target.bitmap && target.bitmap->is_mono_ddb;
+
+  std::vector<uint32_t> sbuf, dbuf, pbuf;
+  const uint32_t key = request.transparent.value_or(0);
+  for (const RECT& r : area.Rects()) {
+    const int n = r.right - r.left;
+    sbuf.resize(n);
+    dbuf.resize(n);
+    pbuf.resize(n);
+    for (int y = r.top; y < r.bottom; ++y) {
+      const int sy = uses_source ? ay.source[y - ay.dest_start] : 0;
+      const int first = r.left - ax.dest_start;
+      if (fast) {
+        auto* drow = reinterpret_cast<uint32_t*>(target.surface->Row(y)) + r.left;
+        const uint32_t* srow =
+            uses_source ? reinterpret_cast<const uint32_t*>(src_surface->Row(sy)) + ax.source[first]
+                        : nullptr;
+        if (FastRow(rop, drow, srow, n, brush.IsNull() ? 0 : brush.Solid(), uses_pattern)) continue;
+      }
+      if (uses_source) {
+        if (identity_x) {
+          ReadSpan(*src_surface, ax.source[first], sy, n, sbuf.data());
+        } else {
+          for (int i = 0; i < n; ++i) sbuf[i] = ReadPixel(*src_surface, ax.source[first + i], sy);
+        }
+        if (request.transparent) {
+          // Copy runs of pixels that differ from the key.
+          int i = 0;
+          while (i < n) {
+            while (i < n && sbuf[i] == key) ++i;
+            int j = i;
+            while (j < n && sbuf[j] != key) ++j;
+            if (j > i) {
+              MapSourceColours(*source, target, sbuf.data() + i, j - i);
+              WriteSpan(*target.surface, r.left + i, y, j - i, sbuf.data() + i);
+            }
+            i = j;
+          }
+          continue;
+        }
+        MapSourceColours(*source, target, sbuf.data(), n);
+      }
+      if (uses_dest) ReadSpan(*target.surface, r.left, y, n, dbuf.data());
+      if (uses_pattern) {
+        brush.Row(r.left, y, n, pbuf.data());
+        if (dest_is_mono) {
+          for (int i = 0; i < n; ++i)
+            pbuf[i] = target.surface->palette[NearestIndex(*target.surface, pbuf[i])];
+        }
+      }
+      for (int i = 0; i < n; ++i) {
+        dbuf[i] = ApplyRop3(index, pbuf[i], sbuf[i], dbuf[i]) & 0xFFFFFF;
+      }
+      WriteSpan(*target.surface, r.left, y, n, dbuf.data());
+    }
+  }
+  MarkDrawn(target);
+  return TRUE;
+}
+
+}  // namespace platform::gdi

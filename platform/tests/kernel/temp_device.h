@@ -1,0 +1,60 @@
+// A fresh, empty device storage folder for one test, removed afterwards; and a way to run this
+// test program again as a second process of the same device. Header-only: shared by test areas.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "device/storage.h"
+
+extern char** environ;
+
+namespace platform_test {
+
+class TempDevice : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (std::filesystem::temp_directory_path() / "pt-device-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    root_ = pattern;
+    platform::SetDeviceRoot(root_);
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    std::filesystem::remove_all(root_, ignored);
+  }
+  const std::filesystem::path& root() const { return root_; }
+
+ private:
+  std::filesystem::path root_;
+};
+
+// Runs this test program with the given environment added and PUTTLAND_DEVICE set to `device`
+// (a helper mode picks the environment up before any test runs); returns its exit status, or -1
+// if it did not exit normally.
+inline int RunSelf(const std::filesystem::path& device,
+                   const std::map<std::string, std::string>& environment) {
+  std::vector<std::string> entries;
+  for (char** e = environ; *e; ++e) entries.emplace_back(*e);
+  entries.push_back("PUTTLAND_DEVICE=" + device.string());
+  for (const auto& [key, value] : environment) entries.push_back(key + "=" + value);
+  std::vector<char*> envp;
+  for (auto& entry : entries) envp.push_back(entry.data());
+  envp.push_back(nullptr);
+  std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
+  char* argv[] = {self.data(), nullptr};
+  pid_t pid = 0;
+  if (::posix_spawn(&pid, self.c_str(), nullptr, nullptr, argv, envp.data()) != 0) return -1;
+  int status = 0;
+  if (::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
+  return WEXITSTATUS(status);
+}
+
+}  // namespace platform_test

@@ -1,0 +1,63 @@
+// Runs the SDL backend for a while with a loop that polls for input and, finding none, makes an
+// "idle call" as a game's main loop does; prints the CPU share of one core and the longest gap
+// between idle calls. Usage: xvfb-run -a idle-cpu [SECONDS]
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "backend/sdl_backend.h"
+#include "device/screen.h"
+
+namespace {
+
+double CpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  double seconds = argc > 1 ? std::atof(argv[1]) : 10.0;
+  std::string error;
+  auto backend = platform::MakeSdlBackend(platform::DeviceOptions{}, &error);
+  if (!backend) {
+    std::fprintf(stderr, "idle-cpu: no SDL window: %s\n", error.c_str());
+    return 1;
+  }
+  platform::TheScreen().generation++;
+  backend->Present();
+
+  using Clock = std::chrono::steady_clock;
+  const double cpuStart = CpuSeconds();
+  const auto start = Clock::now();
+  auto last = start;
+  Clock::duration maxGap{};
+  long idleCalls = 0;
+  long events = 0;
+  platform::InputEvent event;
+  while (Clock::now() - start < std::chrono::duration<double>(seconds)) {
+    if (backend->NextEvent(event, 0)) {
+      ++events;
+      continue;
+    }
+    // The idle handler: it always asks to be called again.
+    auto now = Clock::now();
+    maxGap = std::max(maxGap, now - last);
+    last = now;
+    ++idleCalls;
+    backend->Present();
+  }
+  const double wall = std::chrono::duration<double>(Clock::now() - start).count();
+  const double cpu = CpuSeconds() - cpuStart;
+  std::printf("wall %.2f s, cpu %.3f s: %.2f%% of one core\n", wall, cpu, 100.0 * cpu / wall);
+  std::printf("idle calls %ld (%.0f per second), longest gap %.2f ms, events %ld\n", idleCalls,
+              idleCalls / wall, std::chrono::duration<double, std::milli>(maxGap).count(), events);
+  return 0;
+}

@@ -1,0 +1,74 @@
+// The compressor loop all four LZRW algorithms share: groups of a control word and 16 items,
+// the give-up test that falls back to the stored form, and the end handling. The search and
+// table bookkeeping come from a policy whose Item(position, &reference) returns the length
+// of the copy to emit (0 for a literal) and whose GroupEnd() runs at every full control word.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+
+#include "storage/lzrw/stream_format.h"
+
+namespace lzrw {
+
+// Returns the stream length; the destination holds source length + 34 bytes at the least.
+template <class Policy>
+uint32_t CompressWith(Policy& policy, const uint8_t* source, uint32_t length,
+                      uint8_t* destination) {
+  const uint8_t* p = source;
+  const uint8_t* const end = source + length;
+  uint8_t* const give_up = destination + length;
+  destination[0] = kFlagCompressed;
+  destination[1] = destination[2] = destination[3] = 0;
+  uint8_t* control_at = destination + kHeaderSize;
+  uint8_t* out = control_at + 2;
+  uint32_t control = kControlTop;
+
+  auto item = [&]() __attribute__((always_inline)) {
+    uint32_t reference;
+    const uint32_t match = policy.Item(p, &reference);
+    if (match >= kMinMatch) {
+      out[0] = uint8_t(((reference >> 4) & 0xF0) | (match - kMinMatch));
+      out[1] = uint8_t(reference);
+      out += 2;
+      p += match;
+    } else {
+      *out++ = *p++;
+      control &= ~0x10000u;
+    }
+    control >>= 1;
+  };
+
+  for (;;) {
+    if (out > give_up) {
+      destination[0] = kFlagStored;
+      if (length) std::memcpy(destination + kHeaderSize, source, length);
+      return length + kHeaderSize;
+    }
+    const size_t remaining = size_t(end - p);
+    if (remaining >= kCompressRunMargin) {
+      for (uint32_t i = 0; i < kGroupItems; ++i) item();
+    } else if (remaining >= kMaxMatch) {
+      item();
+    } else if (remaining == 0) {
+      break;
+    } else {
+      // Tail literal: no search, no table bookkeeping; no copy can follow it.
+      *out++ = *p++;
+      control = (control & ~0x10000u) >> 1;
+    }
+    if ((control & kControlTop) == 0) {
+      Store16(control_at, uint16_t(control));
+      control_at = out;
+      out += 2;
+      control = kControlTop;
+      policy.GroupEnd();
+    }
+  }
+  while (control & kControlTop) control >>= 1;
+  Store16(control_at, uint16_t(control));
+  if (control_at + 2 == out) out = control_at;
+  return uint32_t(out - destination);
+}
+
+}  // namespace lzrw

@@ -1,0 +1,107 @@
+// The decompressor loop all four LZRW algorithms share. The policy resolves a copy's
+// reference (Source returns null for a reference that names nothing written yet) and keeps its
+// table in step through AfterCopy, AfterLiteral and ControlRead. Every reference and length is
+// checked against the destination's capacity: a damaged stream ends the expansion at its
+// first bad item, never a read or write outside the buffers.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#include "storage/lzrw/stream_format.h"
+
+namespace lzrw {
+
+// Room the fast path needs: a whole group's output plus one wide literal move.
+inline constexpr size_t kFastRoom = kCompressRunMargin + 16;
+
+template <class Policy>
+uint32_t DecompressWith(Policy& policy, const uint8_t* source, uint32_t length,
+                        uint8_t* destination, size_t capacity) {
+  if (length < kHeaderSize) return 0;
+  if (source[0] == kFlagStored) {
+    size_t n = length - kHeaderSize;
+    if (n > capacity) n = capacity;
+    if (n) std::memcpy(destination, source + kHeaderSize, n);
+    return uint32_t(n);
+  }
+  const uint8_t* p = source + kHeaderSize;
+  const uint8_t* const end = source + length;
+  uint8_t* z = destination;
+  uint8_t* const out_end = destination + capacity;
+  uint32_t control = 1;  // only the sentinel bit: the next item needs a control word
+  policy.Begin(destination);
+
+  while (p < end) {
+    if (control == 1) {
+      if (end - p < 2) break;  // a control word cut short
+      control = Load16(p) | 0x10000u;
+      p += 2;
+      policy.ControlRead();
+    }
+    if (end - p >= kDecompressRunMargin && size_t(out_end - z) >= kFastRoom &&
+        control >= 0x10000u) {
+      // A whole group: its items lie inside the stream and expand to at most 288 bytes, and
+      // the destination has 16 bytes more for wide literal moves.
+      uint32_t bits = control;  // the sentinel at bit 16 ends the last literal run
+      uint32_t left = kGroupItems;
+      while (left) {
+        if (bits & 1) {
+          const uint32_t reference = (uint32_t(p[0] & 0xF0) << 4) | p[1];
+          const uint32_t match = (p[0] & 0x0F) + kMinMatch;
+          p += 2;
+          const uint8_t* from = policy.Source(reference, z);
+          if (!from) return uint32_t(z - destination);
+          CopyMatch(z, from, match);
+          policy.AfterCopy(reference, z);
+          z += match;
+          bits >>= 1;
+          --left;
+        } else {
+          // A run of literals up to the next copy (or the group's end) moves at once.
+          uint32_t run = uint32_t(__builtin_ctz(bits));
+          if (run > left) run = left;
+          if (end - p >= 16) {
+            std::memcpy(z, p, 16);
+          } else {
+            for (uint32_t i = 0; i < run; ++i) z[i] = p[i];
+          }
+          policy.AfterLiterals(z, run);
+          z += run;
+          p += run;
+          bits >>= run;
+          left -= run;
+        }
+      }
+      control = 1;
+      continue;
+    }
+    if (control & 1) {
+      if (end - p < 2) break;  // a copy item cut short
+      const uint32_t reference = (uint32_t(p[0] & 0xF0) << 4) | p[1];
+      const uint32_t match = (p[0] & 0x0F) + kMinMatch;
+      p += 2;
+      const uint8_t* from = policy.Source(reference, z);
+      if (!from) break;
+      if (size_t(out_end - z) < match) {
+        // The copy runs past the destination: keep the part that fits, then stop.
+        const size_t room = size_t(out_end - z);
+        for (size_t i = 0; i < room; ++i) z[i] = from[i];
+        z += room;
+        break;
+      }
+      CopyMatch(z, from, match);
+      policy.AfterCopy(reference, z);
+      z += match;
+    } else {
+      if (z == out_end) break;
+      *z++ = *p++;
+      policy.AfterLiteral(z);
+    }
+    control >>= 1;
+  }
+  return uint32_t(z - destination);
+}
+
+}  // namespace lzrw

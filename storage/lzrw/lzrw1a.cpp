@@ -1,0 +1,64 @@
+// LZRW1-A: a copy's reference is its distance back from the current position (1 to 4095).
+// The compressor's table of 4096 offsets is indexed by the hash of three bytes; the
+// decompressor needs no table.
+#include <cstring>
+
+#include "storage/lzrw/algorithms.h"
+#include "storage/lzrw/compress_driver.h"
+#include "storage/lzrw/decompress_driver.h"
+
+namespace lzrw {
+namespace {
+
+constexpr uint32_t kMaxDistance = 4095;
+
+struct Lzrw1aCompressor {
+  uint32_t* table;
+  const uint8_t* base;
+
+  uint32_t Item(const uint8_t* s, uint32_t* reference) {
+    const uint32_t h = (HashProductOf(Load32(s)) >> 4) & 0xFFF;
+    const uint32_t here = uint32_t(s - base);
+    const uint32_t candidate = table[h];
+    table[h] = here;
+    // Only an earlier position at most 4095 back is a candidate; anything else is ignored.
+    const uint32_t distance = here - candidate;
+    if (distance - 1 >= kMaxDistance || candidate >= here) return 0;
+    *reference = distance;
+    return MatchLength(s, base + candidate);  // below 3: a literal
+  }
+  void GroupEnd() {}
+};
+
+struct Lzrw1aDecompressor {
+  const uint8_t* base;
+
+  void Begin(const uint8_t* destination) { base = destination; }
+  void ControlRead() {}
+  const uint8_t* Source(uint32_t reference, const uint8_t* z) const {
+    if (reference == 0 || reference > size_t(z - base)) return nullptr;
+    return z - reference;
+  }
+  void AfterCopy(uint32_t, const uint8_t*) {}
+  void AfterLiteral(const uint8_t*) {}
+  void AfterLiterals(const uint8_t*, uint32_t) {}
+};
+
+}  // namespace
+
+uint32_t Compress1A(uint8_t* work, const uint8_t* source, uint32_t length, uint8_t* destination) {
+  // Cleared so that the same input always gives the same stream; a stale entry would only be
+  // tested and ignored, never trusted.
+  uint32_t* table = reinterpret_cast<uint32_t*>(AlignWork(work));
+  std::memset(table, 0, kTableSlots * sizeof(uint32_t));
+  Lzrw1aCompressor policy{table, source};
+  return CompressWith(policy, source, length, destination);
+}
+
+uint32_t Decompress1A(uint8_t*, const uint8_t* source, uint32_t length, uint8_t* destination,
+                      size_t capacity) {
+  Lzrw1aDecompressor policy{};
+  return DecompressWith(policy, source, length, destination, capacity);
+}
+
+}  // namespace lzrw

@@ -1,0 +1,81 @@
+// LZRW2: every item starts a phrase, and a copy's reference is the number of the phrase it
+// repeats. Tables: 4096 16-bit phrase numbers indexed by hash, then 4096 phrase offsets.
+#include <algorithm>
+#include <cstring>
+
+#include "storage/lzrw/algorithms.h"
+#include "storage/lzrw/compress_driver.h"
+#include "storage/lzrw/decompress_driver.h"
+
+namespace lzrw {
+namespace {
+
+constexpr uint32_t kPhraseMask = kTableSlots - 1;
+
+inline const uint8_t* Resolve(const uint8_t* base, uint32_t offset) {
+  return offset == kStartStringRef ? kStartString : base + offset;
+}
+
+struct Lzrw2Compressor {
+  uint16_t* hash;
+  uint32_t* phrase;
+  const uint8_t* base;
+  uint32_t counter = 0;
+
+  uint32_t Item(const uint8_t* s, uint32_t* reference) {
+    const uint32_t h = (HashProductOf(Load32(s)) >> 4) & 0xFFF;
+    const uint32_t n = hash[h];
+    const uint8_t* c = Resolve(base, phrase[n]);
+    // Read before written: n may be the counter's own value, the phrase 4096 items back.
+    hash[h] = uint16_t(counter);
+    phrase[counter] = uint32_t(s - base);
+    ++counter;
+    *reference = n;
+    return MatchLength(s, c);  // below 3: a literal
+  }
+  // Groups hold 16 items and the counter starts at 0, so it wraps exactly at group ends.
+  void GroupEnd() { counter &= kPhraseMask; }
+};
+
+struct Lzrw2Decompressor {
+  uint32_t* phrase;
+  const uint8_t* base = nullptr;
+  uint32_t counter = 0;
+
+  void Begin(const uint8_t* destination) { base = destination; }
+  void ControlRead() { counter &= kPhraseMask; }
+  const uint8_t* Source(uint32_t reference, const uint8_t* z) {
+    const uint8_t* c = Resolve(base, phrase[reference]);
+    phrase[counter++ & kPhraseMask] = uint32_t(z - base);
+    return c;
+  }
+  void AfterCopy(uint32_t, const uint8_t*) {}
+  void AfterLiteral(const uint8_t* z) { phrase[counter++ & kPhraseMask] = uint32_t(z - 1 - base); }
+  void AfterLiterals(const uint8_t* first, uint32_t n) {
+    uint32_t at = uint32_t(first - base);
+    for (uint32_t i = 0; i < n; ++i) phrase[counter++ & kPhraseMask] = at + i;
+  }
+};
+
+}  // namespace
+
+uint32_t Compress2(uint8_t* work, const uint8_t* source, uint32_t length, uint8_t* destination) {
+  uint8_t* aligned = AlignWork(work);
+  uint16_t* hash = reinterpret_cast<uint16_t*>(aligned);
+  uint32_t* phrase = reinterpret_cast<uint32_t*>(aligned + kTableSlots * sizeof(uint16_t));
+  std::memset(hash, 0, kTableSlots * sizeof(uint16_t));
+  phrase[0] = kStartStringRef;
+  Lzrw2Compressor policy{hash, phrase, source};
+  return CompressWith(policy, source, length, destination);
+}
+
+uint32_t Decompress2(uint8_t* work, const uint8_t* source, uint32_t length, uint8_t* destination,
+                     size_t capacity) {
+  uint32_t* phrase = reinterpret_cast<uint32_t*>(AlignWork(work) + kTableSlots * sizeof(uint16_t));
+  // Every phrase a damaged stream could name starts at the start string.
+  std::fill_n(phrase, kTableSlots, kStartStringRef);
+  Lzrw2Decompressor policy{phrase};
+  return DecompressWith(policy, source, length, destination, capacity);
+}
+
+}  // namespace lzrw

@@ -1,0 +1,98 @@
+// LZRW3: a copy's reference is the hash-table slot that holds its source. The decompressor
+// rebuilds the compressor's table from its own output, so literals enter the table two items
+// late, once the three bytes their hash needs exist.
+#include <algorithm>
+
+#include "storage/lzrw/algorithms.h"
+#include "storage/lzrw/compress_driver.h"
+#include "storage/lzrw/decompress_driver.h"
+
+namespace lzrw {
+namespace {
+
+constexpr uint32_t kNoSlot = 0xFFFFFFFFu;
+
+inline const uint8_t* Resolve(const uint8_t* base, uint32_t offset) {
+  return offset == kStartStringRef ? kStartString : base + offset;
+}
+
+struct Lzrw3Compressor {
+  uint32_t* table;
+  const uint8_t* base;
+  uint32_t pending1 = kNoSlot;  // slot of the latest literal
+  uint32_t pending2 = kNoSlot;  // slot of the literal before it
+
+  uint32_t Item(const uint8_t* s, uint32_t* reference) {
+    const uint32_t h = (HashProductOf(Load32(s)) >> 4) & 0xFFF;
+    const uint32_t here = uint32_t(s - base);
+    const uint32_t match = MatchLength(s, Resolve(base, table[h]));
+    if (match >= kMinMatch) {
+      if (pending1 != kNoSlot) {
+        if (pending2 != kNoSlot) {
+          table[pending2] = here - 2;
+          pending2 = kNoSlot;
+        }
+        table[pending1] = here - 1;
+        pending1 = kNoSlot;
+      }
+      table[h] = here;
+      *reference = h;
+      return match;
+    }
+    if (pending2 != kNoSlot) table[pending2] = here - 2;
+    pending2 = pending1;
+    pending1 = h;
+    return 0;
+  }
+  void GroupEnd() {}
+};
+
+struct Lzrw3Decompressor {
+  uint32_t* table;
+  const uint8_t* base = nullptr;
+  uint32_t literals = 0;  // literals not yet in the table
+
+  void Begin(const uint8_t* destination) { base = destination; }
+  void ControlRead() {}
+  void Enter(const uint8_t* r) { table[Hash(r)] = uint32_t(r - base); }
+  const uint8_t* Source(uint32_t reference, const uint8_t*) const {
+    return Resolve(base, table[reference]);
+  }
+  void AfterCopy(uint32_t reference, const uint8_t* z) {
+    if (literals > 0) {
+      const uint8_t* r = z - literals;
+      Enter(r);
+      if (literals == 2) Enter(r + 1);
+      literals = 0;
+    }
+    table[reference] = uint32_t(z - base);
+  }
+  void AfterLiteral(const uint8_t* z) {
+    if (++literals == 3) {
+      Enter(z - 3);
+      literals = 2;
+    }
+  }
+  void AfterLiterals(const uint8_t* first, uint32_t n) {
+    for (uint32_t i = 1; i <= n; ++i) AfterLiteral(first + i);
+  }
+};
+
+}  // namespace
+
+uint32_t Compress3(uint8_t* work, const uint8_t* source, uint32_t length, uint8_t* destination) {
+  uint32_t* table = reinterpret_cast<uint32_t*>(AlignWork(work));
+  std::fill_n(table, kTableSlots, kStartStringRef);
+  Lzrw3Compressor policy{table, source};
+  return CompressWith(policy, source, length, destination);
+}
+
+uint32_t Decompress3(uint8_t* work, const uint8_t* source, uint32_t length, uint8_t* destination,
+                     size_t capacity) {
+  uint32_t* table = reinterpret_cast<uint32_t*>(AlignWork(work));
+  std::fill_n(table, kTableSlots, kStartStringRef);
+  Lzrw3Decompressor policy{table};
+  return DecompressWith(policy, source, length, destination, capacity);
+}
+
+}  // namespace lzrw

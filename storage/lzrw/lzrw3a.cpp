@@ -1,0 +1,121 @@
+// LZRW3-A: like LZRW3, but the table is 512 partitions of 8 slots filled round-robin by one
+// shared cycle counter; the compressor keeps the longest of the 8 candidates and the
+// reference names its slot (partition x 8 + slot).
+#include <algorithm>
+
+#include "storage/lzrw/algorithms.h"
+#include "storage/lzrw/compress_driver.h"
+#include "storage/lzrw/decompress_driver.h"
+
+namespace lzrw {
+namespace {
+
+constexpr uint32_t kNoPartition = 0xFFFFFFFFu;
+constexpr uint32_t kSlotsPerPartition = 8;
+
+inline const uint8_t* Resolve(const uint8_t* base, uint32_t offset) {
+  return offset == kStartStringRef ? kStartString : base + offset;
+}
+
+struct PartitionTable {
+  uint32_t* table;
+  uint32_t cycle = 0;
+
+  void Insert(uint32_t partition, uint32_t position) {
+    table[partition * kSlotsPerPartition + cycle] = position;
+    cycle = (cycle + 1) & (kSlotsPerPartition - 1);
+  }
+};
+
+struct Lzrw3aCompressor {
+  PartitionTable slots;
+  const uint8_t* base;
+  uint32_t pending1 = kNoPartition;
+  uint32_t pending2 = kNoPartition;
+
+  uint32_t Item(const uint8_t* s, uint32_t* reference) {
+    const uint32_t p = (HashProductOf(Load32(s)) >> 4) & 0x1FF;
+    const uint32_t here = uint32_t(s - base);
+    const uint32_t* row = slots.table + p * kSlotsPerPartition;
+    uint32_t best = 0, best_slot = 0;
+    for (uint32_t d = 0; d < kSlotsPerPartition; ++d) {
+      const uint8_t* c = Resolve(base, row[d]);
+      // A candidate that differs just past the best length so far cannot beat it.
+      if (best > 0 && c[best] != s[best]) continue;
+      const uint32_t length = MatchLength(s, c);
+      if (length > best) {
+        best = length;
+        best_slot = d;
+        if (best == kMaxMatch) break;
+      }
+    }
+    if (best >= kMinMatch) {
+      if (pending1 != kNoPartition) {
+        if (pending2 != kNoPartition) {
+          slots.Insert(pending2, here - 2);
+          pending2 = kNoPartition;
+        }
+        slots.Insert(pending1, here - 1);
+        pending1 = kNoPartition;
+      }
+      slots.Insert(p, here);
+      *reference = p * kSlotsPerPartition + best_slot;
+      return best;
+    }
+    if (pending2 != kNoPartition) slots.Insert(pending2, here - 2);
+    pending2 = pending1;
+    pending1 = p;
+    return 0;
+  }
+  void GroupEnd() {}
+};
+
+struct Lzrw3aDecompressor {
+  PartitionTable slots;
+  const uint8_t* base = nullptr;
+  uint32_t literals = 0;
+
+  void Begin(const uint8_t* destination) { base = destination; }
+  void ControlRead() {}
+  void Enter(const uint8_t* r) { slots.Insert(Partition(r), uint32_t(r - base)); }
+  const uint8_t* Source(uint32_t reference, const uint8_t*) const {
+    return Resolve(base, slots.table[reference]);
+  }
+  void AfterCopy(uint32_t reference, const uint8_t* z) {
+    if (literals > 0) {
+      const uint8_t* r = z - literals;
+      Enter(r);
+      if (literals == 2) Enter(r + 1);
+      literals = 0;
+    }
+    slots.Insert(reference / kSlotsPerPartition, uint32_t(z - base));
+  }
+  void AfterLiteral(const uint8_t* z) {
+    if (++literals == 3) {
+      Enter(z - 3);
+      literals = 2;
+    }
+  }
+  void AfterLiterals(const uint8_t* first, uint32_t n) {
+    for (uint32_t i = 1; i <= n; ++i) AfterLiteral(first + i);
+  }
+};
+
+}  // namespace
+
+uint32_t Compress3A(uint8_t* work, const uint8_t* source, uint32_t length, uint8_t* destination) {
+  uint32_t* table = reinterpret_cast<uint32_t*>(AlignWork(work));
+  std::fill_n(table, kTableSlots, kStartStringRef);
+  Lzrw3aCompressor policy{{table}, source};
+  return CompressWith(policy, source, length, destination);
+}
+
+uint32_t Decompress3A(uint8_t* work, const uint8_t* source, uint32_t length, uint8_t* destination,
+                      size_t capacity) {
+  uint32_t* table = reinterpret_cast<uint32_t*>(AlignWork(work));
+  std::fill_n(table, kTableSlots, kStartStringRef);
+  Lzrw3aDecompressor policy{{table}};
+  return DecompressWith(policy, source, length, destination, capacity);
+}
+
+}  // namespace lzrw

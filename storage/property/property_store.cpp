@@ -1,0 +1,172 @@
+// PropertyStore: linear record scans, removal by moving the tail down, and the growth rule
+// (from 256 bytes doubling, beyond 16384 bytes the need plus 1024).
+#include "storage/property/property_store.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+#include "frame/base/fatal_error.h"
+
+namespace {
+
+constexpr uint32_t kHeaderSize = 12;
+constexpr int64_t kFirstCapacity = 256;
+constexpr int64_t kDoublingLimit = 16384;
+constexpr int64_t kLinearStep = 1024;
+
+uint32_t ReadBig(const uint8_t* p) {
+  return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
+}
+void WriteBig(uint8_t* p, uint32_t v) {
+  p[0] = uint8_t(v >> 24);
+  p[1] = uint8_t(v >> 16);
+  p[2] = uint8_t(v >> 8);
+  p[3] = uint8_t(v);
+}
+
+// A request of 0 bytes or fewer gives no buffer; a request the heap refuses is fatal.
+uint8_t* Allocate(int64_t size) {
+  if (size <= 0) return nullptr;
+  uint8_t* p = static_cast<uint8_t*>(std::malloc(size_t(size)));
+  if (!p) FatalError("Failed to allocate memory.", kFatalExitCode);
+  return p;
+}
+
+}  // namespace
+
+PropertyStore::~PropertyStore() {
+  std::free(data_);
+}
+
+bool PropertyStore::FindRecord(const char* key, uint32_t key_length, uint32_t /*type*/,
+                               Found* found) const {
+  // The tag is written into every record but lookups match the key alone.
+  uint64_t at = 0;
+  const uint64_t used = uint64_t(used_ > 0 ? used_ : 0);
+  while (at + kHeaderSize <= used) {
+    const uint8_t* header = data_ + at;
+    const uint32_t record_key = ReadBig(header + 4);
+    const uint32_t record_value = ReadBig(header + 8);
+    const uint64_t size = kHeaderSize + uint64_t(record_key) + record_value;
+    if (at + size > used) return false;  // lengths run past the end: damaged from here on
+    if (record_key == key_length && std::memcmp(header + kHeaderSize, key, key_length) == 0) {
+      *found = {uint32_t(at), uint32_t(at + kHeaderSize + record_key), record_value,
+                uint32_t(size)};
+      return true;
+    }
+    at += size;
+  }
+  return false;
+}
+
+void PropertyStore::Reserve(int64_t needed) {
+  if (capacity_ >= needed) return;
+  int64_t size = capacity_ > kFirstCapacity ? capacity_ : kFirstCapacity;
+  while (size < needed) size *= 2;
+  if (size > kDoublingLimit) size = needed + kLinearStep;
+  if (size > INT32_MAX) FatalError("Failed to allocate memory.", kFatalExitCode);
+  uint8_t* fresh = Allocate(size);
+  const int64_t keep = capacity_ < size ? capacity_ : size;
+  if (keep > 0) std::memcpy(fresh, data_, size_t(keep));
+  std::free(data_);
+  data_ = fresh;
+  capacity_ = int32_t(size);
+}
+
+void PropertyStore::SetValue(uint32_t type, const char* key, uint32_t key_length, const void* value,
+                             uint32_t value_length) {
+  Found old;
+  if (FindRecord(key, key_length, type, &old)) {
+    std::memmove(data_ + old.record, data_ + old.record + old.size,
+                 size_t(used_) - old.record - old.size);
+    used_ -= int32_t(old.size);
+  }
+  Reserve(int64_t(used_) + key_length + value_length + kHeaderSize);
+  uint8_t* p = data_ + used_;
+  WriteBig(p, type);
+  WriteBig(p + 4, key_length);
+  WriteBig(p + 8, value_length);
+  if (key_length) std::memcpy(p + kHeaderSize, key, key_length);
+  if (value_length) std::memcpy(p + kHeaderSize + key_length, value, value_length);
+  used_ += int32_t(kHeaderSize + key_length + value_length);
+}
+
+void PropertyStore::SetValue(uint32_t type, const char* key, const void* value,
+                             uint32_t value_length) {
+  SetValue(type, key, uint32_t(std::strlen(key)), value, value_length);
+}
+
+void PropertyStore::SetString(const char* key, const std::string& value) {
+  SetValue(kPropertyValue, key, value.data(), uint32_t(value.size()));
+}
+
+void PropertyStore::SetStore(uint32_t type, const char* key, uint32_t key_length,
+                             const PropertyStore& nested) {
+  SetValue(type, key, key_length, nested.data_, uint32_t(nested.used_));
+}
+
+void PropertyStore::SetStore(uint32_t type, const char* key, const PropertyStore& nested) {
+  SetStore(type, key, uint32_t(std::strlen(key)), nested);
+}
+
+bool PropertyStore::GetValue(const char* key, uint32_t key_length, void* destination,
+                             uint32_t size) const {
+  Found found;
+  if (!FindRecord(key, key_length, kPropertyValue, &found)) return false;
+  if (found.value_length != size) FatalError("Mangled config.", kFatalExitCode);
+  if (size) std::memcpy(destination, data_ + found.value, size);
+  return true;
+}
+
+bool PropertyStore::GetValue(const char* key, void* destination, uint32_t size) const {
+  return GetValue(key, uint32_t(std::strlen(key)), destination, size);
+}
+
+bool PropertyStore::GetString(const char* key, std::string* value) const {
+  Found found;
+  if (!FindRecord(key, uint32_t(std::strlen(key)), kPropertyValue, &found)) return false;
+  value->assign(reinterpret_cast<const char*>(data_ + found.value), found.value_length);
+  return true;
+}
+
+bool PropertyStore::GetStore(const char* key, PropertyStore* nested) const {
+  Found found;
+  if (!FindRecord(key, uint32_t(std::strlen(key)), kPropertyStoreValue, &found)) return false;
+  nested->FromBytes(data_ + found.value, found.value_length);
+  return true;
+}
+
+std::vector<uint8_t> PropertyStore::ToBytes() const {
+  return used_ > 0 ? std::vector<uint8_t>(data_, data_ + used_) : std::vector<uint8_t>();
+}
+
+void PropertyStore::FromBytes(const uint8_t* bytes, uint32_t length) {
+  if (length > uint32_t(INT32_MAX)) FatalError("Failed to allocate memory.", kFatalExitCode);
+  uint8_t* fresh = Allocate(length);
+  if (length) std::memcpy(fresh, bytes, length);
+  std::free(data_);
+  data_ = fresh;
+  capacity_ = used_ = int32_t(length);
+}
+
+void PropertyStore::FromBytes(const std::vector<uint8_t>& bytes) {
+  FromBytes(bytes.data(), uint32_t(bytes.size()));
+}
+
+std::vector<PropertyRecord> ListRecords(const uint8_t* bytes, uint32_t length, bool* complete) {
+  std::vector<PropertyRecord> records;
+  uint64_t at = 0;
+  while (at + kHeaderSize <= length) {
+    const uint32_t key_length = ReadBig(bytes + at + 4);
+    const uint32_t value_length = ReadBig(bytes + at + 8);
+    const uint64_t size = kHeaderSize + uint64_t(key_length) + value_length;
+    if (at + size > length) break;
+    const uint8_t* key = bytes + at + kHeaderSize;
+    records.push_back({ReadBig(bytes + at), std::string(key, key + key_length),
+                       std::vector<uint8_t>(key + key_length, key + key_length + value_length)});
+    at += size;
+  }
+  if (complete) *complete = at == length;
+  return records;
+}

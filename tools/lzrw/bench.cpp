@@ -1,0 +1,99 @@
+// The benchmark loop. Every input is cut into blocks of 1 MiB, each compressed and expanded
+// on its own by every codec; the times of one run are summed, and the median run is reported.
+// MB is 10^6 bytes of uncompressed data per second; ratio is compressed over original size.
+#include "tools/lzrw/bench.h"
+
+#include <lz4.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "storage/lzrw/lzrw.h"
+
+namespace {
+
+constexpr size_t kBlock = 1u << 20;
+
+struct Codec {
+  const char* name;
+  CompressionAlgorithm* lzrw;  // null for LZ4
+};
+
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+}  // namespace
+
+bool RunBench(const std::vector<std::vector<uint8_t>>& inputs, int runs) {
+  std::vector<std::pair<const uint8_t*, size_t>> blocks;
+  size_t total = 0;
+  for (const auto& in : inputs)
+    for (size_t at = 0; at < in.size(); at += kBlock) {
+      blocks.push_back({in.data() + at, std::min(kBlock, in.size() - at)});
+      total += blocks.back().second;
+    }
+  if (total == 0) {
+    std::fprintf(stderr, "pt-lzrw bench: no data\n");
+    return false;
+  }
+  const Codec codecs[] = {
+      {"lzrw1a", LZRW1A}, {"lzrw2", LZRW2}, {"lzrw3", LZRW3}, {"lzrw3a", LZRW3A}, {"lz4", nullptr}};
+  std::vector<uint8_t> work(65536);
+  const size_t bound = std::max<size_t>(kBlock + 1024, size_t(LZ4_compressBound(int(kBlock))));
+  std::vector<std::vector<uint8_t>> packed(blocks.size(), std::vector<uint8_t>(bound));
+  std::vector<uint32_t> packed_size(blocks.size());
+  std::vector<uint8_t> unpacked(kBlock + 64);
+  bool ok = true;
+  std::printf("corpus %.1f MB in %zu blocks, %d runs\n", total / 1e6, blocks.size(), runs);
+  for (const Codec& codec : codecs) {
+    std::vector<double> compress_times, decompress_times;
+    size_t packed_total = 0;
+    for (int run = 0; run < runs; ++run) {
+      auto t0 = std::chrono::steady_clock::now();
+      packed_total = 0;
+      for (size_t i = 0; i < blocks.size(); ++i) {
+        uint32_t n = 0;
+        if (codec.lzrw) {
+          codec.lzrw(kLzrwCompress, work.data(), const_cast<uint8_t*>(blocks[i].first),
+                     uint32_t(blocks[i].second), packed[i].data(), &n);
+        } else {
+          n = uint32_t(LZ4_compress_default(reinterpret_cast<const char*>(blocks[i].first),
+                                            reinterpret_cast<char*>(packed[i].data()),
+                                            int(blocks[i].second), int(bound)));
+        }
+        packed_size[i] = n;
+        packed_total += n;
+      }
+      auto t1 = std::chrono::steady_clock::now();
+      for (size_t i = 0; i < blocks.size(); ++i) {
+        uint32_t n = 0;
+        if (codec.lzrw) {
+          codec.lzrw(kLzrwDecompress, work.data(), packed[i].data(), packed_size[i],
+                     unpacked.data(), &n);
+        } else {
+          n = uint32_t(LZ4_decompress_safe(reinterpret_cast<const char*>(packed[i].data()),
+                                           reinterpret_cast<char*>(unpacked.data()),
+                                           int(packed_size[i]), int(kBlock)));
+        }
+        if (run == 0 &&
+            (n != blocks[i].second || std::memcmp(unpacked.data(), blocks[i].first, n) != 0)) {
+          std::fprintf(stderr, "pt-lzrw bench: %s did not reproduce block %zu\n", codec.name, i);
+          ok = false;
+        }
+      }
+      auto t2 = std::chrono::steady_clock::now();
+      compress_times.push_back(std::chrono::duration<double>(t1 - t0).count());
+      decompress_times.push_back(std::chrono::duration<double>(t2 - t1).count());
+    }
+    std::printf("%s ratio %.3f compress %.0f MB/s decompress %.0f MB/s\n", codec.name,
+                double(packed_total) / double(total), total / 1e6 / Median(compress_times),
+                total / 1e6 / Median(decompress_times));
+    std::fflush(stdout);
+  }
+  return ok;
+}

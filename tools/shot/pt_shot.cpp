@@ -1,0 +1,228 @@
+// pt-shot: plays single shots of the golf engine without a screen and prints the ball's
+// path step by step, or measures how many physics steps per second the engine runs.
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "golf/course_entry.h"
+#include "golf/course_source.h"
+#include "golf/shot.h"
+#include "golf/shot_trace.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: pt-shot trace COURSE HOLE FX FY [--max-steps N] [--no-overlap-mend]\n"
+    "       pt-shot aim COURSE HOLE AIMX AIMY HOLDMS [--max-steps N] [--no-overlap-mend]\n"
+    "       pt-shot bench [COURSE...]\n"
+    "\n"
+    "COURSE is a course entry file, or a course source when its name ends in .course.\n"
+    "HOLE is 0..17. The ball starts on the hole's tee.\n"
+    "\n"
+    "trace  strikes the ball with velocity (FX, FY) px/s and rolls it as the game does:\n"
+    "       one line per 0.05 s step, 'STEP posx posy Fx Fy hillFx hillFy Ismoving',\n"
+    "       then 'end REASON STEPS' (REASON: stopped, holed, hazard or limit).\n"
+    "aim    the shot the game fires after the shoot button was held HOLDMS ms towards\n"
+    "       the aim point (AIMX, AIMY): power wave, release snap, strike; then as trace.\n"
+    "bench  rolls a mix of shots on every hole of the courses (default: the engine's\n"
+    "       test holes) for about two seconds; the last line is 'steps/s N'.\n"
+    "\n"
+    "--max-steps N       stop after N steps (default 100000)\n"
+    "--no-overlap-mend   let a ball that overlaps a wall pass through it (for comparison)\n";
+
+bool LoadCourse(const std::string& path, std::vector<uint8_t>& entry) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    std::fprintf(stderr, "pt-shot: cannot read %s\n", path.c_str());
+    return false;
+  }
+  std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string suffix = ".course";
+  if (path.size() >= suffix.size() &&
+      path.compare(path.size() - suffix.size(), suffix.size(), suffix) == 0) {
+    std::vector<golf::HoleRecord> holes;
+    std::string error;
+    if (!golf::ParseCourseSource(data, path, holes, error)) {
+      std::fprintf(stderr, "%s\n", error.c_str());
+      return false;
+    }
+    entry = golf::WriteCourseEntry(holes);
+  } else {
+    entry.assign(data.begin(), data.end());
+  }
+  return true;
+}
+
+bool ParseInt(const std::string& text, long& value) {
+  char* end = nullptr;
+  value = std::strtol(text.c_str(), &end, 10);
+  return !text.empty() && *end == '\0';
+}
+
+bool ParseDouble(const std::string& text, double& value) {
+  char* end = nullptr;
+  value = std::strtod(text.c_str(), &end);
+  return !text.empty() && *end == '\0';
+}
+
+struct ShotOptions {
+  long maxSteps = 100000;
+  golf::OverlapRule rule = golf::OverlapRule::Mended;
+};
+
+bool LoadHole(const std::string& course, const std::string& holeText, golf::HoleLayout& layout,
+              golf::Ball& ball) {
+  std::vector<uint8_t> entry;
+  if (!LoadCourse(course, entry)) return false;
+  long hole = 0;
+  if (!ParseInt(holeText, hole) || hole < 0 || hole > 17) {
+    std::fprintf(stderr, "pt-shot: HOLE must be 0..17, not '%s'\n", holeText.c_str());
+    return false;
+  }
+  const auto result = layout.LoadHoleData(entry, static_cast<int>(hole), ball);
+  if (result != golf::HoleLayout::LoadResult::Loaded) {
+    std::fprintf(stderr, "pt-shot: %s has %s record of hole %ld\n", course.c_str(),
+                 result == golf::HoleLayout::LoadResult::Missing ? "no" : "a damaged", hole);
+    return false;
+  }
+  return true;
+}
+
+int Roll(golf::HoleLayout& layout, golf::Ball& ball, const ShotOptions& options) {
+  std::string out;
+  golf::TraceShot(layout, ball, static_cast<int>(options.maxSteps), out);
+  std::fwrite(out.data(), 1, out.size(), stdout);
+  return 0;
+}
+
+int Trace(const std::vector<std::string>& args, const ShotOptions& options) {
+  double fx = 0, fy = 0;
+  if (args.size() != 4 || !ParseDouble(args[2], fx) || !ParseDouble(args[3], fy)) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+  golf::HoleLayout layout;
+  golf::Ball ball;
+  layout.SetOverlapRule(options.rule);
+  if (!LoadHole(args[0], args[1], layout, ball)) return 1;
+  ball.Strike(fx, fy);
+  return Roll(layout, ball, options);
+}
+
+int Aim(const std::vector<std::string>& args, const ShotOptions& options) {
+  long aimX = 0, aimY = 0, hold = 0;
+  if (args.size() != 5 || !ParseInt(args[2], aimX) || !ParseInt(args[3], aimY) ||
+      !ParseInt(args[4], hold) || hold < 0) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+  golf::HoleLayout layout;
+  golf::Ball ball;
+  layout.SetOverlapRule(options.rule);
+  if (!LoadHole(args[0], args[1], layout, ball)) return 1;
+  const double power = golf::ShotPower(static_cast<uint32_t>(hold));
+  golf::SnapBall(ball);
+  double fx = 0, fy = 0;
+  if (!golf::AimedVelocity(ball, static_cast<int>(aimX), static_cast<int>(aimY), power, fx, fy)) {
+    std::fprintf(stderr, "pt-shot: the aim point is the ball's centre: no shot\n");
+    return 1;
+  }
+  ball.Strike(fx, fy);
+  return Roll(layout, ball, options);
+}
+
+int Bench(std::vector<std::string> courses) {
+  if (courses.empty()) courses.push_back(PT_BENCH_COURSE);
+  std::vector<std::vector<uint8_t>> entries;
+  for (const std::string& course : courses) {
+    std::vector<uint8_t> entry;
+    if (!LoadCourse(course, entry)) return 1;
+    entries.push_back(std::move(entry));
+  }
+  // The mix: from every tee, 16 directions at four speeds.
+  struct Shot {
+    std::size_t entry;
+    int hole;
+    double fx, fy;
+  };
+  std::vector<Shot> shots;
+  golf::HoleLayout layout;
+  golf::Ball ball;
+  for (std::size_t e = 0; e < entries.size(); ++e) {
+    for (int hole = 0; hole < 18; ++hole) {
+      if (layout.LoadHoleData(entries[e], hole, ball) != golf::HoleLayout::LoadResult::Loaded) {
+        continue;
+      }
+      for (int d = 0; d < 16; ++d) {
+        const double angle = d * (2.0 * M_PI / 16.0) + 0.1;
+        for (double speed : {60.0, 150.0, 240.0, 300.0}) {
+          shots.push_back({e, hole, std::cos(angle) * speed, std::sin(angle) * speed});
+        }
+      }
+    }
+  }
+  if (shots.empty()) {
+    std::fprintf(stderr, "pt-shot: no holes to play\n");
+    return 1;
+  }
+  long long steps = 0;
+  long long rolls = 0;
+  const auto start = std::chrono::steady_clock::now();
+  double seconds = 0;
+  while (seconds < 2.0) {
+    for (const Shot& shot : shots) {
+      layout.LoadHoleData(entries[shot.entry], shot.hole, ball);
+      ball.Strike(shot.fx, shot.fy);
+      int n = 0;
+      golf::RollShot(layout, ball, 100000, n, [](int, const golf::Ball&) {});
+      steps += n;
+    }
+    rolls += static_cast<long long>(shots.size());
+    seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  }
+  std::printf("shots %lld (%zu different), steps %lld, %.3f s\n", rolls, shots.size(), steps,
+              seconds);
+  std::printf("microseconds per shot %.2f (hole loading included)\n", seconds * 1e6 / rolls);
+  std::printf("steps/s %lld\n", static_cast<long long>(steps / seconds));
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args;
+  ShotOptions options;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--help" || a == "-h") {
+      std::fputs(kUsage, stdout);
+      return 0;
+    }
+    if (a == "--max-steps" && i + 1 < argc) {
+      if (!ParseInt(argv[++i], options.maxSteps) || options.maxSteps < 0) {
+        std::fprintf(stderr, "pt-shot: --max-steps needs a count\n");
+        return 2;
+      }
+    } else if (a == "--no-overlap-mend") {
+      options.rule = golf::OverlapRule::PassThrough;
+    } else {
+      args.push_back(a);
+    }
+  }
+  if (args.empty()) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+  const std::string command = args[0];
+  args.erase(args.begin());
+  if (command == "trace") return Trace(args, options);
+  if (command == "aim") return Aim(args, options);
+  if (command == "bench") return Bench(args);
+  std::fprintf(stderr, "pt-shot: unknown command '%s'\n%s", command.c_str(), kUsage);
+  return 2;
+}
