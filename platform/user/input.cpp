@@ -4,6 +4,7 @@
 #include "user/input.h"
 
 #include <array>
+#include <deque>
 
 #include "backend/backend.h"
 #include "user/window_manager.h"
@@ -17,6 +18,16 @@ struct KeyState {
   std::array<bool, 256> pressedSinceQuery{};
   POINT stylus{0, 0};
 };
+
+struct RawInput {
+  InputEvent event;
+  bool wasDown;  // keys: the key's state before this event
+};
+
+std::deque<RawInput>& Pending() {
+  static std::deque<RawInput> pending;
+  return pending;
+}
 
 KeyState& Keys() {
   static KeyState keys;
@@ -34,12 +45,6 @@ void Stylus(WindowManager& wm, const InputEvent& e) {
   UINT message = e.kind == InputKind::StylusDown ? WM_LBUTTONDOWN
                  : e.kind == InputKind::StylusUp ? WM_LBUTTONUP
                                                  : WM_MOUSEMOVE;
-  if (e.kind == InputKind::StylusDown) {
-    Keys().down[VK_LBUTTON] = true;
-    Keys().pressedSinceQuery[VK_LBUTTON] = true;
-  } else if (e.kind == InputKind::StylusUp) {
-    Keys().down[VK_LBUTTON] = false;
-  }
   Window* target = wm.Find(wm.capture);
   if (!target) {
     target = wm.HitTest(pt, true);
@@ -53,7 +58,7 @@ void Stylus(WindowManager& wm, const InputEvent& e) {
       if (!target) return;
     }
   }
-  WPARAM keys = Keys().down[VK_LBUTTON] ? MK_LBUTTON : 0;
+  WPARAM keys = e.kind == InputKind::StylusUp ? 0 : MK_LBUTTON;
   wm.Post(target->handle, message, keys, ClientPoint(wm, target, pt));
 }
 
@@ -61,12 +66,9 @@ HWND KeyTarget(WindowManager& wm) {
   return wm.focus ? wm.focus : wm.active;
 }
 
-void Key(WindowManager& wm, const InputEvent& e) {
+void Key(WindowManager& wm, const InputEvent& e, bool wasDown) {
   unsigned vk = e.key & 0xFF;
-  bool wasDown = Keys().down[vk];
   bool down = e.kind == InputKind::KeyDown;
-  Keys().down[vk] = down;
-  if (down) Keys().pressedSinceQuery[vk] = true;
   HWND target = KeyTarget(wm);
   if (!target) return;
   LPARAM lParam = 1;
@@ -84,7 +86,6 @@ void Text(WindowManager& wm, const InputEvent& e) {
 }  // namespace
 
 bool PumpInput(uint32_t timeoutMs, bool* never) {
-  auto& wm = WindowManager::Get();
   auto& backend = CurrentBackend();
   InputEvent e;
   bool any = false;
@@ -92,28 +93,54 @@ bool PumpInput(uint32_t timeoutMs, bool* never) {
   while (backend.NextEvent(e, wait)) {
     any = true;
     wait = 0;
-    switch (e.kind) {
-      case InputKind::StylusDown:
-      case InputKind::StylusMove:
-      case InputKind::StylusUp:
-        Stylus(wm, e);
-        break;
-      case InputKind::KeyDown:
-      case InputKind::KeyUp:
-        Key(wm, e);
-        break;
-      case InputKind::Text:
-        Text(wm, e);
-        break;
-      case InputKind::Quit:
-        // The device is switched off: the program is asked to end.
-        wm.quitPosted = true;
-        wm.quitCode = 0;
-        return true;
+    // The key state is the hardware's, at once; the messages are made when the program takes
+    // them, so that hit testing sees the windows, capture and focus of that moment.
+    if (e.kind == InputKind::KeyDown || e.kind == InputKind::KeyUp) {
+      unsigned vk = e.key & 0xFF;
+      Pending().push_back({e, Keys().down[vk]});
+      Keys().down[vk] = e.kind == InputKind::KeyDown;
+      if (e.kind == InputKind::KeyDown) Keys().pressedSinceQuery[vk] = true;
+    } else {
+      if (e.kind == InputKind::StylusDown) {
+        Keys().down[VK_LBUTTON] = true;
+        Keys().pressedSinceQuery[VK_LBUTTON] = true;
+      } else if (e.kind == InputKind::StylusUp) {
+        Keys().down[VK_LBUTTON] = false;
+      }
+      Pending().push_back({e, false});
     }
+    if (e.kind == InputKind::Quit) break;
   }
   if (!any && never && timeoutMs == INFINITE) *never = true;
   return any;
+}
+
+bool ConvertNextInput() {
+  auto& wm = WindowManager::Get();
+  if (Pending().empty()) return false;
+  RawInput raw = Pending().front();
+  Pending().pop_front();
+  const InputEvent& e = raw.event;
+  switch (e.kind) {
+    case InputKind::StylusDown:
+    case InputKind::StylusMove:
+    case InputKind::StylusUp:
+      Stylus(wm, e);
+      break;
+    case InputKind::KeyDown:
+    case InputKind::KeyUp:
+      Key(wm, e, raw.wasDown);
+      break;
+    case InputKind::Text:
+      Text(wm, e);
+      break;
+    case InputKind::Quit:
+      // The device is switched off: the program is asked to end.
+      wm.quitPosted = true;
+      wm.quitCode = 0;
+      break;
+  }
+  return true;
 }
 
 void ResetInputState() {

@@ -6,10 +6,13 @@
 
 namespace platform::user {
 
-// Takes the input the backend has (waiting up to timeoutMs for the first event) and posts the
-// messages it makes. Returns false when the wait ended with nothing, and sets *never when the
+// Takes the input the backend has (waiting up to timeoutMs for the first event) and queues it,
+// updating the key state. Returns false when the wait ended with nothing, and sets *never when the
 // backend can never deliver anything again.
 bool PumpInput(uint32_t timeoutMs, bool* never = nullptr);
+// Turns the oldest input event taken from the backend into messages (none when it is lost).
+// Returns false when no event waits.
+bool ConvertNextInput();
 // Forgets held keys and the stylus (tests start from a clean slate).
 void ResetInputState();
 

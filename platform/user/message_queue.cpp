@@ -46,13 +46,16 @@ bool Matches(const MSG& m, HWND hwnd, UINT min, UINT max) {
 // Looks for a message without waiting.
 bool TakeMessage(LPMSG out, HWND hwnd, UINT min, UINT max, UINT remove) {
   auto& wm = WindowManager::Get();
-  for (auto it = wm.posted.begin(); it != wm.posted.end(); ++it) {
-    if (!Matches(*it, hwnd, min, max)) continue;
-    *out = *it;
-    if (remove & PM_REMOVE) wm.posted.erase(it);
-    wm.lastMessage = *out;
-    return true;
-  }
+  // Posted messages first, then input (made into messages one event at a time, when taken).
+  do {
+    for (auto it = wm.posted.begin(); it != wm.posted.end(); ++it) {
+      if (!Matches(*it, hwnd, min, max)) continue;
+      *out = *it;
+      if (remove & PM_REMOVE) wm.posted.erase(it);
+      wm.lastMessage = *out;
+      return true;
+    }
+  } while (!wm.quitPosted && ConvertNextInput());
   if (wm.quitPosted) {
     *out = MSG{};
     out->message = WM_QUIT;
