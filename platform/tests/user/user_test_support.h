@@ -22,7 +22,14 @@ class ScriptedBackend : public platform::Backend {
   int presents = 0;
   uint32_t TickCount() override { return now; }
   void Sleep(uint32_t ms) override { now += ms; }
+  // Called once whenever the script runs dry (it may queue more).
+  std::function<void()> onEmpty;
   bool NextEvent(platform::InputEvent& event, uint32_t) override {
+    if (events.empty() && onEmpty) {
+      auto action = std::move(onEmpty);
+      onEmpty = nullptr;
+      action();
+    }
     if (events.empty()) return false;
     event = events.front();
     events.pop_front();
