@@ -5,6 +5,7 @@
 
 #include "frame/app/application.h"
 #include "frame/app/process_state.h"
+#include "frame/base/application_names.h"
 #include "frame/base/fatal_error.h"
 #include "frame/base/wide_string.h"
 #include "frame/form/form.h"
@@ -31,7 +32,7 @@ void RegisterFormClass(const wchar_t* name, WNDPROC procedure) {
 void CreateRootWindow() {
   RegisterFormClass(L"VelaFormClass", Form::WindowProc);
   RegisterFormClass(L"VelaMainFormClass", RootWindowProc);
-  WideString title(ApplicationName);
+  WideString title(kApplicationName);
   RootWindow = CreateWindowExW(0, L"VelaMainFormClass", title, 0, 0, 0, 0, 0, nullptr, nullptr,
                                ProcessInstance, nullptr);
   if (RootWindow == nullptr) FatalError("Couldn't create root window", -1);
@@ -49,10 +50,10 @@ LRESULT CALLBACK RootWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 int EnterProgram(HINSTANCE instance, ApplicationRunner runApplication) {
   ProcessInstance = instance;
   // No separator between the two names.
-  WideString mutexName((std::string(CompanyName) + ApplicationName).c_str());
+  WideString mutexName((std::string(kCompanyName) + kApplicationName).c_str());
   HANDLE instanceMutex = CreateMutexW(nullptr, TRUE, mutexName);
   if (GetLastError() == ERROR_ALREADY_EXISTS) {
-    WideString title(ApplicationName);
+    WideString title(kApplicationName);
     HWND running = FindWindowW(L"VelaMainFormClass", title);
     if (running == nullptr) {
       FatalError(

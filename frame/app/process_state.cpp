@@ -3,9 +3,6 @@
 
 #include "frame/form/form.h"
 
-const char* const ApplicationName = "Puttland";
-const char* const CompanyName = "Ombrelune";
-
 HINSTANCE ProcessInstance = nullptr;
 HWND RootWindow = nullptr;
 Application* TheApplication = nullptr;

@@ -9,10 +9,6 @@
 class Application;
 class Form;
 
-// The program's names; the mutex name is the company name followed by the application name.
-extern const char* const ApplicationName;  // "Puttland"
-extern const char* const CompanyName;      // "Ombrelune"
-
 extern HINSTANCE ProcessInstance;
 extern HWND RootWindow;
 extern Application* TheApplication;

@@ -1,7 +1,7 @@
 // The window procedure shared by every form: messages become the form's operations.
 #include "frame/app/application.h"
 #include "frame/app/process_state.h"
-#include "frame/base/help.h"
+#include "frame/base/launch_help.h"
 #include "frame/controls/ui_control.h"
 #include "frame/form/form.h"
 #include "frame/form/game_key.h"

@@ -1,7 +1,7 @@
 // BitmapFont: metrics parsing, glyph lookup, drawing and measuring.
 #include "frame/surface/bitmap_font.h"
 
-#include "storage/vfile_resource.h"
+#include "storage/resource/vfile_resource.h"
 
 namespace {
 

@@ -40,4 +40,3 @@ std::string MetricsEntryName(const char* fontEntry) {
   std::string name(fontEntry);
   return name.substr(0, name.find('.')) + ".fmc";
 }
-
