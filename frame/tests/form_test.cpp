@@ -8,6 +8,7 @@
 #include "frame/controls/edit_box.h"
 #include "frame/form/element_form.h"
 #include "frame/form/game_key.h"
+#include "frame/form/menu_bar.h"
 #include "frame_test_support.h"
 #include "recording_form.h"
 
@@ -224,6 +225,32 @@ TEST(ElementFormTest, HandsPaintStylusAndIdleToItsElements) {
   SendMessageW(form.Window(), WM_LBUTTONUP, 0, MAKELPARAM(4, 5));
   EXPECT_EQ(log, (Log{"paint", "idle", "down 4,5"}));
   form.Hide();
+  DrainQueue();
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FormMenuBar, AnEmptyBarIsMadeAndAFailedOneIsReportedAndSkipped) {
+  EnsureRootWindow();
+  Log log;
+  {
+    RecordingForm plain("P", &log);
+    ASSERT_NE(plain.GetMenuBar(), nullptr);
+    EXPECT_NE(plain.GetMenuBar()->Window(), nullptr);
+  }
+  ::testing::internal::CaptureStderr();
+  {
+    // No tool-bar resource 123 exists: the box names the failure and the error code.
+    Form withMenu("M", 0, 0, 100, 100, false, 123);
+    ASSERT_NE(withMenu.GetMenuBar(), nullptr);
+    EXPECT_EQ(withMenu.GetMenuBar()->Window(), nullptr);
+    withMenu.CheckMenuItem(5, true);  // nothing to check, nothing breaks
+  }
+  const std::string errors = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(errors.find("SHCreateMenuBar Failed"), std::string::npos) << errors;
+  EXPECT_NE(errors.find(std::to_string(ERROR_RESOURCE_NAME_NOT_FOUND)), std::string::npos);
   DrainQueue();
 }
 

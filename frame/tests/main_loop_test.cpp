@@ -6,6 +6,7 @@
 
 #include "backend/headless.h"
 #include "frame/app/application.h"
+#include "frame/form/game_key.h"
 #include "frame_test_support.h"
 #include "recording_form.h"
 
@@ -127,6 +128,32 @@ TEST_F(MainLoop, AQuitMessageDuringAModalLoopEndsBothLoops) {
   EXPECT_TRUE(screen->IsEnabled());
   EXPECT_FALSE(IsWindowVisible(dialog->Window()));
   (void)modalResult;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(BaseApplication, ShowsOneCaptionedFormAndCleansUp) {
+  EnsureRootWindow();
+  {
+    Application application;
+    EXPECT_EQ(TheApplication, &application);
+    application.Init();
+    Form* form = application.DefaultForm();
+    ASSERT_NE(form, nullptr);
+    EXPECT_STREQ(form->Name(), "Form");
+    EXPECT_TRUE(form->IsCaptioned());
+    EXPECT_EQ(form->Width(), 160);
+    EXPECT_TRUE(IsWindowVisible(form->Window()));
+    Pump();
+    EXPECT_EQ(ActiveForm, form);
+    EXPECT_FALSE(application.OnIdle());
+    EXPECT_EQ(application.OnKey(GameKeyF1, 1), 0);
+  }
+  EXPECT_EQ(TheApplication, nullptr);
+  EXPECT_EQ(ActiveForm, nullptr);
+  DrainQueue();
 }
 
 }  // namespace

@@ -123,3 +123,28 @@ TEST(HalftoneBrush, PaintsACheckerboard) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DrawingSurface, ScrollMovesTheAreaAndLeavesTheUncoveredPixels) {
+  auto surface = SolidSurface(10, 10, kWhite);
+  Fill(*surface, 2, 2, 2, 2, kRed);
+  surface->Scroll(0, 0, 10, 10, 3, 1);
+  EXPECT_EQ(PixelAt(*surface, 5, 3), kRed);
+  EXPECT_EQ(PixelAt(*surface, 6, 4), kRed);
+  EXPECT_EQ(PixelAt(*surface, 2, 2), kWhite);
+}
+
+TEST(SystemFontRenderer, DrawsTextButMeasuresNothing) {
+  auto surface = SolidSurface(60, 20, kWhite);
+  surface->DrawText(2, 2, "Hello", DefaultRasterOp);
+  int dark = 0;
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 0; x < 60; ++x) dark += PixelAt(*surface, x, y) != kWhite;
+  }
+  EXPECT_GT(dark, 5);
+  EXPECT_EQ(surface->TextWidth("Hello"), 0);
+  EXPECT_EQ(surface->GetTextRenderer()->TextHeight(), 0);
+}
+
+}  // namespace
