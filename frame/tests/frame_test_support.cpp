@@ -1,10 +1,24 @@
 // Helpers for the frame's tests.
 #include "frame_test_support.h"
 
+#include <cstdlib>
+
 #include "frame/app/entry.h"
 #include "frame/app/process_state.h"
+#include "storage/tests/device_folder.h"
 
 namespace frame_test {
+
+namespace {
+
+// The tests never touch a player's device: without a device named by the parent process, the
+// program gets an empty folder of its own before the first platform call.
+[[maybe_unused]] const bool deviceChosen = [] {
+  if (std::getenv("PUTTLAND_DEVICE") == nullptr) test_device::Folder();
+  return true;
+}();
+
+}  // namespace
 
 void Fill(DrawingSurface& surface, int x, int y, int width, int height, COLORREF color) {
   HBRUSH brush = CreateSolidBrush(color);
