@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "backend/headless.h"
 #include "frame/app/application.h"
 #include "frame/controls/edit_box.h"
 #include "frame/form/element_form.h"
@@ -251,6 +252,34 @@ TEST(FormMenuBar, AnEmptyBarIsMadeAndAFailedOneIsReportedAndSkipped) {
   const std::string errors = ::testing::internal::GetCapturedStderr();
   EXPECT_NE(errors.find("SHCreateMenuBar Failed"), std::string::npos) << errors;
   EXPECT_NE(errors.find(std::to_string(ERROR_RESOURCE_NAME_NOT_FOUND)), std::string::npos);
+  DrainQueue();
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FormStylusInput, ScriptedTapsArriveInClientCoordinatesWithCapture) {
+  EnsureRootWindow();
+  auto& device = platform::Headless();
+  Log log;
+  {
+    RecordingForm form("T", &log, 10, 0, 200, 200);
+    form.Show();
+    DrainQueue();
+    log.clear();
+    // Screen (60, 76) is client (50, 50): the form sits at x 10 and 26 pixels down.
+    device.StylusDown(60, 76, 5);
+    device.StylusMove(300, 400, 5);  // dragged off the form: still captured
+    device.StylusUp(70, 86, 5);
+    for (int i = 0; i < 200 && RecordingForm::Only(log, {"T up"}).empty(); ++i) Pump();
+    Log stylus = RecordingForm::Only(log, {"T down", "T move", "T up"});
+    ASSERT_EQ(stylus.size(), 3u) << ::testing::PrintToString(log);
+    EXPECT_EQ(stylus[0].rfind("T down 50,50", 0), 0u);
+    EXPECT_EQ(stylus[1].rfind("T move ", 0), 0u);
+    EXPECT_EQ(stylus[2].rfind("T up 60,60", 0), 0u);
+    form.Hide();
+  }
   DrainQueue();
 }
 
