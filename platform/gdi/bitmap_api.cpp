@@ -103,7 +103,9 @@ HBITMAP WINAPI CreateDIBSection(HDC hdc, CONST BITMAPINFO* pbmi, UINT usage, VOI
           (uint32_t{table[i].rgbRed} << 16) | (uint32_t{table[i].rgbGreen} << 8) | table[i].rgbBlue;
     }
   } else if (h.biCompression == BI_BITFIELDS) {
-    std::memcpy(s.masks, after_header, sizeof(s.masks));
+    // The three masks follow the 40-byte header (larger headers hold them at the same place).
+    std::memcpy(s.masks, reinterpret_cast<const uint8_t*>(pbmi) + sizeof(BITMAPINFOHEADER),
+                sizeof(s.masks));
     if (s.masks[0] == 0 || s.masks[1] == 0 || s.masks[2] == 0) {
       SetLastError(ERROR_INVALID_PARAMETER);
       return nullptr;

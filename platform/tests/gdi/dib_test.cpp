@@ -129,7 +129,7 @@ TEST(DibSections, SixteenTwentyFourAndThirtyTwoBits) {
 }
 
 TEST(DibSections, PalettisedDestinationsTakeTheNearestEntry) {
-  Dib eight(2, 1, 8, {kRed, kWhite});
+  Dib eight(2, 1, 8, {kRed, kWhite}, 2);
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(dc, eight.bitmap);
   SetPixel(dc, 0, 0, RGB(250, 240, 245));
