@@ -1,6 +1,7 @@
 // The process-wide handle table and the stock objects.
 #include "gdi/objects.h"
 
+#include <mutex>
 #include <unordered_map>
 
 namespace platform::gdi {
