@@ -1,5 +1,5 @@
 // Glyphs for GDI text: DejaVu Sans through FreeType, rendered without anti-aliasing like the
-// handheld's system font (11-pixel em, 13-pixel lines by default), cached per size and character.
+// handheld's system font (11-pixel em, 14-pixel lines by default), cached per size and character.
 #pragma once
 
 #include <cstdint>
