@@ -228,9 +228,17 @@ void WindowManager::BringToTop(Window* w) {
     if (ownedBy(x, root)) group.push_back(x);
   }
   std::stable_partition(group.begin(), group.end(), [&](Window* x) { return ownedBy(x, w); });
+  std::vector<std::vector<RECT>> before;
+  for (Window* x : group) before.push_back(VisibleWindowRects(x));
   for (auto it = group.rbegin(); it != group.rend(); ++it) {
     RemoveFromZOrder(*it);
     InsertInZOrder(*it);
+  }
+  // What was covered before and shows now must be painted.
+  for (size_t i = 0; i < group.size(); ++i) {
+    std::vector<RECT> uncovered = VisibleWindowRects(group[i]);
+    for (const RECT& r : before[i]) SubtractRect(uncovered, r);
+    for (const RECT& r : uncovered) InvalidateWindowArea(group[i], r);
   }
 }
 

@@ -101,6 +101,8 @@ class WindowManager {
   // Invalidation: what a window uncovers or covers.
   void InvalidateScreenArea(const RECT& screen, const Window* except);
   void InvalidateWindowAll(Window* w, bool erase);
+  // Invalidates a screen area of one window and its children (frame included).
+  void InvalidateWindowArea(Window* w, const RECT& screen);
   void InvalidateClient(Window* w, const RECT& clientRect, bool erase, bool children);
   Window* NextWindowToPaint(HWND only);  // only: null for any window
 
