@@ -41,6 +41,13 @@ Window* WindowManager::NewWindow() {
   return raw;
 }
 
+Window* WindowManager::FindRemote(int pid, uint64_t handle) const {
+  for (const auto& [key, w] : windows_) {
+    if (w->remote && w->remotePid == pid && w->remoteHandle == handle) return w.get();
+  }
+  return nullptr;
+}
+
 void WindowManager::ForgetWindow(Window* w) {
   visibleCache_.erase(w);
   if (w->cls) --w->cls->windowCount;

@@ -70,6 +70,7 @@ class WindowManager {
   Window* Find(HWND hwnd) const;   // null for unknown or destroyed handles
   Window* Check(HWND hwnd) const;  // as Find, but sets ERROR_INVALID_WINDOW_HANDLE
   Window* NewWindow();
+  Window* FindRemote(int pid, uint64_t handle) const;  // a stand-in made before
   void ForgetWindow(Window* w);
 
   // Classes.
