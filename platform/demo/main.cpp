@@ -67,9 +67,6 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 160));
       SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 224));
       return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
-    case WM_KEYDOWN:
-      if (wParam == VK_F4) DestroyWindow(hwnd);
-      return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
@@ -126,6 +123,11 @@ int main(int argc, char** argv) {
   SetFocus(name_box);
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    // F4 ends the demo whichever window has the focus.
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_F4) {
+      DestroyWindow(main_window);
+      continue;
+    }
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
