@@ -1,5 +1,7 @@
 // The EDIT control: character limit, read-only, numbers only, the modified flag, backspace,
 // the formatting rectangle, focus on a tap, notifications and colour requests to the parent.
+#include <aygshell.h>
+
 #include "device/screen.h"
 #include "user_test_support.h"
 
@@ -176,6 +178,40 @@ TEST_F(EditControl, PaintsWithTheParentsColoursAndACaretWhileFocused) {
   EXPECT_EQ(pixel(62 + 110, 26 + 109 + 8), 0u);
   DestroyWindow(edit);
   DeleteObject(yellow);
+}
+
+TEST_F(EditControl, InputPanelTypesIntoTheFocusedEdit) {
+  SHMENUBARINFO bar{};
+  bar.cbSize = 32;
+  bar.hwndParent = form_;
+  bar.dwFlags = SHCMBF_EMPTYBAR;
+  ASSERT_TRUE(SHCreateMenuBar(&bar));
+  HWND edit = Edit(0);
+  Drain();
+  backend_->Tap(70, 26 + 112);  // focus the edit
+  backend_->Tap(225, 307);      // the input-panel button opens the panel above the bar
+  Drain();
+  HWND panel = FindWindowW(L"SipWndClass", nullptr);
+  ASSERT_NE(panel, nullptr);
+  EXPECT_TRUE(IsWindowVisible(panel));
+  RECT r;
+  GetWindowRect(panel, &r);
+  EXPECT_EQ(r.bottom, 294);
+  auto key = [&](int column, int row) {
+    backend_->Tap(column * 24 + 12, static_cast<int>(r.top) + row * 16 + 8);
+  };
+  key(5, 2);  // h
+  key(1, 4);  // shift
+  key(7, 1);  // I
+  key(7, 1);  // i
+  key(9, 2);  // backspace
+  Drain();
+  EXPECT_EQ(Text(edit), L"hI");
+  EXPECT_EQ(GetFocus(), edit);
+  EXPECT_EQ(GetActiveWindow(), form_);
+  backend_->Tap(225, 307);
+  Drain();
+  EXPECT_FALSE(IsWindowVisible(panel));
 }
 
 }  // namespace

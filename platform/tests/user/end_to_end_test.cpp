@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "backend/headless.h"
+#include "backend/png_file.h"
 #include "device/screen.h"
 #include "user/window_manager.h"
 
@@ -122,7 +123,15 @@ TEST(EndToEnd, TwoPopupsTappedAndTypedShowOnTheScreen) {
   std::string error;
   ASSERT_TRUE(device.Screenshot(png, &error)) << error;
   EXPECT_GT(std::filesystem::file_size(png), 100u);
+  std::vector<uint32_t> shot;
+  int width = 0, height = 0;
+  ASSERT_TRUE(platform::ReadPng(png, shot, width, height, &error)) << error;
   if (!std::getenv("KEEP_SCREENSHOT")) std::filesystem::remove(png);
+  ASSERT_EQ(width, 240);
+  ASSERT_EQ(height, 320);
+  auto pixel = [&](int x, int y) { return shot[static_cast<size_t>(y * 240 + x)] & 0xFFFFFF; };
+  EXPECT_EQ(pixel(10 + 30, 220 + 50), Screen(kRed));  // the note's mark, in the picture
+  EXPECT_EQ(pixel(200, 100), Screen(kBlue));
 
   EXPECT_EQ(Pixel(200, 100), Screen(kBlue));          // the main popup
   EXPECT_EQ(Pixel(150, 200), Screen(kBlue));          // uncovered by the note and repainted
