@@ -17,4 +17,4 @@ void RegisterMenuBarClass();
 namespace platform::device {
 void RegisterTopBarClass();
 void RegisterInputPanelClass();
-}
+}  // namespace platform::device
