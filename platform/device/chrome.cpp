@@ -2,6 +2,7 @@
 // the clock. It never takes activation, and it repaints when the title or the minute changes.
 #include "device/chrome.h"
 
+#include <cstring>
 #include <ctime>
 #include <string>
 
@@ -31,7 +32,7 @@ Chrome& TheChrome() {
 }
 
 bool Headless() {
-  return std::string(CurrentBackend().Name()) == "headless";
+  return std::strcmp(CurrentBackend().Name(), "headless") == 0;
 }
 
 // Minutes since midnight: local time on a real screen, the device clock when headless (so that
