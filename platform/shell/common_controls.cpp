@@ -13,7 +13,7 @@ BOOL WINAPI InitCommonControlsEx(const INITCOMMONCONTROLSEX* lpInitCtrls) {
 
 void WINAPI InitCommonControls(void) {}
 
-BOOL WINAPI CommandBar_InsertMenubar(HWND hwndCB, HINSTANCE, WORD, int) {
+BOOL WINAPI CommandBar_InsertMenubar(HWND hwndCB, HINSTANCE, WORD, WORD) {
   if (!IsWindow(hwndCB)) {
     SetLastError(ERROR_INVALID_WINDOW_HANDLE);
     return FALSE;
