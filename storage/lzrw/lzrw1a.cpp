@@ -34,6 +34,7 @@ struct Lzrw1aDecompressor {
   const uint8_t* base;
 
   void Begin(const uint8_t* destination) { base = destination; }
+  bool InDestination(const uint8_t*) const { return true; }
   void ControlRead() {}
   const uint8_t* Source(uint32_t reference, const uint8_t* z) const {
     if (reference == 0 || reference > size_t(z - base)) return nullptr;
@@ -55,10 +56,25 @@ uint32_t Compress1A(uint8_t* work, const uint8_t* source, uint32_t length, uint8
   return CompressWith(policy, source, length, destination);
 }
 
-uint32_t Decompress1A(uint8_t*, const uint8_t* source, uint32_t length, uint8_t* destination,
-                      size_t capacity) {
+namespace {
+
+template <Writes kWrites>
+uint32_t Expand1A(uint8_t*, const uint8_t* source, uint32_t length, uint8_t* destination,
+                  size_t capacity) {
   Lzrw1aDecompressor policy{};
-  return DecompressWith(policy, source, length, destination, capacity);
+  return DecompressWith<kWrites>(policy, source, length, destination, capacity);
+}
+
+}  // namespace
+
+uint32_t Decompress1A(uint8_t* work, const uint8_t* source, uint32_t length, uint8_t* destination,
+                      size_t capacity) {
+  return Expand1A<Writes::kWithinCapacity>(work, source, length, destination, capacity);
+}
+
+uint32_t Decompress1AExact(uint8_t* work, const uint8_t* source, uint32_t length,
+                           uint8_t* destination, size_t bound) {
+  return Expand1A<Writes::kExact>(work, source, length, destination, bound);
 }
 
 }  // namespace lzrw
