@@ -2,6 +2,8 @@
 // entries, and every fatal message.
 #include <gtest/gtest.h>
 
+#include "frame/tests/fatal_capture.h"
+
 #include <cstring>
 
 #include "frame/bitmap/bitmap.h"
@@ -78,6 +80,7 @@ TEST(Bitmap, CompressedEntryIsMeasuredAfterExpansion) {
 }
 
 void ExpectFatal(const Bytes& file, const char* message) {
+  fatal_capture::Install();
   EXPECT_EXIT(Bitmap("pt_bad.bmp", file.data(), uint32_t(file.size())),
               testing::ExitedWithCode(255), message);
 }
