@@ -44,7 +44,10 @@ void InstallArchive() {
 
 class SharedArchiveDeathTest : public testing::Test {
  protected:
-  void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
+  void SetUp() override {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    test_device::Folder();  // made here, so the children share it and it is removed once
+  }
 };
 
 TEST_F(SharedArchiveDeathTest, EntriesAreReadThroughTheRegisteredPath) {
