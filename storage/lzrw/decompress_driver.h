@@ -62,6 +62,7 @@ uint32_t DecompressWith(Policy& policy, const uint8_t* source, uint32_t length,
       control = Load16(p) | 0x10000u;
       p += 2;
       policy.ControlRead();
+      if (p == end) break;  // a control word with no item after it
     }
     if (end - p >= kDecompressRunMargin && size_t(out_end - z) >= kFastRoom &&
         control >= 0x10000u) {
