@@ -21,11 +21,17 @@ struct Lzrw1aCompressor {
     const uint32_t here = uint32_t(s - base);
     const uint32_t candidate = table[h];
     table[h] = here;
-    // Only an earlier position at most 4095 back is a candidate; anything else is ignored.
     const uint32_t distance = here - candidate;
-    if (distance - 1 >= kMaxDistance || candidate >= here) return 0;
+    // Only an earlier position at most 4095 back is a candidate. The test stays off the
+    // branch predictor: an unusable candidate compares against the position itself with a
+    // forced difference in its first byte.
+    const bool usable = candidate < here && distance <= kMaxDistance;
+    const uint8_t* c = usable ? base + candidate : s;
+    const uint64_t head = (Load64(s) ^ Load64(c)) | uint64_t(!usable);
+    if (head & 0x00FFFFFF) return 0;  // fewer than 3 equal bytes: a literal
     *reference = distance;
-    return MatchLength(s, base + candidate);  // below 3: a literal
+    if (head) return uint32_t(__builtin_ctzll(head) >> 3);
+    return 8 + MatchLength(s + 8, c + 8, kMaxMatch - 8);
   }
   void GroupEnd() {}
 };
