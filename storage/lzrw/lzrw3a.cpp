@@ -37,17 +37,17 @@ struct Lzrw3aCompressor {
     const uint32_t p = (HashProductOf(Load32(s)) >> 4) & 0x1FF;
     const uint32_t here = uint32_t(s - base);
     const uint32_t* row = slots.table + p * kSlotsPerPartition;
+    // All eight candidates are measured; most differ within the first 8 bytes, which one XOR
+    // shows. The longest wins, the lower slot on equal lengths (hence the strict compare).
+    const uint64_t head = Load64(s);
     uint32_t best = 0, best_slot = 0;
     for (uint32_t d = 0; d < kSlotsPerPartition; ++d) {
       const uint8_t* c = Resolve(base, row[d]);
-      // A candidate that differs just past the best length so far cannot beat it.
-      if (best > 0 && c[best] != s[best]) continue;
-      const uint32_t length = MatchLength(s, c);
-      if (length > best) {
-        best = length;
-        best_slot = d;
-        if (best == kMaxMatch) break;
-      }
+      const uint64_t x = head ^ Load64(c);
+      const uint32_t length =
+          x ? uint32_t(__builtin_ctzll(x) >> 3) : 8 + MatchLength(s + 8, c + 8, kMaxMatch - 8);
+      best_slot = length > best ? d : best_slot;
+      best = length > best ? length : best;
     }
     if (best >= kMinMatch) {
       if (pending1 != kNoPartition) {
