@@ -137,6 +137,16 @@ TEST(HoleWalls, OrderingJoinsCapsAndBoxes) {
   EXPECT_EQ(a.extA, 270.0);
   EXPECT_EQ(a.extB, 90.0);
   EXPECT_EQ(a.boxMinX, 15 + 84 + 10 - 66.5);
+  // The picture draws the horizontal and vertical walls as they were before joining.
+  int x1, y1, x2, y2;
+  ASSERT_TRUE(WallPictureLine(h, x1, y1, x2, y2));
+  EXPECT_EQ(x1, 15);
+  EXPECT_EQ(x2, 224);
+  ASSERT_TRUE(WallPictureLine(v, x1, y1, x2, y2));
+  EXPECT_EQ(y1, 64);
+  EXPECT_EQ(y2, 252);
+  EXPECT_FALSE(WallPictureLine(d, x1, y1, x2, y2));
+  EXPECT_FALSE(WallPictureLine(a, x1, y1, x2, y2));
   // The post has no normal and does not move.
   const Wall& p = *walls[4];
   EXPECT_EQ(p.y1, p.y2);
