@@ -20,7 +20,7 @@ void WriteSelfDeleteBatch() {
     return;  // a cut path could name another file: delete nothing
   }
   std::string programDir = program.substr(0, program.rfind('\\'));
-  std::string manualRemoval = std::string("Couldn't start ") + kSelfDeleteBatchPath +
+  std::string manualRemoval = std::string("Couldn't run ") + kSelfDeleteBatchPath +
                               ". You will have to manually remove directory " + programDir;
 
   HANDLE file = CreateFileA(kSelfDeleteBatchPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
