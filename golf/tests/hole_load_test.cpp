@@ -5,6 +5,7 @@
 #include "golf/ball.h"
 #include "golf/block_table.h"
 #include "golf/hole_layout.h"
+#include "storage/file/memory_file.h"
 #include "test_hole.h"
 
 namespace golf {
@@ -66,6 +67,16 @@ TEST(HoleSearch, MissingHoleOrTruncatedEntryClearsOnlyTheWalls) {
   }
   EXPECT_EQ(layout.LoadHoleData(entry, -1, ball), Result::Missing);
   EXPECT_EQ(layout.LoadHoleData(entry, 255, ball), Result::Missing);
+}
+
+TEST(HoleSearch, LoadsFromAnOpenedCourseEntry) {
+  MemoryFile file(CourseBytes(FlatHole(4, "tee 4:4/5\ncup 1:1/5\nwall 0:0/7 0:9/9")));
+  HoleLayout layout;
+  Ball ball;
+  EXPECT_EQ(layout.LoadHole(file, "course001", 4, ball), Result::Loaded);
+  EXPECT_EQ(ball.posx, 15 + 84 + 10);
+  EXPECT_EQ(Walls(layout).size(), 1u);
+  EXPECT_EQ(layout.LoadHole(file, "course001", 5, ball), Result::Missing);
 }
 
 TEST(HoleCells, CodesBecomeBlocksFieldsAndHazards) {
