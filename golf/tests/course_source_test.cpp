@@ -2,7 +2,6 @@
 // has a spelling, and errors name the file, the line and what is wrong.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -83,8 +82,7 @@ TEST(CourseSource, EntriesRoundTripThroughTheSource) {
 }
 
 TEST(CourseSource, CourseFilesRoundTripThroughCompileAndDecompile) {
-  const char* root = std::getenv("PT_SOURCE_DIR");
-  const std::filesystem::path source = root != nullptr ? root : ".";
+  const std::filesystem::path source = testing::SourceRoot();
   std::vector<std::filesystem::path> files = {source / "golf/tests/data/test_holes.course"};
   for (const auto& item : std::filesystem::directory_iterator(source / "content/courses")) {
     if (item.path().extension() == ".course") files.push_back(item.path());
