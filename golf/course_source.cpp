@@ -261,8 +261,13 @@ bool BlockCodeOfToken(std::string_view token, uint8_t& code) {
     code = static_cast<uint8_t>(v);
     return true;
   }
+  static const std::vector<std::string> tokens = [] {
+    std::vector<std::string> all;
+    for (int c = 0; c < 256; ++c) all.push_back(BlockToken(static_cast<uint8_t>(c)));
+    return all;
+  }();
   for (int c = 1; c < 256; ++c) {
-    if (BlockToken(static_cast<uint8_t>(c)) == token) {
+    if (tokens[c] == token) {
       code = static_cast<uint8_t>(c);
       return true;
     }

@@ -22,4 +22,30 @@ ShotEnd TraceShot(HoleLayout& layout, Ball& ball, int maxSteps, std::string& out
   return end;
 }
 
+ShotOutcome TraceRequestedShot(std::span<const uint8_t> entry, const ShotRequest& request,
+                               std::string& out) {
+  HoleLayout layout;
+  Ball ball;
+  layout.SetOverlapRule(request.rule);
+  if (layout.LoadHoleData(entry, request.hole, ball) != HoleLayout::LoadResult::Loaded) {
+    return ShotOutcome::NoHole;
+  }
+  if (request.fromPoint) {
+    ball.posx = request.fromX;
+    ball.posy = request.fromY;
+  }
+  double fx = request.fx;
+  double fy = request.fy;
+  if (request.aimed) {
+    const double power = ShotPower(request.holdMs);
+    SnapBall(ball);
+    if (!AimedVelocity(ball, request.aimX, request.aimY, power, fx, fy)) {
+      return ShotOutcome::NoDirection;
+    }
+  }
+  ball.Strike(fx, fy);
+  TraceShot(layout, ball, request.maxSteps, out);
+  return ShotOutcome::Played;
+}
+
 }  // namespace golf

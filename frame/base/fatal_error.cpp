@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <cstdlib>
-
 #include "frame/base/wide_string.h"
 
 void FatalError(const char* message, int exit_code) {
@@ -13,5 +11,6 @@ void FatalError(const char* message, int exit_code) {
     WideString text(message);
     MessageBoxW(nullptr, text, L"Fatal error", MB_ICONERROR | MB_SETFOREGROUND | MB_TOPMOST);
   }
-  std::_Exit(exit_code);
+  TerminateProcess(GetCurrentProcess(), UINT(exit_code));
+  ExitProcess(UINT(exit_code));  // not reached: the own process has ended
 }

@@ -54,8 +54,12 @@ void SetBackend(std::unique_ptr<Backend> backend) {
 }
 
 HeadlessBackend& Headless() {
+  if (auto* headless = dynamic_cast<HeadlessBackend*>(Slot().get())) return *headless;
+  return FreshHeadless();
+}
+
+HeadlessBackend& FreshHeadless() {
   auto& slot = Slot();
-  if (auto* headless = dynamic_cast<HeadlessBackend*>(slot.get())) return *headless;
   auto fresh = std::make_unique<HeadlessBackend>();
   HeadlessBackend& result = *fresh;
   slot = std::move(fresh);

@@ -78,6 +78,7 @@ class HeadlessBackend final : public Backend {
   uint64_t PresentCalls() const { return presentCalls_; }
   uint64_t FrameCount() const { return frames_; }
   // Writes TheScreen() as a 240x320 RGB PNG; false (with a reason in `error`) on failure.
+  // ReadPng (backend/png_file.h) reads it back for comparisons.
   bool Screenshot(const std::filesystem::path& file, std::string* error = nullptr) const;
   const std::vector<PlayedSound>& Sounds() const { return sounds_; }
   void ClearSounds() { sounds_.clear(); }
@@ -106,5 +107,8 @@ class HeadlessBackend final : public Backend {
 // The process's headless backend: installs a fresh one as the current backend unless the
 // current one already is headless, and returns it.
 HeadlessBackend& Headless();
+// Installs a fresh headless backend (clock at 0, empty script and logs) and returns it: the
+// start of a test that must not see what an earlier test left behind.
+HeadlessBackend& FreshHeadless();
 
 }  // namespace platform

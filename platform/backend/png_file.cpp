@@ -28,4 +28,26 @@ bool WritePng(const std::filesystem::path& file, const uint32_t* pixels, int wid
   return true;
 }
 
+bool ReadPng(const std::filesystem::path& file, std::vector<uint32_t>& pixels, int& width,
+             int& height, std::string* error) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_file(&image, file.c_str())) {
+    if (error) *error = file.string() + ": " + image.message;
+    return false;
+  }
+  image.format = PNG_FORMAT_BGRA;  // in memory B, G, R, A: a little-endian 0xAARRGGBB word
+  std::vector<uint32_t> read(static_cast<size_t>(image.width) * image.height);
+  if (!png_image_finish_read(&image, nullptr, read.data(), 0, nullptr)) {
+    if (error) *error = file.string() + ": " + image.message;
+    png_image_free(&image);
+    return false;
+  }
+  for (uint32_t& pixel : read) pixel &= 0x00FFFFFF;
+  pixels = std::move(read);
+  width = static_cast<int>(image.width);
+  height = static_cast<int>(image.height);
+  return true;
+}
+
 }  // namespace platform

@@ -58,6 +58,7 @@ class SdlBackend final : public Backend {
   void Sleep(uint32_t ms) override { SDL_Delay(ms); }
 
   bool NextEvent(InputEvent& event, uint32_t timeoutMs) override {
+    Show();
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
       if (Translate(e, event)) return true;
@@ -75,6 +76,7 @@ class SdlBackend final : public Backend {
       int got = 0;
       if (timeoutMs == kForever) {
         got = SDL_WaitEvent(&e);
+        if (!got) SDL_Delay(1);  // SDL failed to wait: do not spin on the error
       } else {
         uint32_t waited = SDL_GetTicks() - start;
         if (waited >= timeoutMs) return false;
@@ -85,6 +87,7 @@ class SdlBackend final : public Backend {
   }
 
   void Present() override {
+    Show();
     const ScreenBuffer& screen = TheScreen();
     if (uploaded_ && screen.generation == generation_) return;
     SDL_UpdateTexture(texture_, nullptr, screen.pixels.data(),
@@ -102,6 +105,15 @@ class SdlBackend final : public Backend {
   const char* Name() const override { return "sdl"; }
 
  private:
+  // The window stays hidden until the program presents or asks for input, so that a program
+  // that only reads the clock (a tool) opens no window.
+  void Show() {
+    if (shown_) return;
+    shown_ = true;
+    SDL_ShowWindow(window_);
+    UpdateViewport();
+  }
+
   void UpdateViewport() {
     int w = 0;
     int h = 0;
@@ -126,6 +138,15 @@ class SdlBackend final : public Backend {
         event.kind = InputKind::Quit;
         return true;
       case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST && stylusDown_) {
+          // The button's release will go elsewhere: lift the stylus where it last was.
+          stylusDown_ = false;
+          SDL_CaptureMouse(SDL_FALSE);
+          event.kind = InputKind::StylusUp;
+          event.x = lastX_;
+          event.y = lastY_;
+          return true;
+        }
         if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) UpdateViewport();
         if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
             e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
@@ -138,11 +159,15 @@ class SdlBackend final : public Backend {
         stylusDown_ = true;
         SDL_CaptureMouse(SDL_TRUE);  // the drag goes on outside the window
         event.kind = InputKind::StylusDown;
+        lastX_ = event.x;
+        lastY_ = event.y;
         return true;
       case SDL_MOUSEMOTION:
         if (!stylusDown_) return false;  // a hovering mouse is no stylus
         viewport_.ToDeviceClamped(e.motion.x, e.motion.y, event.x, event.y);
         event.kind = InputKind::StylusMove;
+        lastX_ = event.x;
+        lastY_ = event.y;
         return true;
       case SDL_MOUSEBUTTONUP:
         if (e.button.button != SDL_BUTTON_LEFT || !stylusDown_) return false;
@@ -176,7 +201,10 @@ class SdlBackend final : public Backend {
   std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
   uint64_t generation_ = 0;
   bool uploaded_ = false;
+  bool shown_ = false;
   bool stylusDown_ = false;
+  int lastX_ = 0;  // where the stylus last was, while it is down
+  int lastY_ = 0;
 };
 
 // The requested scale, reduced so that the window fits the display's usable area.
@@ -200,7 +228,7 @@ std::unique_ptr<Backend> MakeSdlBackend(const DeviceOptions& options, std::strin
   int scale = options.fullscreen ? 0 : WindowScale(options.scale);
   int width = ScreenBuffer::kWidth * std::max(scale, 1);
   int height = ScreenBuffer::kHeight * std::max(scale, 1);
-  Uint32 flags = options.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
+  Uint32 flags = SDL_WINDOW_HIDDEN | (options.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
   SDL_Window* window = SDL_CreateWindow("Puttland", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                         width, height, flags);
   if (!window) {

@@ -7,7 +7,7 @@
 namespace platform {
 
 struct DeviceOptions {
-  int scale = 2;            // --scale N: window pixels per device pixel
+  int scale = 2;            // --scale N (1 to 16): window pixels per device pixel
   bool fullscreen = false;  // --fullscreen: the largest integer scale, letterboxed
   bool headless = false;    // --headless: no window, no sound, virtual clock
 };

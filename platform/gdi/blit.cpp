@@ -21,23 +21,28 @@ struct Axis {
 };
 
 // Maps dest_len destination pixels onto src_len source pixels starting at src_start, mirrored
-// when the extents' signs differ; destination pixels whose source lies outside [0, limit) are cut.
-bool BuildAxis(int dest_pos, int dest_len, int src_pos, int src_len, int src_limit, Axis& axis) {
+// when the extents' signs differ. Only destination pixels inside [0, dest_limit) whose source lies
+// inside [0, src_limit) are kept, so the work never exceeds the surfaces' size.
+bool BuildAxis(int dest_pos, int dest_len, int dest_limit, int src_pos, int src_len, int src_limit,
+               Axis& axis) {
   bool mirror = false;
+  // A negative extent runs leftwards (upwards) from the given position, which stays included.
   if (dest_len < 0) {
-    dest_pos += dest_len;
+    dest_pos += dest_len + 1;
     dest_len = -dest_len;
     mirror = !mirror;
   }
   if (src_len < 0) {
-    src_pos += src_len;
+    src_pos += src_len + 1;
     src_len = -src_len;
     mirror = !mirror;
   }
   if (dest_len == 0 || src_len == 0) return false;
   axis.source.clear();
   int first = -1;
-  for (int i = 0; i < dest_len; ++i) {
+  const int begin = std::max(0, -dest_pos);
+  const int end = static_cast<int>(std::min<int64_t>(dest_len, int64_t{dest_limit} - dest_pos));
+  for (int i = begin; i < end; ++i) {
     // The source pixel under the centre of destination pixel i.
     int s = static_cast<int>((int64_t{2} * i + 1) * src_len / (int64_t{2} * dest_len));
     if (mirror) s = src_len - 1 - s;
@@ -143,15 +148,18 @@ BOOL RunBlit(DrawTarget& target, const BlitSource* source, const BlitRequest& re
   Axis ax, ay;
   if (uses_source) {
     const RECT& s = request.src;
-    if (!BuildAxis(d.left + target.origin.x, dw, s.left + source->origin.x, s.right - s.left,
-                   source->surface->width, ax) ||
-        !BuildAxis(d.top + target.origin.y, dh, s.top + source->origin.y, s.bottom - s.top,
-                   source->surface->height, ay)) {
+    if (!BuildAxis(d.left + target.origin.x, dw, target.surface->width, s.left + source->origin.x,
+                   s.right - s.left, source->surface->width, ax) ||
+        !BuildAxis(d.top + target.origin.y, dh, target.surface->height, s.top + source->origin.y,
+                   s.bottom - s.top, source->surface->height, ay)) {
       return TRUE;  // nothing of the source lies on its surface
     }
   } else {
-    BuildAxis(d.left + target.origin.x, dw, 0, dw < 0 ? -dw : dw, INT32_MAX, ax);
-    BuildAxis(d.top + target.origin.y, dh, 0, dh < 0 ? -dh : dh, INT32_MAX, ay);
+    // Without a source the destination is a plain rectangle between its corners.
+    ax.dest_start = std::min(d.left, d.right) + target.origin.x;
+    ax.dest_len = dw < 0 ? -dw : dw;
+    ay.dest_start = std::min(d.top, d.bottom) + target.origin.y;
+    ay.dest_len = dh < 0 ? -dh : dh;
   }
 
   const Region area = target.clip.Intersect(
@@ -240,8 +248,9 @@ BOOL RunBlit(DrawTarget& target, const BlitSource* source, const BlitRequest& re
             pbuf[i] = target.surface->palette[NearestIndex(*target.surface, pbuf[i])];
         }
       }
-      for (int i = 0; i < n; ++i) {
-        dbuf[i] = ApplyRop3(index, pbuf[i], sbuf[i], dbuf[i]) & 0xFFFFFF;
+      if (!FastRow(rop, dbuf.data(), sbuf.data(), n, pbuf[0], uses_pattern && brush.IsSolid())) {
+        for (int i = 0; i < n; ++i)
+          dbuf[i] = ApplyRop3(index, pbuf[i], sbuf[i], dbuf[i]) & 0xFFFFFF;
       }
       WriteSpan(*target.surface, r.left, y, n, dbuf.data());
     }

@@ -1,6 +1,7 @@
 // BitBlt, StretchBlt, PatBlt, TransparentImage and FillRect: argument checks in front of the
 // block-transfer engine.
 #include "gdi/blit.h"
+#include "gdi/coordinates.h"
 #include "gdi/rop_table.h"
 #include "windows.h"
 
@@ -30,16 +31,19 @@ BOOL Transfer(HDC hdc, HDC hdcSrc, const RECT& dest, const RECT& src, DWORD rop)
 }  // namespace
 
 BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop) {
+  if (!CoordinatesOk({x, y, cx, cy, x1, y1})) return FALSE;
   return Transfer(hdc, hdcSrc, Extent(x, y, cx, cy), Extent(x1, y1, cx, cy), rop);
 }
 
 BOOL WINAPI StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc,
                        int xSrc, int ySrc, int wSrc, int hSrc, DWORD rop) {
+  if (!CoordinatesOk({xDest, yDest, wDest, hDest, xSrc, ySrc, wSrc, hSrc})) return FALSE;
   return Transfer(hdcDest, hdcSrc, Extent(xDest, yDest, wDest, hDest),
                   Extent(xSrc, ySrc, wSrc, hSrc), rop);
 }
 
 BOOL WINAPI PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop) {
+  if (!CoordinatesOk({x, y, w, h})) return FALSE;
   if (IsKnownRop3(rop) && Rop3UsesSource(Rop3Index(rop))) {  // PatBlt has no source
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;
@@ -50,6 +54,9 @@ BOOL WINAPI PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop) {
 BOOL WINAPI TransparentImage(HDC hdcDest, int nXDest, int nYDest, int nWidthDest, int nHeightDest,
                              HANDLE hSrc, int nXSrc, int nYSrc, int nWidthSrc, int nHeightSrc,
                              COLORREF crTransparentColor) {
+  if (!CoordinatesOk(
+          {nXDest, nYDest, nWidthDest, nHeightDest, nXSrc, nYSrc, nWidthSrc, nHeightSrc}))
+    return FALSE;
   std::optional<DrawTarget> target = ResolveTarget(hdcDest);
   if (!target) return FALSE;
   if (nWidthDest < 0 || nHeightDest < 0 || nWidthSrc < 0 || nHeightSrc < 0) {
@@ -81,6 +88,7 @@ int WINAPI FillRect(HDC hDC, CONST RECT* lprc, HBRUSH hbr) {
     SetLastError(lprc ? ERROR_INVALID_HANDLE : ERROR_INVALID_PARAMETER);
     return 0;
   }
+  if (!RectOk(*lprc)) return 0;
   // The rectangle includes its left and top edges only; an inverted rectangle fills nothing.
   if (lprc->right <= lprc->left || lprc->bottom <= lprc->top) return 1;
   const HBRUSH selected = target->dc->brush;

@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "device/screen.h"
+#include "gdi/coordinates.h"
 #include "gdi/objects.h"
 #include "windows.h"
 
@@ -336,6 +337,7 @@ int WINAPI GetStretchBltMode(HDC hdc) {
 }
 
 BOOL WINAPI SetBrushOrgEx(HDC hdc, int x, int y, LPPOINT lppt) {
+  if (!CoordinatesOk({x, y})) return FALSE;
   DcObject* dc = Dc(hdc);
   if (!dc) return FALSE;
   if (lppt) *lppt = dc->brush_org;
@@ -355,6 +357,7 @@ BOOL WINAPI GetBrushOrgEx(HDC hdc, LPPOINT lppt) {
 }
 
 BOOL WINAPI MoveToEx(HDC hdc, int x, int y, LPPOINT lppt) {
+  if (!CoordinatesOk({x, y})) return FALSE;
   DcObject* dc = Dc(hdc);
   if (!dc) return FALSE;
   if (lppt) *lppt = dc->position;

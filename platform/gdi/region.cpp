@@ -133,6 +133,10 @@ Region Region::FromRects(const std::vector<RECT>& rects) {
     if (!RectEmpty(r)) valid.push_back(r);
   }
   Region out;
+  if (valid.size() == 1) {
+    out.rects_ = valid;
+    return out;
+  }
   out.rects_ = Sweep(valid, {}, RegionOp::Or);
   return out;
 }
@@ -179,6 +183,12 @@ void Region::Offset(int dx, int dy) {
 
 Region Region::Combine(const Region& a, const Region& b, RegionOp op) {
   Region out;
+  // Two rectangles intersect into one: the common case of every clipped drawing call.
+  if (op == RegionOp::And && a.rects_.size() == 1 && b.rects_.size() == 1) {
+    const RECT r = IntersectRects(a.rects_[0], b.rects_[0]);
+    if (!RectEmpty(r)) out.rects_.push_back(r);
+    return out;
+  }
   out.rects_ = Sweep(a.rects_, b.rects_, op);
   return out;
 }

@@ -1,5 +1,6 @@
 // Region objects and the DC's clip region (kept as the DC's own copy).
 #include "gdi/blit.h"
+#include "gdi/coordinates.h"
 #include "gdi/objects.h"
 #include "gdi/target.h"
 #include "windows.h"
@@ -47,6 +48,7 @@ int ClipWith(HDC hdc, const Region& region, RegionOp op) {
 }  // namespace
 
 HRGN WINAPI CreateRectRgn(int x1, int y1, int x2, int y2) {
+  if (!CoordinatesOk({x1, y1, x2, y2})) return nullptr;
   auto region = std::make_unique<RegionObject>();
   region->region = Region(Ordered(x1, y1, x2, y2));
   return static_cast<HRGN>(Register(std::move(region)));
@@ -93,6 +95,7 @@ int WINAPI CombineRgn(HRGN hrgnDst, HRGN hrgnSrc1, HRGN hrgnSrc2, int iMode) {
 }
 
 BOOL WINAPI SetRectRgn(HRGN hrgn, int left, int top, int right, int bottom) {
+  if (!CoordinatesOk({left, top, right, bottom})) return FALSE;
   RegionObject* r = Rgn(hrgn);
   if (!r) return FALSE;
   r->region = Region(Ordered(left, top, right, bottom));
@@ -102,6 +105,10 @@ BOOL WINAPI SetRectRgn(HRGN hrgn, int left, int top, int right, int bottom) {
 int WINAPI OffsetRgn(HRGN hrgn, int x, int y) {
   RegionObject* r = Rgn(hrgn);
   if (!r) return ERROR;
+  const RECT box = r->region.Box();
+  if (!CoordinatesOk({int64_t{box.left} + x, int64_t{box.top} + y, int64_t{box.right} + x,
+                      int64_t{box.bottom} + y}))
+    return ERROR;
   r->region.Offset(x, y);
   return r->region.Complexity();
 }
@@ -179,15 +186,20 @@ int WINAPI GetClipBox(HDC hdc, LPRECT lprect) {
 }
 
 int WINAPI IntersectClipRect(HDC hdc, int left, int top, int right, int bottom) {
+  if (!CoordinatesOk({left, top, right, bottom})) return ERROR;
   return ClipWith(hdc, Region(Ordered(left, top, right, bottom)), RegionOp::And);
 }
 
 int WINAPI ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom) {
+  if (!CoordinatesOk({left, top, right, bottom})) return ERROR;
   return ClipWith(hdc, Region(Ordered(left, top, right, bottom)), RegionOp::Diff);
 }
 
 BOOL WINAPI ScrollDC(HDC hDC, int dx, int dy, CONST RECT* lprcScroll, CONST RECT* lprcClip,
                      HRGN hrgnUpdate, LPRECT lprcUpdate) {
+  if (!CoordinatesOk({dx, dy}) || (lprcScroll && !RectOk(*lprcScroll)) ||
+      (lprcClip && !RectOk(*lprcClip)))
+    return FALSE;
   std::optional<DrawTarget> t = ResolveTarget(hDC);
   if (!t) return FALSE;
   RegionObject* update = nullptr;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "gdi/coordinates.h"
 #include "gdi/rop_table.h"
 #include "gdi/target.h"
 #include "windows.h"
@@ -89,6 +90,7 @@ Span RoundedRow(int l, int t, int r, int b, int w, int h, int y) {
 // Fills a rounded shape's interior with the brush and its outline with the pen, never
 // painting a pixel twice (so mix modes such as R2_NOT apply once). Logical coordinates.
 BOOL DrawShape(HDC hdc, int left, int top, int right, int bottom, int w, int h) {
+  if (!CoordinatesOk({left, top, right, bottom, w, h})) return FALSE;
   std::optional<DrawTarget> t = ResolveTarget(hdc);
   if (!t) return FALSE;
   if (right < left) std::swap(left, right);
@@ -106,7 +108,11 @@ BOOL DrawShape(HDC hdc, int left, int top, int right, int bottom, int w, int h) 
   BrushSampler brush(*t, LookupBrush(t->dc->brush));
   const uint32_t pen_colour = has_pen ? TargetColour(*t, pen->color) : 0;
   Painter painter(*t);
-  for (int y = top; y < bottom; ++y) {
+  // Only rows that can show are visited.
+  const RECT box = t->clip.Box();
+  const int first_row = std::max(top, static_cast<int>(box.top) - oy);
+  const int last_row = std::min(bottom, static_cast<int>(box.bottom) - oy);
+  for (int y = first_row; y < last_row; ++y) {
     const Span row = RoundedRow(left, top, right, bottom, w, h, y);
     if (row.x0 >= row.x1) continue;
     if (!has_pen) {
@@ -131,6 +137,7 @@ BOOL DrawShape(HDC hdc, int left, int top, int right, int bottom, int w, int h) 
 }  // namespace
 
 BOOL WINAPI LineTo(HDC hdc, int x, int y) {
+  if (!CoordinatesOk({x, y})) return FALSE;
   std::optional<DrawTarget> t = ResolveTarget(hdc);
   if (!t) return FALSE;
   const PenObject* pen = LookupPen(t->dc->pen);
@@ -151,6 +158,9 @@ BOOL WINAPI Polyline(HDC hdc, CONST POINT* apt, int cpt) {
   if (!apt || cpt < 2) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;
+  }
+  for (int i = 0; i < cpt; ++i) {
+    if (!CoordinatesOk({apt[i].x, apt[i].y})) return FALSE;
   }
   const PenObject* pen = LookupPen(t->dc->pen);
   if (!pen || pen->style == PS_NULL) return TRUE;
@@ -177,6 +187,7 @@ BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom) {
 }
 
 COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
+  if (!CoordinatesOk({x, y})) return static_cast<COLORREF>(-1);
   std::optional<DrawTarget> t = ResolveTarget(hdc);
   if (!t) return static_cast<COLORREF>(-1);
   const int sx = x + t->origin.x, sy = y + t->origin.y;
@@ -188,6 +199,7 @@ COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
 }
 
 COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {
+  if (!CoordinatesOk({x, y})) return CLR_INVALID;
   std::optional<DrawTarget> t = ResolveTarget(hdc);
   if (!t) return CLR_INVALID;
   const int sx = x + t->origin.x, sy = y + t->origin.y;

@@ -45,9 +45,12 @@ std::optional<WaveSound> ParseWave(const uint8_t* image, size_t size) {
   if (std::memcmp(image, "RIFF", 4) != 0 || std::memcmp(image + 8, "WAVE", 4) != 0) {
     return std::nullopt;
   }
-  // The RIFF size may overstate what is there (truncated file): trust the smaller one.
+  // The RIFF size may overstate what is there (truncated file): trust the smaller one. A size
+  // too small to hold even "WAVE" (0 from a writer that never came back to fill it in) says
+  // nothing: then the buffer's end is the image's end.
   size_t end = size;
-  if (size_t declared = static_cast<size_t>(Le32(image + 4)) + 8; declared < end) end = declared;
+  size_t declared = static_cast<size_t>(Le32(image + 4)) + 8;
+  if (declared >= 12 && declared < end) end = declared;
 
   WaveSound sound;
   bool haveFormat = false;

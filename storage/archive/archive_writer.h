@@ -11,7 +11,10 @@ struct ArchiveSource {
   std::vector<uint8_t> bytes;
 };
 
-enum class EntryPacking { kRaw, kLzrw2WhenSmaller };
+// kRaw stores the bytes, except those that begin like an LZRW2 block: a reader would expand
+// them, so they are stored as a block of their own. kVerbatim stores every entry exactly as
+// given (for entries that already are blocks).
+enum class EntryPacking { kVerbatim, kRaw, kLzrw2WhenSmaller };
 
 // Returns false (and leaves `archive` alone) for an empty name, a name with a zero byte, or an
 // archive that would exceed 4 GiB.

@@ -147,7 +147,14 @@ void PropertyStore::FromBytes(const uint8_t* bytes, uint32_t length) {
   if (length) std::memcpy(fresh, bytes, length);
   std::free(data_);
   data_ = fresh;
-  capacity_ = used_ = int32_t(length);
+  capacity_ = int32_t(length);
+  // Bytes past the last whole record (a damaged value) are kept in the buffer but not counted
+  // as used, so records added later stay reachable and ToBytes gives whole records only.
+  bool complete = true;
+  uint32_t whole = 0;
+  for (const PropertyRecord& r : ListRecords(bytes, length, &complete))
+    whole += uint32_t(12 + r.key.size() + r.value.size());
+  used_ = int32_t(whole);
 }
 
 void PropertyStore::FromBytes(const std::vector<uint8_t>& bytes) {

@@ -33,8 +33,8 @@ class PropertyStore {
   bool GetStore(const char* key, PropertyStore* nested) const;
 
   std::vector<uint8_t> ToBytes() const;
-  // Takes the bytes as they are; a damaged tail is never read past (lookups stop at the last
-  // whole record).
+  // Takes a copy of the bytes. A damaged tail (lengths that run past the end) is not counted
+  // as used: the store holds the whole records before it.
   void FromBytes(const std::vector<uint8_t>& bytes);
   void FromBytes(const uint8_t* bytes, uint32_t length);
 

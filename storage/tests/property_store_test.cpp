@@ -96,8 +96,9 @@ TEST(PropertyStore, GrowthRule) {
   store.SetValue(kPropertyValue, "more", big.data(), 1000);
   EXPECT_EQ(store.Capacity(), store.Used() + 1024);
   // Bytes loaded from elsewhere fill their buffer exactly; the next record grows it.
-  PropertyStore loaded;
-  loaded.FromBytes(Bytes(21, 0));
+  PropertyStore sound, loaded;
+  SetInt(sound, "Sound", 1);
+  loaded.FromBytes(sound.ToBytes());
   EXPECT_EQ(loaded.Capacity(), 21);
   EXPECT_EQ(loaded.Used(), 21);
 }
@@ -134,10 +135,16 @@ TEST(PropertyStore, DamagedBytesAreReadUpToTheLastWholeRecord) {
   bool complete = true;
   EXPECT_EQ(ListRecords(bytes.data(), uint32_t(bytes.size()), &complete).size(), 1u);
   EXPECT_FALSE(complete);
-  // Setting a record on a damaged store still works and is found afterwards.
+  // The damaged tail is dropped: a record set afterwards is found, and the bytes written back
+  // hold whole records only.
+  EXPECT_EQ(store.Used(), 17);
   SetInt(store, "c", 3);
+  EXPECT_TRUE(store.GetValue("c", &value, 4));
+  EXPECT_EQ(value, 3);
+  EXPECT_EQ(store.ToBytes().size(), 2u * 17u);
   store.FromBytes(Bytes{0, 0, 0});
   EXPECT_FALSE(store.GetValue("c", &value, 4));
+  EXPECT_TRUE(store.ToBytes().empty());
 }
 
 TEST(PropertyStoreDeathTest, ValueOfAnotherLengthIsMangled) {

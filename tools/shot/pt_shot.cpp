@@ -17,8 +17,8 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: pt-shot trace COURSE HOLE FX FY [--max-steps N] [--no-overlap-mend]\n"
-    "       pt-shot aim COURSE HOLE AIMX AIMY HOLDMS [--max-steps N] [--no-overlap-mend]\n"
+    "usage: pt-shot trace COURSE HOLE FX FY [OPTIONS]\n"
+    "       pt-shot aim COURSE HOLE AIMX AIMY HOLDMS [OPTIONS]\n"
     "       pt-shot bench [COURSE...]\n"
     "\n"
     "COURSE is a course entry file, or a course source when its name ends in .course.\n"
@@ -32,6 +32,7 @@ constexpr const char* kUsage =
     "bench  rolls a mix of shots on every hole of the courses (default: the engine's\n"
     "       test holes) for about two seconds; the last line is 'steps/s N'.\n"
     "\n"
+    "--from X Y          start the ball at (X, Y) instead of the tee\n"
     "--max-steps N       stop after N steps (default 100000)\n"
     "--no-overlap-mend   let a ball that overlaps a wall pass through it (for comparison)\n";
 
@@ -70,70 +71,57 @@ bool ParseDouble(const std::string& text, double& value) {
   return !text.empty() && *end == '\0';
 }
 
-struct ShotOptions {
-  long maxSteps = 100000;
-  golf::OverlapRule rule = golf::OverlapRule::Mended;
-};
-
-bool LoadHole(const std::string& course, const std::string& holeText, golf::HoleLayout& layout,
-              golf::Ball& ball) {
-  std::vector<uint8_t> entry;
-  if (!LoadCourse(course, entry)) return false;
-  long hole = 0;
-  if (!ParseInt(holeText, hole) || hole < 0 || hole > 17) {
-    std::fprintf(stderr, "pt-shot: HOLE must be 0..17, not '%s'\n", holeText.c_str());
+bool LoadHoleIndex(const std::string& text, int& hole) {
+  long value = 0;
+  if (!ParseInt(text, value) || value < 0 || value > 17) {
+    std::fprintf(stderr, "pt-shot: HOLE must be 0..17, not '%s'\n", text.c_str());
     return false;
   }
-  const auto result = layout.LoadHoleData(entry, static_cast<int>(hole), ball);
-  if (result != golf::HoleLayout::LoadResult::Loaded) {
-    std::fprintf(stderr, "pt-shot: %s has %s record of hole %ld\n", course.c_str(),
-                 result == golf::HoleLayout::LoadResult::Missing ? "no" : "a damaged", hole);
-    return false;
-  }
+  hole = static_cast<int>(value);
   return true;
 }
 
-int Roll(golf::HoleLayout& layout, golf::Ball& ball, const ShotOptions& options) {
+int Play(const std::string& course, const golf::ShotRequest& request) {
+  std::vector<uint8_t> entry;
+  if (!LoadCourse(course, entry)) return 1;
   std::string out;
-  golf::TraceShot(layout, ball, static_cast<int>(options.maxSteps), out);
-  std::fwrite(out.data(), 1, out.size(), stdout);
-  return 0;
+  switch (golf::TraceRequestedShot(entry, request, out)) {
+    case golf::ShotOutcome::Played:
+      std::fwrite(out.data(), 1, out.size(), stdout);
+      return 0;
+    case golf::ShotOutcome::NoHole:
+      std::fprintf(stderr, "pt-shot: %s has no usable record of hole %d\n", course.c_str(),
+                   request.hole);
+      return 1;
+    case golf::ShotOutcome::NoDirection:
+      std::fprintf(stderr, "pt-shot: the aim point is the ball's centre: no shot\n");
+      return 1;
+  }
+  return 1;
 }
 
-int Trace(const std::vector<std::string>& args, const ShotOptions& options) {
-  double fx = 0, fy = 0;
-  if (args.size() != 4 || !ParseDouble(args[2], fx) || !ParseDouble(args[3], fy)) {
+int Trace(const std::vector<std::string>& args, golf::ShotRequest request) {
+  if (args.size() != 4 || !ParseDouble(args[2], request.fx) || !ParseDouble(args[3], request.fy)) {
     std::fputs(kUsage, stderr);
     return 2;
   }
-  golf::HoleLayout layout;
-  golf::Ball ball;
-  layout.SetOverlapRule(options.rule);
-  if (!LoadHole(args[0], args[1], layout, ball)) return 1;
-  ball.Strike(fx, fy);
-  return Roll(layout, ball, options);
+  if (!LoadHoleIndex(args[1], request.hole)) return 2;
+  return Play(args[0], request);
 }
 
-int Aim(const std::vector<std::string>& args, const ShotOptions& options) {
+int Aim(const std::vector<std::string>& args, golf::ShotRequest request) {
   long aimX = 0, aimY = 0, hold = 0;
   if (args.size() != 5 || !ParseInt(args[2], aimX) || !ParseInt(args[3], aimY) ||
-      !ParseInt(args[4], hold) || hold < 0) {
+      !ParseInt(args[4], hold) || hold < 0 || hold > 0xFFFFFFFFL) {
     std::fputs(kUsage, stderr);
     return 2;
   }
-  golf::HoleLayout layout;
-  golf::Ball ball;
-  layout.SetOverlapRule(options.rule);
-  if (!LoadHole(args[0], args[1], layout, ball)) return 1;
-  const double power = golf::ShotPower(static_cast<uint32_t>(hold));
-  golf::SnapBall(ball);
-  double fx = 0, fy = 0;
-  if (!golf::AimedVelocity(ball, static_cast<int>(aimX), static_cast<int>(aimY), power, fx, fy)) {
-    std::fprintf(stderr, "pt-shot: the aim point is the ball's centre: no shot\n");
-    return 1;
-  }
-  ball.Strike(fx, fy);
-  return Roll(layout, ball, options);
+  if (!LoadHoleIndex(args[1], request.hole)) return 2;
+  request.aimed = true;
+  request.aimX = static_cast<int>(aimX);
+  request.aimY = static_cast<int>(aimY);
+  request.holdMs = static_cast<uint32_t>(hold);
+  return Play(args[0], request);
 }
 
 int Bench(std::vector<std::string> courses) {
@@ -196,7 +184,7 @@ int Bench(std::vector<std::string> courses) {
 
 int main(int argc, char** argv) {
   std::vector<std::string> args;
-  ShotOptions options;
+  golf::ShotRequest options;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (a == "--help" || a == "-h") {
@@ -204,10 +192,19 @@ int main(int argc, char** argv) {
       return 0;
     }
     if (a == "--max-steps" && i + 1 < argc) {
-      if (!ParseInt(argv[++i], options.maxSteps) || options.maxSteps < 0) {
+      long steps = 0;
+      if (!ParseInt(argv[++i], steps) || steps < 0 || steps > 100000000) {
         std::fprintf(stderr, "pt-shot: --max-steps needs a count\n");
         return 2;
       }
+      options.maxSteps = static_cast<int>(steps);
+    } else if (a == "--from" && i + 2 < argc) {
+      options.fromPoint = true;
+      if (!ParseDouble(argv[i + 1], options.fromX) || !ParseDouble(argv[i + 2], options.fromY)) {
+        std::fprintf(stderr, "pt-shot: --from needs two numbers\n");
+        return 2;
+      }
+      i += 2;
     } else if (a == "--no-overlap-mend") {
       options.rule = golf::OverlapRule::PassThrough;
     } else {

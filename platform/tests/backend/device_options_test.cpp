@@ -71,6 +71,8 @@ TEST(DeviceBackend, TestsRunHeadlessAndHeadlessInstallsOne) {
   HeadlessBackend& headless = Headless();
   EXPECT_EQ(&headless, &CurrentBackend());
   EXPECT_EQ(&headless, &Headless());
+  headless.Advance(5);
+  EXPECT_EQ(FreshHeadless().TickCount(), 0u);
 }
 
 TEST(Viewport, AWindowOfTheScaledSizeShowsTheScreenAtItsCorner) {

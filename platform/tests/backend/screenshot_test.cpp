@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <vector>
 
 #include "backend/headless.h"
+#include "backend/png_file.h"
 #include "device/screen.h"
 
 namespace platform {
@@ -52,6 +54,17 @@ TEST(HeadlessScreenshot, WritesThePixelsOfTheScreen) {
   }
   EXPECT_EQ(mismatches, 0u);
   EXPECT_EQ(pixels[0] & 0xFFFFFF, 0xFF0000u);
+
+  // The reader offered to tests gives the same pixels.
+  ASSERT_TRUE(backend.Screenshot(file, &error)) << error;
+  std::vector<uint32_t> back;
+  int width = 0;
+  int height = 0;
+  ASSERT_TRUE(ReadPng(file, back, width, height, &error)) << error;
+  std::filesystem::remove(file);
+  EXPECT_EQ(width, 240);
+  EXPECT_EQ(height, 320);
+  EXPECT_TRUE(std::equal(back.begin(), back.end(), screen.pixels.begin()));
 }
 
 TEST(HeadlessScreenshot, ReportsAFileThatCannotBeWritten) {

@@ -11,7 +11,7 @@ namespace {
 
 class PlaySoundTest : public ::testing::Test {
  protected:
-  void SetUp() override { platform::SetBackend(std::make_unique<platform::HeadlessBackend>()); }
+  void SetUp() override { platform::FreshHeadless(); }
   platform::HeadlessBackend& Device() { return platform::Headless(); }
 };
 

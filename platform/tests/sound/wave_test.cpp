@@ -131,6 +131,15 @@ TEST(WaveParse, DamagedImagesNeverReadOutsideTheBuffer) {
   auto sound = ParseWave(huge.data(), huge.size());
   ASSERT_TRUE(sound);
   EXPECT_EQ(sound->frames, 100u);
+  // A RIFF size of 0 (never filled in) or too small for "WAVE": the buffer's end counts.
+  for (uint8_t declared : {0, 3}) {
+    auto unsized = whole;
+    unsized[4] = declared;
+    unsized[5] = unsized[6] = unsized[7] = 0;
+    auto unsizedSound = ParseWave(unsized.data(), unsized.size());
+    ASSERT_TRUE(unsizedSound);
+    EXPECT_EQ(unsizedSound->frames, 100u);
+  }
   // A "fmt " chunk too short to hold a format.
   auto shortFormat = whole;
   shortFormat[16] = 12;

@@ -40,6 +40,7 @@ int main(int argc, char** argv) {
   auto last = start;
   Clock::duration maxGap{};
   long idleCalls = 0;
+  long gapsOver5ms = 0;  // a loaded machine may deschedule the process now and then
   long events = 0;
   platform::InputEvent event;
   while (Clock::now() - start < std::chrono::duration<double>(seconds)) {
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
     // The idle handler: it always asks to be called again.
     auto now = Clock::now();
     maxGap = std::max(maxGap, now - last);
+    if (now - last > std::chrono::milliseconds(5)) ++gapsOver5ms;
     last = now;
     ++idleCalls;
     backend->Present();
@@ -57,7 +59,12 @@ int main(int argc, char** argv) {
   const double wall = std::chrono::duration<double>(Clock::now() - start).count();
   const double cpu = CpuSeconds() - cpuStart;
   std::printf("wall %.2f s, cpu %.3f s: %.2f%% of one core\n", wall, cpu, 100.0 * cpu / wall);
-  std::printf("idle calls %ld (%.0f per second), longest gap %.2f ms, events %ld\n", idleCalls,
-              idleCalls / wall, std::chrono::duration<double, std::milli>(maxGap).count(), events);
+  std::printf(
+      "idle calls %ld (%.0f per second), longest gap %.2f ms, gaps over 5 ms %ld, "
+      "events %ld\n",
+      idleCalls, idleCalls / wall, std::chrono::duration<double, std::milli>(maxGap).count(),
+      gapsOver5ms, events);
+  double load[3] = {};
+  if (getloadavg(load, 3) > 0) std::printf("load average %.2f\n", load[0]);
   return 0;
 }

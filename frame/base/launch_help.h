@@ -1,0 +1,6 @@
+// LaunchHelp: starts the handheld's help viewer on the installed help document.
+#pragma once
+
+// Starts "peghelp.exe" with the "Help File" value as its command line (none when the value
+// is absent or not text); the outcome is not reported.
+void LaunchHelp();

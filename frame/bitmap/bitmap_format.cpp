@@ -1,0 +1,38 @@
+// Bitmap parsing: little-endian fields at fixed offsets, arithmetic in 64 bits so that lying
+// headers cannot wrap a size into range.
+#include "frame/bitmap/bitmap_format.h"
+
+namespace {
+
+constexpr uint32_t kBitsOffsetAt = 10;
+constexpr uint32_t kInfoAt = 14;
+constexpr uint32_t kInfoSize = 40;
+
+uint32_t U32(const uint8_t* p) {
+  return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+}  // namespace
+
+BitmapProblem ParseBitmap(const uint8_t* data, uint32_t size, BitmapLayout* layout) {
+  if (!data || size < kBitmapHeadersSize) return BitmapProblem::kTooShort;
+  layout->bits_offset = U32(data + kBitsOffsetAt);
+  layout->width = int32_t(U32(data + 18));
+  layout->height = int32_t(U32(data + 22));
+  layout->bits_per_pixel = uint32_t(data[28]) | uint32_t(data[29]) << 8;
+  const uint64_t row_bits =
+      uint64_t(int64_t(layout->width) < 0 ? 0 : layout->width) * layout->bits_per_pixel;
+  const uint64_t stride = (row_bits + 31) / 32 * 4;
+  layout->row_stride = stride > UINT32_MAX ? UINT32_MAX : uint32_t(stride);
+  uint64_t colours = 0;
+  if (layout->bits_per_pixel <= 8) {
+    // Always 2^bpp entries, whatever the header's colours-used field says.
+    colours = uint64_t(1) << layout->bits_per_pixel;
+    if (size < kBitmapHeadersSize + 4 * colours) return BitmapProblem::kPalette;
+  }
+  layout->info.assign(data + kInfoAt, data + kInfoAt + kInfoSize + 4 * colours);
+  const int64_t rows = layout->height < 0 ? -int64_t(layout->height) : layout->height;
+  layout->image_size = stride * uint64_t(rows);
+  if (uint64_t(layout->bits_offset) + layout->image_size > size) return BitmapProblem::kBits;
+  return BitmapProblem::kNone;
+}

@@ -1,0 +1,65 @@
+// VFileResource: whole entries, LZRW2 blocks expanded, and the fatal missing entry.
+#include <gtest/gtest.h>
+
+#include "storage/archive/archive_writer.h"
+#include "storage/archive/virtual_file.h"
+#include "storage/file/memory_file.h"
+#include "storage/lzrw/compressor.h"
+#include "storage/lzrw/lzrw.h"
+#include "storage/resource/vfile_resource.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+struct Archive {
+  explicit Archive(const std::vector<ArchiveSource>& entries) : file(Build(entries)) {
+    directory = ReadArchiveDirectory(file);
+  }
+  static Bytes Build(const std::vector<ArchiveSource>& entries) {
+    Bytes bytes;
+    EXPECT_TRUE(BuildArchive(entries, EntryPacking::kVerbatim, &bytes));
+    return bytes;
+  }
+  Bytes Load(const char* name) {
+    VirtualFile entry(file, directory, name);
+    VFileResource resource(entry, name);
+    return Bytes(resource.Data(), resource.Data() + resource.Size());
+  }
+  MemoryFile file;
+  ArchiveDirectory directory;
+};
+
+TEST(VFileResource, RawAndCompressedEntries) {
+  const Bytes picture(5000, 0x42);
+  Compressor lzrw2(kLzrw2Identifier);
+  const Bytes block = lzrw2.Compress(picture.data(), uint32_t(picture.size()));
+  const Bytes tag_only = {0x3A, 0x73, 0x8F, 0x3D, 0x10, 0, 0, 0};  // exactly 8: not expanded
+  Archive archive({{"raw", {1, 2, 3}}, {"packed", block}, {"eight", tag_only}, {"empty", {}}});
+  EXPECT_EQ(archive.Load("raw"), (Bytes{1, 2, 3}));
+  EXPECT_EQ(archive.Load("packed"), picture);
+  EXPECT_EQ(archive.Load("eight"), tag_only);
+  EXPECT_TRUE(archive.Load("empty").empty());
+}
+
+TEST(VFileResource, DamagedEntries) {
+  // A block whose length field no stream of its size can fill gives no data.
+  const Bytes lying = {0x3A, 0x73, 0x8F, 0x3D, 0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0, 0xFF};
+  Bytes archive_bytes = Archive::Build({{"lying", lying}, {"short", Bytes(100, 9)}});
+  // Cut the last entry short: the resource holds what the file has.
+  archive_bytes.resize(archive_bytes.size() - 40);
+  MemoryFile file(archive_bytes);
+  const ArchiveDirectory directory = ReadArchiveDirectory(file);
+  VirtualFile lying_entry(file, directory, "lying");
+  EXPECT_EQ(VFileResource(lying_entry, "lying").Size(), 0u);
+  VirtualFile short_entry(file, directory, "short");
+  EXPECT_EQ(VFileResource(short_entry, "short").Size(), 60u);
+}
+
+TEST(VFileResourceDeathTest, MissingEntryIsFatal) {
+  Archive archive({{"pt_ball.bmp", {1}}});
+  EXPECT_EXIT(archive.Load("pt_hole.bmp"), testing::ExitedWithCode(255),
+              "\\[Fatal error\\] VFileResource: Couldn't load file resource: pt_hole\\.bmp");
+}
+
+}  // namespace
