@@ -67,14 +67,4 @@ TEST_F(EditBoxOnAForm, AReadOnlyBoxStillReportsItsText) {
   EXPECT_TRUE(box.TypeText("!"));
 }
 
-TEST_F(EditBoxOnAForm, FocusAndFormatRectangle) {
-  EditBox box(0, 0, 120, 40, owner_.get(), 20, true, true, 0, false, 0, 0);
-  box.SetFocus();
-  EXPECT_TRUE(box.HasFocus());
-  box.ClearFocus();
-  EXPECT_FALSE(box.HasFocus());
-  box.SetFormatRect(2, 3, 100, 30);
-  EXPECT_EQ(box.GetFormatRect(), (Rect{2, 3, 100, 30}));
-}
-
 }  // namespace

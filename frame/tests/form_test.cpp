@@ -229,10 +229,6 @@ TEST(ElementFormTest, HandsPaintStylusAndIdleToItsElements) {
   DrainQueue();
 }
 
-}  // namespace
-
-namespace {
-
 TEST(FormMenuBar, AnEmptyBarIsMadeAndAFailedOneIsReportedAndSkipped) {
   EnsureRootWindow();
   Log log;
@@ -254,10 +250,6 @@ TEST(FormMenuBar, AnEmptyBarIsMadeAndAFailedOneIsReportedAndSkipped) {
   EXPECT_NE(errors.find(std::to_string(ERROR_RESOURCE_NAME_NOT_FOUND)), std::string::npos);
   DrainQueue();
 }
-
-}  // namespace
-
-namespace {
 
 TEST(FormStylusInput, ScriptedTapsArriveInClientCoordinatesWithCapture) {
   EnsureRootWindow();

@@ -130,10 +130,6 @@ TEST_F(MainLoop, AQuitMessageDuringAModalLoopEndsBothLoops) {
   (void)modalResult;
 }
 
-}  // namespace
-
-namespace {
-
 TEST(BaseApplication, ShowsOneCaptionedFormAndCleansUp) {
   EnsureRootWindow();
   {

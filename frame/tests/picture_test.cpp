@@ -24,18 +24,6 @@ TEST(Picture, SubPicturesShareTheSourceAndAreClippedToTheirPicture) {
   EXPECT_EQ(source.use_count(), 4);  // `source`, whole, part, inner
 }
 
-TEST(Picture, DrawPartCopiesTheNamedPart) {
-  auto strip = SolidSurface(6, 2, kRed);
-  Fill(*strip, 3, 0, 3, 2, kBlue);
-  Picture picture(std::make_shared<SurfacePictureSource>(std::move(strip)));
-  auto target = SolidSurface(8, 4, kWhite);
-  picture.DrawPart(*target, 1, 1, Rect{3, 0, 3, 2}, SRCCOPY);
-  EXPECT_EQ(PixelAt(*target, 1, 1), kBlue);
-  EXPECT_EQ(PixelAt(*target, 3, 2), kBlue);
-  EXPECT_EQ(PixelAt(*target, 4, 1), kWhite);
-  EXPECT_EQ(PixelAt(*target, 0, 1), kWhite);
-}
-
 // A 4x4 red sprite whose mask keeps only the 2x2 centre.
 std::shared_ptr<PictureSource> CentreMask() {
   auto mask = SolidSurface(4, 4, kWhite);

@@ -40,14 +40,6 @@ TEST(DrawingSurface, RadiusZeroIsSquareAndRadiusThreeRoundsTheCorners) {
   EXPECT_EQ(PixelAt(*round, 5, 5), kBlack);
 }
 
-TEST(DrawingSurface, FillRectUsesTheFillBrushWithoutOutline) {
-  auto surface = SolidSurface(8, 8, kWhite);
-  surface->SetFillBrush(CreateSolidBrush(kGreen));  // the surface deletes it
-  surface->FillRect(1, 1, 7, 7, 0);
-  EXPECT_EQ(PixelAt(*surface, 1, 1), kGreen);
-  EXPECT_EQ(PixelAt(*surface, 0, 0), kWhite);
-}
-
 TEST(DrawingSurface, InvertingTwiceRestoresThePixels) {
   auto surface = SolidSurface(10, 10, RGB(10, 200, 30));
   surface->InvertRect(2, 2, 6, 6, 0);
@@ -122,10 +114,6 @@ TEST(HalftoneBrush, PaintsACheckerboard) {
   }
 }
 
-}  // namespace
-
-namespace {
-
 TEST(DrawingSurface, ScrollMovesTheAreaAndLeavesTheUncoveredPixels) {
   auto surface = SolidSurface(10, 10, kWhite);
   Fill(*surface, 2, 2, 2, 2, kRed);
@@ -133,18 +121,6 @@ TEST(DrawingSurface, ScrollMovesTheAreaAndLeavesTheUncoveredPixels) {
   EXPECT_EQ(PixelAt(*surface, 5, 3), kRed);
   EXPECT_EQ(PixelAt(*surface, 6, 4), kRed);
   EXPECT_EQ(PixelAt(*surface, 2, 2), kWhite);
-}
-
-TEST(SystemFontRenderer, DrawsTextButMeasuresNothing) {
-  auto surface = SolidSurface(60, 20, kWhite);
-  surface->DrawText(2, 2, "Hello", DefaultRasterOp);
-  int dark = 0;
-  for (int y = 0; y < 20; ++y) {
-    for (int x = 0; x < 60; ++x) dark += PixelAt(*surface, x, y) != kWhite;
-  }
-  EXPECT_GT(dark, 5);
-  EXPECT_EQ(surface->TextWidth("Hello"), 0);
-  EXPECT_EQ(surface->GetTextRenderer()->TextHeight(), 0);
 }
 
 }  // namespace
