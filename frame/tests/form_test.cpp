@@ -150,6 +150,16 @@ TEST_F(FormWindowProcedure, MappedKeysReachTheActiveFormThroughTheApplication) {
   EXPECT_EQ(GameKeyFromVirtualKey(VK_RIGHT), GameKeyRight);
   EXPECT_EQ(VirtualKeyFromGameKey(GameKeyF4), VK_F4);
   EXPECT_FALSE(IsGameKeyHeld(0x100));
+
+  // The held state follows the hardware key.
+  auto& device = platform::Headless();
+  device.KeyDown(VK_UP, 1);
+  for (int i = 0; i < 20 && !IsGameKeyHeld(GameKeyUp); ++i) Pump();
+  EXPECT_TRUE(IsGameKeyHeld(GameKeyUp));
+  EXPECT_FALSE(IsGameKeyHeld(GameKeyDown));
+  device.KeyUp(VK_UP, 1);
+  for (int i = 0; i < 20 && IsGameKeyHeld(GameKeyUp); ++i) Pump();
+  EXPECT_FALSE(IsGameKeyHeld(GameKeyUp));
 }
 
 TEST_F(FormWindowProcedure, AClosingControlEndsTheModalLoopWithItsId) {
