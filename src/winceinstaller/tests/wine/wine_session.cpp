@@ -4,6 +4,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -68,6 +69,8 @@ pid_t WineSession::Spawn(const std::vector<std::string>& argv, const std::string
   if (pid != 0) return pid;
   // Child: its own process group so that a timeout can kill everything it started.
   setpgid(0, 0);
+  // Should the test program itself be killed (a CTest timeout), its children go with it.
+  prctl(PR_SET_PDEATHSIG, SIGTERM);
   for (const std::string& entry : env) putenv(const_cast<char*>(entry.c_str()));
   if (!cwd.empty() && chdir(cwd.c_str()) != 0) _exit(126);
   int out = open(outputFile.empty() ? "/dev/null" : outputFile.c_str(),
