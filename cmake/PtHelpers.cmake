@@ -1,5 +1,6 @@
 # Small helpers shared by every folder: tests, fuzz targets and benchmarks.
-# pt_add_gtest(name SOURCES ... LIBS ...) adds a GoogleTest program whose tests CTest runs.
+# pt_add_gtest(name SOURCES ... LIBS ...) adds a GoogleTest program whose tests CTest runs, headless
+# and with a device folder in the build tree, never the user's own.
 function(pt_add_gtest name)
   if(NOT PT_TESTS)
     return()
@@ -8,8 +9,11 @@ function(pt_add_gtest name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "PUTTLAND_BACKEND=headless;PT_SOURCE_DIR=${CMAKE_SOURCE_DIR};PT_BINARY_DIR=${CMAKE_BINARY_DIR}")
+  # The test environment goes through `env`: gtest_discover_tests (CMake 3.25) splits a list
+  # given as ENVIRONMENT, so only its first variable would reach the tests.
+  set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR
+    "env;PUTTLAND_BACKEND=headless;PUTTLAND_DEVICE=${CMAKE_BINARY_DIR}/test-device;PT_SOURCE_DIR=${CMAKE_SOURCE_DIR};PT_BINARY_DIR=${CMAKE_BINARY_DIR}")
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
 endfunction()
 
 # pt_add_fuzzer(name SOURCES ... LIBS ... CORPUS dir): a libFuzzer target, built only with PT_FUZZ.

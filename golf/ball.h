@@ -45,6 +45,8 @@ class Ball {
   // Counts a wall contact of the current step; false once the step has had so many that
   // the ball must be wedged (the rest of the step is then spent where it stands).
   bool CountContact();
+  // Wall contacts in the current step so far.
+  int ContactsThisStep() const { return contacts_; }
 
   double posx = 0.0, posy = 0.0;
   double shotx = 0.0, shoty = 0.0;

@@ -13,6 +13,8 @@
 #include "golf/wall.h"
 #include "golf/wall_contact.h"
 
+class AbstractFile;
+
 namespace golf {
 
 class Ball;
@@ -36,9 +38,14 @@ class HoleLayout {
   HoleLayout(const HoleLayout&) = delete;
   HoleLayout& operator=(const HoleLayout&) = delete;
 
-  // Loads a hole (0..17) from the bytes of a course entry and puts the ball on the tee at
-  // rest. Block codes that no course holds become empty cells and wall records of an
-  // unknown kind are skipped.
+  // Loads a hole (0..17) of the course entry of that name ("course%03d") of the data
+  // archive and puts the ball on the tee at rest. A missing entry ends the program with the
+  // entry reader's fatal error.
+  LoadResult LoadHole(const char* entryName, int hole, Ball& ball);
+  // The same from an entry already opened (an archive in memory, for tools and tests).
+  LoadResult LoadHole(AbstractFile& entry, const char* entryName, int hole, Ball& ball);
+  // The same from the entry's bytes. Block codes that no course holds become empty cells and wall
+  // records of an unknown kind are skipped.
   LoadResult LoadHoleData(std::span<const uint8_t> entry, int hole, Ball& ball);
 
   uint32_t BlockAt(int row, int column) const;

@@ -81,4 +81,23 @@ Wall MakeArcWall(const uint8_t record[8], double r) {
   return w;
 }
 
+bool WallPictureLine(const Wall& w, int& x1, int& y1, int& x2, int& y2) {
+  if (w.kind != WallKind::StraightWall) return false;
+  const int extA = static_cast<int>(w.extA);
+  const int extB = static_cast<int>(w.extB);
+  if (w.y1 == w.y2) {
+    x1 = w.x1 + extA;
+    x2 = w.x2 - extB;
+    y1 = y2 = w.y1;
+    return true;
+  }
+  if (w.x1 == w.x2) {
+    y1 = w.y1 + extA;
+    y2 = w.y2 - extB;
+    x1 = x2 = w.x1;
+    return true;
+  }
+  return false;
+}
+
 }  // namespace golf

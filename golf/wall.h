@@ -32,4 +32,8 @@ Wall MakeStraightWall(const uint8_t record[8], double ballRadius);
 // end angle as unsigned 16-bit little-endian degrees.
 Wall MakeArcWall(const uint8_t record[8], double ballRadius);
 
+// The line the hole picture draws for a horizontal or vertical straight wall: from A moved
+// back by extA to B moved back by extB, the wall before joining. False for other walls.
+bool WallPictureLine(const Wall& wall, int& x1, int& y1, int& x2, int& y2);
+
 }  // namespace golf

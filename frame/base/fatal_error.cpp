@@ -6,7 +6,18 @@
 
 #include "frame/base/wide_string.h"
 
+namespace {
+
+FatalErrorObserver fatal_error_observer = nullptr;
+
+}  // namespace
+
+void SetFatalErrorObserver(FatalErrorObserver observer) {
+  fatal_error_observer = observer;
+}
+
 void FatalError(const char* message, int exit_code) {
+  if (fatal_error_observer) fatal_error_observer(message, exit_code);
   {
     WideString text(message);
     MessageBoxW(nullptr, text, L"Fatal error", MB_ICONERROR | MB_SETFOREGROUND | MB_TOPMOST);

@@ -5,3 +5,8 @@
 inline constexpr int kFatalExitCode = -1;
 
 [[noreturn]] void FatalError(const char* message, int exit_code);
+
+// Tests watch fatal errors through an observer that sees the message and the code just
+// before the box is shown (the box itself is drawn on the device, not printed).
+using FatalErrorObserver = void (*)(const char* message, int exit_code);
+void SetFatalErrorObserver(FatalErrorObserver observer);

@@ -2,11 +2,14 @@
 // headers cannot wrap a size into range.
 #include "frame/bitmap/bitmap_format.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr uint32_t kBitsOffsetAt = 10;
 constexpr uint32_t kInfoAt = 14;
 constexpr uint32_t kInfoSize = 40;
+constexpr uint32_t kMaskBytes = 12;
 
 uint32_t U32(const uint8_t* p) {
   return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
@@ -31,6 +34,18 @@ BitmapProblem ParseBitmap(const uint8_t* data, uint32_t size, BitmapLayout* layo
     if (size < kBitmapHeadersSize + 4 * colours) return BitmapProblem::kPalette;
   }
   layout->info.assign(data + kInfoAt, data + kInfoAt + kInfoSize + 4 * colours);
+  // The colour table is laid out right after 40 header bytes: say so, whatever header size the
+  // entry names, so the system never looks for the table past the buffer.
+  layout->info[0] = kInfoSize;
+  layout->info[1] = layout->info[2] = layout->info[3] = 0;
+  if (colours == 0) {
+    // Deeper pictures with bit-field masks keep them after the header (zeros when the entry
+    // has none, which the system refuses): the system reads 12 bytes there.
+    layout->info.resize(kInfoSize + kMaskBytes, 0);
+    if (size >= kBitmapHeadersSize + kMaskBytes)
+      std::copy(data + kBitmapHeadersSize, data + kBitmapHeadersSize + kMaskBytes,
+                layout->info.begin() + kInfoSize);
+  }
   const int64_t rows = layout->height < 0 ? -int64_t(layout->height) : layout->height;
   layout->image_size = stride * uint64_t(rows);
   if (uint64_t(layout->bits_offset) + layout->image_size > size) return BitmapProblem::kBits;

@@ -20,7 +20,9 @@ struct BitmapLayout {
   uint32_t row_stride = 0;  // ((width x bpp + 31) / 32) x 4
   uint64_t image_size = 0;  // row stride x number of rows
   uint32_t bits_offset = 0;
-  std::vector<uint8_t> info;  // information header, then the colour table if any
+  // The 40-byte information header (its size field set to 40), then the 2^bpp colours, or
+  // above 8 bits per pixel 12 bytes for bit-field masks.
+  std::vector<uint8_t> info;
 };
 
 inline constexpr uint32_t kBitmapHeadersSize = 54;

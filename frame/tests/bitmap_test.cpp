@@ -2,6 +2,8 @@
 // entries, and every fatal message.
 #include <gtest/gtest.h>
 
+#include "frame/tests/fatal_capture.h"
+
 #include <cstring>
 
 #include "frame/bitmap/bitmap.h"
@@ -64,6 +66,23 @@ TEST(Bitmap, FewerStoredColoursTakeTheFollowingBytesAsColours) {
   EXPECT_EQ(std::memcmp(&bitmap.ColourTable()[4], file.data() + 54 + 16, 4), 0);
 }
 
+TEST(Bitmap, ColourTableFollowsFortyHeaderBytesWhateverSizeTheHeaderNames) {
+  // A header claiming 108 bytes: the loader still takes the colours from offset 54, and the
+  // system is told the table follows 40 bytes of header.
+  Bytes file = MakeBmp(8, 2, 8, 256);
+  Put32(file, 14, 108);
+  Bitmap bitmap("pt_v4.bmp", file.data(), uint32_t(file.size()));
+  ASSERT_NE(bitmap.Handle(), nullptr);
+  EXPECT_EQ(bitmap.ColourTable()[1].rgbGreen, 1);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, bitmap.Handle());
+  RGBQUAD colours[2] = {};
+  EXPECT_EQ(GetDIBColorTable(dc, 0, 2, colours), 2u);
+  EXPECT_EQ(colours[1].rgbRed, 1);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+}
+
 TEST(Bitmap, CompressedEntryIsMeasuredAfterExpansion) {
   const Bytes file = MakeBmp(40, 30, 8, 256);
   Bytes archive;
@@ -78,6 +97,7 @@ TEST(Bitmap, CompressedEntryIsMeasuredAfterExpansion) {
 }
 
 void ExpectFatal(const Bytes& file, const char* message) {
+  fatal_capture::Install();
   EXPECT_EXIT(Bitmap("pt_bad.bmp", file.data(), uint32_t(file.size())),
               testing::ExitedWithCode(255), message);
 }

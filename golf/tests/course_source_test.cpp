@@ -2,6 +2,10 @@
 // has a spelling, and errors name the file, the line and what is wrong.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include "golf/course_entry.h"
 #include "golf/course_source.h"
 #include "test_hole.h"
@@ -75,6 +79,26 @@ TEST(CourseSource, EntriesRoundTripThroughTheSource) {
   std::string error;
   ASSERT_TRUE(ReadCourseEntry(bytes, again, error)) << error;
   EXPECT_EQ(WriteCourseSource(again), source);
+}
+
+TEST(CourseSource, CourseFilesRoundTripThroughCompileAndDecompile) {
+  const std::filesystem::path source = testing::SourceRoot();
+  std::vector<std::filesystem::path> files = {source / "golf/tests/data/test_holes.course"};
+  for (const auto& item : std::filesystem::directory_iterator(source / "content/courses")) {
+    if (item.path().extension() == ".course") files.push_back(item.path());
+  }
+  for (const auto& file : files) {
+    SCOPED_TRACE(file.string());
+    std::ifstream in(file);
+    std::stringstream text;
+    text << in.rdbuf();
+    const auto bytes = Compile(text.str());
+    std::vector<HoleRecord> holes;
+    std::string error;
+    ASSERT_TRUE(ReadCourseEntry(bytes, holes, error)) << error;
+    EXPECT_EQ(Compile(WriteCourseSource(holes)), bytes);
+  }
+  EXPECT_GE(files.size(), 2u);
 }
 
 TEST(CourseSource, EveryCodeHasOneToken) {

@@ -5,6 +5,7 @@
 #include "golf/ball.h"
 #include "golf/block_table.h"
 #include "golf/hole_layout.h"
+#include "storage/file/memory_file.h"
 #include "test_hole.h"
 
 namespace golf {
@@ -66,6 +67,16 @@ TEST(HoleSearch, MissingHoleOrTruncatedEntryClearsOnlyTheWalls) {
   }
   EXPECT_EQ(layout.LoadHoleData(entry, -1, ball), Result::Missing);
   EXPECT_EQ(layout.LoadHoleData(entry, 255, ball), Result::Missing);
+}
+
+TEST(HoleSearch, LoadsFromAnOpenedCourseEntry) {
+  MemoryFile file(CourseBytes(FlatHole(4, "tee 4:4/5\ncup 1:1/5\nwall 0:0/7 0:9/9")));
+  HoleLayout layout;
+  Ball ball;
+  EXPECT_EQ(layout.LoadHole(file, "course001", 4, ball), Result::Loaded);
+  EXPECT_EQ(ball.posx, 15 + 84 + 10);
+  EXPECT_EQ(Walls(layout).size(), 1u);
+  EXPECT_EQ(layout.LoadHole(file, "course001", 5, ball), Result::Missing);
 }
 
 TEST(HoleCells, CodesBecomeBlocksFieldsAndHazards) {
@@ -137,6 +148,16 @@ TEST(HoleWalls, OrderingJoinsCapsAndBoxes) {
   EXPECT_EQ(a.extA, 270.0);
   EXPECT_EQ(a.extB, 90.0);
   EXPECT_EQ(a.boxMinX, 15 + 84 + 10 - 66.5);
+  // The picture draws the horizontal and vertical walls as they were before joining.
+  int x1, y1, x2, y2;
+  ASSERT_TRUE(WallPictureLine(h, x1, y1, x2, y2));
+  EXPECT_EQ(x1, 15);
+  EXPECT_EQ(x2, 224);
+  ASSERT_TRUE(WallPictureLine(v, x1, y1, x2, y2));
+  EXPECT_EQ(y1, 64);
+  EXPECT_EQ(y2, 252);
+  EXPECT_FALSE(WallPictureLine(d, x1, y1, x2, y2));
+  EXPECT_FALSE(WallPictureLine(a, x1, y1, x2, y2));
   // The post has no normal and does not move.
   const Wall& p = *walls[4];
   EXPECT_EQ(p.y1, p.y2);

@@ -19,6 +19,11 @@ inline std::vector<uint8_t> CourseBytes(const std::string& source) {
   return WriteCourseEntry(holes);
 }
 
+// The source tree, where the test data lives.
+inline std::string SourceRoot() {
+  return PT_GOLF_SOURCE_ROOT;
+}
+
 // A hole of flat blocks (the grid rows given replace the first rows) with the lines that
 // follow the grid: tee, cup, walls, end.
 inline std::string FlatHole(int index, const std::string& body,

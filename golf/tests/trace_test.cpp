@@ -2,20 +2,19 @@
 // only the shots that start with the ball overlapping a wall depend on the overlap rule.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
 #include "golf/course_entry.h"
 #include "golf/course_source.h"
 #include "golf/shot_trace.h"
+#include "test_hole.h"
 
 namespace golf {
 namespace {
 
 std::string DataDir() {
-  const char* source = std::getenv("PT_SOURCE_DIR");
-  return std::string(source != nullptr ? source : ".") + "/golf/tests/data/";
+  return testing::SourceRoot() + "/golf/tests/data/";
 }
 
 std::string ReadText(const std::string& path) {

@@ -2,6 +2,7 @@
 // the clock. It never takes activation, and it repaints when the title or the minute changes.
 #include "device/chrome.h"
 
+#include <cstring>
 #include <ctime>
 #include <string>
 
@@ -15,8 +16,10 @@ namespace platform::device {
 namespace {
 
 constexpr wchar_t kTopBarClass[] = L"HHTaskBar";
+constexpr wchar_t kDesktopClass[] = L"DesktopExplorerWindow";
 
 struct Chrome {
+  HWND desktop = nullptr;
   HWND topBar = nullptr;
   bool creating = false;
   std::wstring shownTitle;
@@ -29,7 +32,7 @@ Chrome& TheChrome() {
 }
 
 bool Headless() {
-  return std::string(CurrentBackend().Name()) == "headless";
+  return std::strcmp(CurrentBackend().Name(), "headless") == 0;
 }
 
 // Minutes since midnight: local time on a real screen, the device clock when headless (so that
@@ -72,15 +75,29 @@ void RegisterTopBarClass() {
   wc.lpfnWndProc = TopBarProc;
   wc.lpszClassName = kTopBarClass;
   user::WindowManager::Get().AddClass(wc, true);
+  // The desktop under every window, so that what windows uncover is painted.
+  wc.lpfnWndProc = DefWindowProcW;
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BACKGROUND + 1);
+  wc.lpszClassName = kDesktopClass;
+  user::WindowManager::Get().AddClass(wc, true);
 }
 
 void EnsureChrome() {
   Chrome& chrome = TheChrome();
   if (chrome.creating || IsWindow(chrome.topBar)) return;
   chrome.creating = true;
+  auto& wm = user::WindowManager::Get();
+  if (!IsWindow(chrome.desktop)) {
+    chrome.desktop = CreateWindowExW(0, kDesktopClass, L"Desktop", WS_POPUP, 0, 0, 240, 320,
+                                     nullptr, nullptr, nullptr, nullptr);
+    if (user::Window* w = wm.Find(chrome.desktop)) {
+      w->noActivate = true;
+      SetWindowPos(chrome.desktop, HWND_BOTTOM, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    }
+  }
   chrome.topBar = CreateWindowExW(WS_EX_TOPMOST, kTopBarClass, L"", WS_POPUP, 0, 0, 240,
                                   kTopBarHeight, nullptr, nullptr, nullptr, nullptr);
-  auto& wm = user::WindowManager::Get();
   if (user::Window* w = wm.Find(chrome.topBar)) {
     w->noActivate = true;
     ShowWindow(chrome.topBar, SW_SHOWNA);

@@ -20,25 +20,34 @@ bool SizeAcceptable(int width, int height, int bpp) {
 }  // namespace
 
 HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int cx, int cy) {
-  int bpp = 32;
-  if (hdc) {
-    DcObject* dc = LookupDc(hdc);
-    if (!dc) {
-      SetLastError(ERROR_INVALID_HANDLE);
-      return nullptr;
-    }
-    // A memory DC gives the format of the bitmap selected into it (monochrome at first).
-    if (!dc->display) {
-      if (BitmapObject* selected = LookupBitmap(dc->bitmap)) bpp = selected->is_mono_ddb ? 1 : 32;
-    }
-  }
   if (cx == 0 || cy == 0) return DefaultBitmap();  // the stock 1x1 monochrome bitmap
+  DcObject* dc = LookupDc(hdc);
+  if (!dc) {
+    SetLastError(ERROR_INVALID_HANDLE);
+    return nullptr;
+  }
+  // A memory DC gives the format of the bitmap selected into it: monochrome at first, a DIB
+  // section of the same layout when one is selected; other DCs give the screen's 32 bits.
+  const BitmapObject* selected = dc->display ? nullptr : LookupBitmap(dc->bitmap);
+  const int bpp = selected ? selected->surface.bpp : 32;
   if (cx < 0 || cy < 0 || !SizeAcceptable(cx, cy, bpp)) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return nullptr;
   }
-  auto bitmap = MakeBitmap(cx, cy, bpp, bpp == 1 ? 2 : 4);
-  bitmap->is_mono_ddb = bpp == 1;
+  auto bitmap = MakeBitmap(cx, cy, bpp, selected && selected->is_mono_ddb ? 2 : 4);
+  if (selected && selected->is_dib) {
+    bitmap->is_dib = true;
+    bitmap->header = selected->header;
+    bitmap->header.biWidth = cx;
+    bitmap->header.biHeight = selected->surface.bottom_up ? cy : -cy;
+    bitmap->header.biSizeImage =
+        static_cast<DWORD>(bitmap->surface.stride) * static_cast<DWORD>(cy);
+    bitmap->surface.bottom_up = selected->surface.bottom_up;
+    bitmap->surface.palette = selected->surface.palette;
+    std::memcpy(bitmap->surface.masks, selected->surface.masks, sizeof(bitmap->surface.masks));
+  } else {
+    bitmap->is_mono_ddb = bpp == 1;
+  }
   return static_cast<HBITMAP>(Register(std::move(bitmap)));
 }
 
@@ -103,7 +112,9 @@ HBITMAP WINAPI CreateDIBSection(HDC hdc, CONST BITMAPINFO* pbmi, UINT usage, VOI
           (uint32_t{table[i].rgbRed} << 16) | (uint32_t{table[i].rgbGreen} << 8) | table[i].rgbBlue;
     }
   } else if (h.biCompression == BI_BITFIELDS) {
-    std::memcpy(s.masks, after_header, sizeof(s.masks));
+    // The three masks follow the 40-byte header (larger headers hold them at the same place).
+    std::memcpy(s.masks, reinterpret_cast<const uint8_t*>(pbmi) + sizeof(BITMAPINFOHEADER),
+                sizeof(s.masks));
     if (s.masks[0] == 0 || s.masks[1] == 0 || s.masks[2] == 0) {
       SetLastError(ERROR_INVALID_PARAMETER);
       return nullptr;

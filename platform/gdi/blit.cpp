@@ -200,7 +200,7 @@ BOOL RunBlit(DrawTarget& target, const BlitSource* source, const BlitRequest& re
                     (!uses_pattern || brush.IsSolid());
   const bool dest_is_mono = target.bitmap && target.bitmap->is_mono_ddb;
 
-  std::vector<uint32_t> sbuf, dbuf, pbuf;
+  std::vector<uint32_t> sbuf, dbuf, pbuf, segment;
   const uint32_t key = request.transparent.value_or(0);
   for (const RECT& r : area.Rects()) {
     const int n = r.right - r.left;
@@ -221,7 +221,13 @@ BOOL RunBlit(DrawTarget& target, const BlitSource* source, const BlitRequest& re
         if (identity_x) {
           ReadSpan(*src_surface, ax.source[first], sy, n, sbuf.data());
         } else {
-          for (int i = 0; i < n; ++i) sbuf[i] = ReadPixel(*src_surface, ax.source[first + i], sy);
+          // Stretched or mirrored: read the source row segment once, then pick pixels from it.
+          const auto [lo, hi] =
+              std::minmax_element(ax.source.begin() + first, ax.source.begin() + first + n);
+          segment.resize(static_cast<size_t>(*hi - *lo + 1));
+          ReadSpan(*src_surface, *lo, sy, *hi - *lo + 1, segment.data());
+          for (int i = 0; i < n; ++i)
+            sbuf[i] = segment[static_cast<size_t>(ax.source[first + i] - *lo)];
         }
         if (request.transparent) {
           // Copy runs of pixels that differ from the key.

@@ -17,7 +17,8 @@ BOOL Transfer(HDC hdc, HDC hdcSrc, const RECT& dest, const RECT& src, DWORD rop)
   std::optional<DrawTarget> target = ResolveTarget(hdc);
   if (!target) return FALSE;
   std::optional<BlitSource> source;
-  if (hdcSrc) {
+  // Operations without a source ignore the source DC, as PatBlt would.
+  if (hdcSrc && !(IsKnownRop3(rop) && !Rop3UsesSource(Rop3Index(rop)))) {
     source = SourceOfDc(hdcSrc);
     if (!source) return FALSE;
   }

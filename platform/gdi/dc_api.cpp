@@ -95,7 +95,8 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h) {
       break;
     case ObjectKind::Region: {
       const int result = SelectClipRgn(hdc, static_cast<HRGN>(h));
-      return reinterpret_cast<HGDIOBJ>(static_cast<intptr_t>(result ? result : NULLREGION));
+      return result == ERROR ? HGDI_ERROR
+                             : reinterpret_cast<HGDIOBJ>(static_cast<intptr_t>(result));
     }
     case ObjectKind::Bitmap:
       // Bitmaps go into memory DCs only, and into one DC at a time.

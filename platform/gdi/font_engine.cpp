@@ -112,9 +112,10 @@ class FontCache {
   std::map<std::pair<int, bool>, std::unique_ptr<Font>> fonts_;
 };
 
+// Never destroyed, like the handle table: text may be measured during static destruction.
 FontCache& Cache() {
-  static FontCache cache;
-  return cache;
+  static auto* cache = new FontCache();
+  return *cache;
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Glyphs for GDI text: DejaVu Sans through FreeType, rendered without anti-aliasing like the
-// handheld's system font (11-pixel em, 13-pixel lines by default), cached per size and character.
+// handheld's system font (11-pixel em, 14-pixel lines by default), cached per size and character.
 #pragma once
 
 #include <cstdint>
@@ -23,7 +23,7 @@ struct FontMetrics {
   int weight = FW_NORMAL;
 };
 
-// A font at one size; obtained for a LOGFONTW. Null face means no font file could be loaded.
+// A font at one size, obtained for a LOGFONTW through FontFor.
 class Font {
  public:
   virtual ~Font() = default;
@@ -35,7 +35,7 @@ class Font {
 // missing; the last error is then ERROR_FILE_NOT_FOUND.
 Font* FontFor(const LOGFONTW& logfont);
 
-// The width of a run of characters, and the line height.
+// The width of a run of characters (the sum of their advances).
 int TextWidth(Font& font, std::u32string_view text);
 
 }  // namespace platform::gdi

@@ -1,15 +1,17 @@
 // The process-wide handle table and the stock objects.
 #include "gdi/objects.h"
 
+#include <mutex>
 #include <unordered_map>
 
 namespace platform::gdi {
 
 namespace {
 
+// Never destroyed: objects may be deleted by other static objects' destructors at exit.
 std::unordered_map<const void*, std::unique_ptr<GdiObject>>& Table() {
-  static std::unordered_map<const void*, std::unique_ptr<GdiObject>> table;
-  return table;
+  static auto* table = new std::unordered_map<const void*, std::unique_ptr<GdiObject>>();
+  return *table;
 }
 
 void* RegisterStock(std::unique_ptr<GdiObject> object) {

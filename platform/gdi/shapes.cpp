@@ -27,6 +27,10 @@ class Painter {
       } else {
         std::fill(pen_.begin(), pen_.end(), colour);
       }
+      if (rop2_ == R2_COPYPEN) {
+        WriteSpan(*t_.surface, a, row, n, pen_.data());
+        return;
+      }
       ReadSpan(*t_.surface, a, row, n, dst_.data());
       for (int i = 0; i < n; ++i) dst_[i] = ApplyRop2(rop2_, pen_[i], dst_[i]) & 0xFFFFFF;
       WriteSpan(*t_.surface, a, row, n, dst_.data());

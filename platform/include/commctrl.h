@@ -27,4 +27,4 @@ void WINAPI InitCommonControls(void);
 
 // Inserts a menu resource into a command bar. The program carries no menu resources, so this
 // reports ERROR_RESOURCE_NAME_NOT_FOUND for a valid command bar.
-BOOL WINAPI CommandBar_InsertMenubar(HWND hwndCB, HINSTANCE hInst, WORD idMenu, int iButton);
+BOOL WINAPI CommandBar_InsertMenubar(HWND hwndCB, HINSTANCE hInst, WORD idMenu, WORD iButton);

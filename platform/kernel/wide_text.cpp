@@ -99,27 +99,21 @@ std::wstring Utf8ToWideLenient(std::string_view bytes) {
 
 wchar_t FoldCase(wchar_t w) {
   const auto c = static_cast<char32_t>(w);
-  char32_t folded = c;
-  if (c >= U'A' && c <= U'Z') {
-    folded = c + 32;
-  } else if (c >= 0xC0 && c <= 0xDE && c != 0xD7) {
-    folded = c + 32;  // Latin-1 capitals
-  } else if (c == 0x178) {
-    folded = 0xFF;
-  } else if (c >= 0x100 && c <= 0x17F && c != 0x130 && c != 0x131 && c != 0x138 && c != 0x149 &&
-             c != 0x17F) {
-    // Latin Extended-A pairs: even capital, odd small (shifted by one in 0x139..0x148,
-    // 0x179..0x17E)
+  // Capitals 32 below their small letters: ASCII, Latin-1 (not the multiplication sign), Greek
+  // (not the unused 0x3A2) and basic Cyrillic.
+  const bool plus32 = (c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) ||
+                      (c >= 0x391 && c <= 0x3AB && c != 0x3A2) || (c >= 0x410 && c <= 0x42F);
+  if (plus32) return static_cast<wchar_t>(c + 32);
+  if (c >= 0x400 && c <= 0x40F) return static_cast<wchar_t>(c + 80);  // Cyrillic extensions
+  if (c == 0x178) return static_cast<wchar_t>(0xFF);                  // Y with diaeresis
+  // Latin Extended-A pairs: capital even and small odd, shifted by one in 0x139..0x148 and
+  // 0x179..0x17E; a few letters have no pair here.
+  if (c >= 0x100 && c <= 0x17F && c != 0x130 && c != 0x131 && c != 0x138 && c != 0x149 &&
+      c != 0x17F) {
     const bool oddPairs = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
-    if (oddPairs ? (c % 2 == 1) : (c % 2 == 0)) folded = c + 1;
-  } else if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) {
-    folded = c + 32;  // Greek capitals
-  } else if (c >= 0x410 && c <= 0x42F) {
-    folded = c + 32;  // Cyrillic capitals
-  } else if (c >= 0x400 && c <= 0x40F) {
-    folded = c + 80;
+    if (oddPairs ? (c % 2 == 1) : (c % 2 == 0)) return static_cast<wchar_t>(c + 1);
   }
-  return static_cast<wchar_t>(folded);
+  return w;
 }
 
 std::wstring FoldCase(std::wstring_view text) {

@@ -3,6 +3,7 @@
 
 #include <errno.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -138,7 +139,23 @@ bool WriteAll(int fd, const std::string& text) {
   return true;
 }
 
+// Temporary files of saves that a process did not live to finish.
+void RemoveAbandonedTemporaries(const std::filesystem::path& path) {
+  const std::string prefix = path.filename().string() + ".tmp-";
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(path.parent_path(), error), end; !error && it != end;
+       it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    if (name.rfind(prefix, 0) != 0) continue;
+    const long pid = std::strtol(name.c_str() + prefix.size(), nullptr, 10);
+    if (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
+      std::filesystem::remove(it->path(), error);
+    }
+  }
+}
+
 bool Save(State& state) {
+  RemoveAbandonedTemporaries(state.path);
   const std::string text = WriteRegFile(*state.hive);
   const auto temp = state.path.string() + ".tmp-" + std::to_string(::getpid());
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -148,7 +165,10 @@ bool Save(State& state) {
     ::unlink(temp.c_str());
     return false;
   }
-  if (*state.fault == SaveFault::FailBeforeRename) return false;
+  if (*state.fault == SaveFault::FailBeforeRename) {
+    ::unlink(temp.c_str());
+    return false;
+  }
   if (*state.fault == SaveFault::ExitBeforeRename) ::_exit(86);
   if (::rename(temp.c_str(), state.path.c_str()) != 0) {
     ::unlink(temp.c_str());

@@ -13,22 +13,11 @@ BOOL WINAPI InitCommonControlsEx(const INITCOMMONCONTROLSEX* lpInitCtrls) {
 
 void WINAPI InitCommonControls(void) {}
 
-BOOL WINAPI CommandBar_InsertMenubar(HWND hwndCB, HINSTANCE, WORD, int) {
+BOOL WINAPI CommandBar_InsertMenubar(HWND hwndCB, HINSTANCE, WORD, WORD) {
   if (!IsWindow(hwndCB)) {
     SetLastError(ERROR_INVALID_WINDOW_HANDLE);
     return FALSE;
   }
   SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
-  return FALSE;
-}
-
-DWORD WINAPI CheckMenuItem(HMENU, UINT, UINT) {
-  // No menu exists: every handle is invalid.
-  SetLastError(ERROR_INVALID_MENU_HANDLE);
-  return static_cast<DWORD>(-1);
-}
-
-BOOL WINAPI CheckMenuRadioItem(HMENU, UINT, UINT, UINT, UINT) {
-  SetLastError(ERROR_INVALID_MENU_HANDLE);
   return FALSE;
 }

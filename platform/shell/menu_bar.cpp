@@ -6,6 +6,7 @@
 
 #include "device/chrome.h"
 #include "device/chrome_paint.h"
+#include "device/input_panel.h"
 #include "user/window_manager.h"
 
 namespace platform::shell {
@@ -30,6 +31,13 @@ LRESULT CALLBACK MenuBarProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     }
     case WM_ERASEBKGND:
       return 1;
+    case WM_LBUTTONDOWN: {
+      RECT client;
+      GetClientRect(hwnd, &client);
+      bool sip = GetWindowLongPtrW(hwnd, GWLP_USERDATA) & kSipButton;
+      if (sip && GET_X_LPARAM(lParam) >= client.right - 32) device::ToggleInputPanel();
+      return 0;
+    }
     case SHCMBM_GETMENU:
     case SHCMBM_GETSUBMENU:
       return 0;  // an empty bar has no menu

@@ -32,6 +32,11 @@ HWND WindowManager::Activate(Window* w, int how) {
     top->lastActivePopup = target;
     Send(w, WM_ACTIVATE, MAKEWPARAM(how, 0), reinterpret_cast<LPARAM>(old));
   }
+  // Captions show which window is active.
+  for (HWND h : {old, target}) {
+    Window* c = Find(h);
+    if (c && !c->remote && (c->style & WS_CAPTION) == WS_CAPTION && IsShown(c)) DrawNonClient(c);
+  }
   // The focus stays only inside the active window.
   Window* now = Find(active);
   if (focus && (!now || !Within(*this, focus, now))) ChangeFocus(nullptr);

@@ -27,6 +27,7 @@ namespace platform::user {
 namespace {
 
 struct Link {
+  long pid = 0;  // the process the link belongs to (a forked child starts its own)
   fs::path run;
   int socket = -1;
   std::string published;
@@ -76,7 +77,10 @@ void RemoveOwnFiles() {
 
 bool Prepare() {
   Link& link = TheLink();
-  if (link.ready) return !link.run.empty();
+  if (link.ready && link.pid == getpid()) return !link.run.empty();
+  if (link.socket >= 0 && link.pid != getpid()) ::close(link.socket);
+  link = Link{};
+  link.pid = getpid();
   link.ready = true;
   std::error_code ec;
   fs::path run = DeviceRoot() / "run";
@@ -98,7 +102,9 @@ bool Prepare() {
       }
     }
   }
-  std::atexit(RemoveOwnFiles);
+  static bool cleanupRegistered = false;
+  if (!cleanupRegistered) std::atexit(RemoveOwnFiles);
+  cleanupRegistered = true;
   return true;
 }
 
@@ -116,10 +122,10 @@ void PublishWindows() {
     text << reinterpret_cast<uintptr_t>(t->handle) << '\t' << Utf8(t->cls->name) << '\t'
          << Utf8(t->title) << '\n';
   }
-  Link& link = TheLink();
   std::string content = text.str();
-  if (content == link.published) return;
   if (!Prepare()) return;
+  Link& link = TheLink();
+  if (content == link.published) return;
   link.published = content;
   fs::path file = link.run / (std::to_string(getpid()) + ".windows");
   fs::path temp = file;
@@ -163,6 +169,7 @@ HWND FindRemoteWindow(const std::wstring* className, LPCWSTR title) {
       }
       if (title && ttl != wantTitle) continue;
       uint64_t handle = std::strtoull(line.c_str(), nullptr, 10);
+      if (Window* known = wm.FindRemote(static_cast<int>(pid), handle)) return known->handle;
       Window* proxy = wm.NewWindow();
       proxy->remote = true;
       proxy->remotePid = static_cast<int>(pid);
@@ -193,7 +200,7 @@ bool RequestRemoteForeground(HWND proxyHandle) {
 
 void ServeForegroundRequests() {
   Link& link = TheLink();
-  if (link.socket < 0) return;
+  if (link.socket < 0 || link.pid != getpid()) return;
   char buffer[128];
   for (;;) {
     ssize_t n = ::recv(link.socket, buffer, sizeof buffer - 1, 0);

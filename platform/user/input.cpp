@@ -150,8 +150,9 @@ void ResetInputState() {
 }  // namespace platform::user
 
 SHORT WINAPI GetAsyncKeyState(int vKey) {
+  // The state is as of the last look at the backend (every PeekMessageW and GetMessageW):
+  // asking does not poll, so that it costs the headless clock no time.
   if (vKey < 0 || vKey > 255) return 0;
-  platform::user::PumpInput(0);
   auto& keys = platform::user::Keys();
   SHORT state = keys.down[vKey] ? static_cast<SHORT>(0x8000) : 0;
   if (keys.pressedSinceQuery[vKey]) state |= 1;

@@ -2,6 +2,7 @@
 // box and an OK button (and Cancel with MB_OKCANCEL). Tapping a button, Enter (OK) or Escape
 // (Cancel, or OK when there is none) ends it. The owner is disabled meanwhile.
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -208,6 +209,9 @@ int WINAPI MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType)
     if (!owner) return 0;
     owner = wm.TopLevelOf(owner);
   }
+  // The box is also written to the error stream, so that a box nobody sees (headless runs, logs)
+  // still tells what happened.
+  std::fprintf(stderr, "[%ls] %ls\n", lpCaption ? lpCaption : L"Error", lpText ? lpText : L"");
   UINT buttons = uType & MB_TYPEMASK;
   if (buttons != MB_OK && buttons != MB_OKCANCEL) {
     SetLastError(ERROR_NOT_SUPPORTED);

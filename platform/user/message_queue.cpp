@@ -1,6 +1,7 @@
 // The message queue of the program's one thread: posted and sent messages, WM_QUIT after every
 // posted message, WM_PAINT only when nothing else waits, and the blocking wait on the backend.
 #include <algorithm>
+#include <cstring>
 
 #include "backend/backend.h"
 #include "device/chrome.h"
@@ -133,7 +134,7 @@ BOOL WINAPI GetMessageW(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFil
     backend.Present();
     // Real time: wake for the clock's next minute and for requests of other programs.
     uint32_t timeout = INFINITE;
-    if (std::string(backend.Name()) != "headless") {
+    if (std::strcmp(backend.Name(), "headless") != 0) {
       timeout = std::min<uint32_t>(platform::device::MillisecondsToNextMinute(), 250);
     }
     bool never = false;

@@ -88,6 +88,16 @@ void WindowManager::InvalidateWindowAll(Window* w, bool erase) {
   InvalidateClient(w, ClientRectLocal(w), erase, true);
 }
 
+void WindowManager::InvalidateWindowArea(Window* w, const RECT& area) {
+  if (!IsShown(w) || w->remote) return;
+  RECT wr = Intersect(WindowRectOnScreen(w), area);
+  if (RectEmpty(wr)) return;
+  if (HasFrame(w)) w->frameDirty = true;
+  RECT client = ClientRectOnScreen(w);
+  RECT cr = Intersect(client, area);
+  if (!RectEmpty(cr)) InvalidateClient(w, Offset(cr, -client.left, -client.top), true, true);
+}
+
 void WindowManager::InvalidateScreenArea(const RECT& area, const Window* except) {
   // Only what lies below `except` was covered by it.
   auto touchSelf = [&](Window* w) {

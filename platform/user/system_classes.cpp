@@ -8,6 +8,7 @@ void RegisterSystemClasses() {
   RegisterMessageBoxClass();
   shell::RegisterMenuBarClass();
   device::RegisterTopBarClass();
+  device::RegisterInputPanelClass();
 }
 
 }  // namespace platform::user

@@ -1,5 +1,5 @@
-// The window classes the layer registers itself: EDIT, the message box, the shell's menu bar
-// and the device's top bar. Each registers on the window manager's first use.
+// The window classes the layer registers itself: EDIT, the message box, the shell's menu bar,
+// the device's top bar and input panel. Each registers on the window manager's first use.
 #pragma once
 
 namespace platform::user {
@@ -16,4 +16,5 @@ void RegisterMenuBarClass();
 
 namespace platform::device {
 void RegisterTopBarClass();
-}
+void RegisterInputPanelClass();
+}  // namespace platform::device

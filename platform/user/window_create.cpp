@@ -12,29 +12,33 @@ namespace {
 
 ATOM next_atom = 0xC000;
 
-void DestroyTree(WindowManager& wm, Window* w);
+std::vector<HWND> ChildHandles(const Window* w) {
+  std::vector<HWND> handles;
+  for (Window* c : w->children) handles.push_back(c->handle);
+  return handles;
+}
 
-// WM_DESTROY goes to a window before its children; WM_NCDESTROY to the children first.
+// WM_DESTROY goes to a window before its children; WM_NCDESTROY to the children first. A window
+// procedure may destroy windows meanwhile, so each is looked up again by its handle.
 void SendDestroy(WindowManager& wm, Window* w) {
   w->destroying = true;
   wm.Send(w, WM_DESTROY, 0, 0);
-  std::vector<Window*> children = w->children;
-  for (Window* c : children) {
-    if (wm.Find(c->handle)) SendDestroy(wm, c);
+  for (HWND h : ChildHandles(w)) {
+    if (Window* c = wm.Find(h)) SendDestroy(wm, c);
   }
 }
 
 void SendNcDestroy(WindowManager& wm, Window* w) {
-  std::vector<Window*> children = w->children;
-  for (Window* c : children) {
-    if (wm.Find(c->handle)) SendNcDestroy(wm, c);
+  for (HWND h : ChildHandles(w)) {
+    if (Window* c = wm.Find(h)) SendNcDestroy(wm, c);
   }
   wm.Send(w, WM_NCDESTROY, 0, 0);
 }
 
 void Forget(WindowManager& wm, Window* w) {
-  std::vector<Window*> children = w->children;
-  for (Window* c : children) Forget(wm, c);
+  for (HWND h : ChildHandles(w)) {
+    if (Window* c = wm.Find(h)) Forget(wm, c);
+  }
   platform::user::ReleaseWindowDCs(w);
   auto& posted = wm.posted;
   posted.erase(std::remove_if(posted.begin(), posted.end(),

@@ -41,6 +41,13 @@ Window* WindowManager::NewWindow() {
   return raw;
 }
 
+Window* WindowManager::FindRemote(int pid, uint64_t handle) const {
+  for (const auto& [key, w] : windows_) {
+    if (w->remote && w->remotePid == pid && w->remoteHandle == handle) return w.get();
+  }
+  return nullptr;
+}
+
 void WindowManager::ForgetWindow(Window* w) {
   visibleCache_.erase(w);
   if (w->cls) --w->cls->windowCount;
@@ -228,9 +235,17 @@ void WindowManager::BringToTop(Window* w) {
     if (ownedBy(x, root)) group.push_back(x);
   }
   std::stable_partition(group.begin(), group.end(), [&](Window* x) { return ownedBy(x, w); });
+  std::vector<std::vector<RECT>> before;
+  for (Window* x : group) before.push_back(VisibleWindowRects(x));
   for (auto it = group.rbegin(); it != group.rend(); ++it) {
     RemoveFromZOrder(*it);
     InsertInZOrder(*it);
+  }
+  // What was covered before and shows now must be painted.
+  for (size_t i = 0; i < group.size(); ++i) {
+    std::vector<RECT> uncovered = VisibleWindowRects(group[i]);
+    for (const RECT& r : before[i]) SubtractRect(uncovered, r);
+    for (const RECT& r : uncovered) InvalidateWindowArea(group[i], r);
   }
 }
 

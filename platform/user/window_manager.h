@@ -70,6 +70,7 @@ class WindowManager {
   Window* Find(HWND hwnd) const;   // null for unknown or destroyed handles
   Window* Check(HWND hwnd) const;  // as Find, but sets ERROR_INVALID_WINDOW_HANDLE
   Window* NewWindow();
+  Window* FindRemote(int pid, uint64_t handle) const;  // a stand-in made before
   void ForgetWindow(Window* w);
 
   // Classes.
@@ -101,6 +102,8 @@ class WindowManager {
   // Invalidation: what a window uncovers or covers.
   void InvalidateScreenArea(const RECT& screen, const Window* except);
   void InvalidateWindowAll(Window* w, bool erase);
+  // Invalidates a screen area of one window and its children (frame included).
+  void InvalidateWindowArea(Window* w, const RECT& screen);
   void InvalidateClient(Window* w, const RECT& clientRect, bool erase, bool children);
   Window* NextWindowToPaint(HWND only);  // only: null for any window
 

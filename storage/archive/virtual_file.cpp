@@ -1,6 +1,8 @@
 // VirtualFile: lookup, clamped reads and writes, and the entry-relative seek.
 #include "storage/archive/virtual_file.h"
 
+#include <cstdint>
+
 VirtualFile::VirtualFile(AbstractFile& archive, const ArchiveDirectory& directory, const char* name)
     : archive_(&archive) {
   Find(directory, name);
@@ -15,7 +17,10 @@ void VirtualFile::Find(const ArchiveDirectory& directory, const char* name) {
 }
 
 uint32_t VirtualFile::Clamp(uint32_t count) const {
-  const int64_t left = int64_t(size_) - position_;
+  // The position is a signed 32-bit number: an entry claimed longer than that is read as far
+  // as the position can count.
+  int64_t left = int64_t(size_) - position_;
+  if (left > int64_t(INT32_MAX) - position_) left = int64_t(INT32_MAX) - position_;
   if (int64_t(count) > left) return left > 0 ? uint32_t(left) : 0;
   return count;
 }
@@ -56,6 +61,7 @@ uint32_t VirtualFile::Seek(int32_t offset, int32_t origin) {
   } else if (position >= int64_t(size_)) {
     position = size_ ? int64_t(size_) - 1 : 0;
   }
+  if (position > INT32_MAX) position = INT32_MAX;
   position_ = int32_t(position);
   return uint32_t(position_);
 }

@@ -13,10 +13,40 @@
 
 namespace lzrw {
 
-// Room the fast path needs: a whole group's output plus one wide literal move.
+// Room the fast path needs: a whole group's output plus the widest move past an item's end.
 inline constexpr size_t kFastRoom = kCompressRunMargin + 16;
 
-template <class Policy>
+// kWithinCapacity: the capacity is the real size of the destination, so whole groups may
+// write a few bytes past an item's end (later items overwrite them). kExact: bytes past the
+// expanded data are never touched (for callers whose buffer size is not known).
+enum class Writes { kWithinCapacity, kExact };
+
+// A copy inside a whole group, where 32 bytes from `to` may be written. From `distance` 16 up,
+// two 16-byte moves give what the byte-by-byte forward copy gives: the second one reads bytes
+// the first has already written; from 8 up, steps of 8 do the same.
+inline void CopyMatchWide(uint8_t* to, const uint8_t* from, uint32_t length) {
+  const uintptr_t distance = uintptr_t(to) - uintptr_t(from);
+  if (distance >= 16) {
+    uint8_t chunk[16];
+    std::memcpy(chunk, from, 16);
+    std::memcpy(to, chunk, 16);
+    if (length > 16) {
+      std::memcpy(chunk, from + 16, 16);
+      std::memcpy(to + 16, chunk, 16);
+    }
+  } else if (distance >= 8) {
+    // Steps of 8 read only bytes written before the step: the run repeats as it should.
+    for (uint32_t done = 0; done < length; done += 8) {
+      uint64_t chunk;
+      std::memcpy(&chunk, from + done, 8);
+      std::memcpy(to + done, &chunk, 8);
+    }
+  } else {
+    CopyMatch(to, from, length);
+  }
+}
+
+template <Writes kWrites, class Policy>
 uint32_t DecompressWith(Policy& policy, const uint8_t* source, uint32_t length,
                         uint8_t* destination, size_t capacity) {
   if (length < kHeaderSize) return 0;
@@ -39,6 +69,7 @@ uint32_t DecompressWith(Policy& policy, const uint8_t* source, uint32_t length,
       control = Load16(p) | 0x10000u;
       p += 2;
       policy.ControlRead();
+      if (p == end) break;  // a control word with no item after it
     }
     if (end - p >= kDecompressRunMargin && size_t(out_end - z) >= kFastRoom &&
         control >= 0x10000u) {
@@ -53,7 +84,10 @@ uint32_t DecompressWith(Policy& policy, const uint8_t* source, uint32_t length,
           p += 2;
           const uint8_t* from = policy.Source(reference, z);
           if (!from) return uint32_t(z - destination);
-          CopyMatch(z, from, match);
+          if (kWrites == Writes::kWithinCapacity && policy.InDestination(from))
+            CopyMatchWide(z, from, match);
+          else
+            CopyMatch(z, from, match);
           policy.AfterCopy(reference, z);
           z += match;
           bits >>= 1;
@@ -62,8 +96,14 @@ uint32_t DecompressWith(Policy& policy, const uint8_t* source, uint32_t length,
           // A run of literals up to the next copy (or the group's end) moves at once.
           uint32_t run = uint32_t(__builtin_ctz(bits));
           if (run > left) run = left;
-          if (end - p >= 16) {
+          if (kWrites == Writes::kWithinCapacity && end - p >= 16) {
             std::memcpy(z, p, 16);
+          } else if (run >= 8 && end - p >= 8) {
+            uint64_t a, b;
+            std::memcpy(&a, p, 8);
+            std::memcpy(&b, p + run - 8, 8);
+            std::memcpy(z, &a, 8);
+            std::memcpy(z + run - 8, &b, 8);
           } else {
             for (uint32_t i = 0; i < run; ++i) z[i] = p[i];
           }

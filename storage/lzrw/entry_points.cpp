@@ -78,26 +78,26 @@ extern "C" {
 
 PT_EXPORT void LZRW1A(uint16_t action, uint8_t* work, uint8_t* source, uint32_t length,
                       uint8_t* destination, uint32_t* result) {
-  lzrw::Run(&LZRW1A, lzrw::kIdentity1A, lzrw::Compress1A, lzrw::Decompress1A, action, work, source,
-            length, destination, result);
+  lzrw::Run(&LZRW1A, lzrw::kIdentity1A, lzrw::Compress1A, lzrw::Decompress1AExact, action, work,
+            source, length, destination, result);
 }
 
 PT_EXPORT void LZRW2(uint16_t action, uint8_t* work, uint8_t* source, uint32_t length,
                      uint8_t* destination, uint32_t* result) {
-  lzrw::Run(&LZRW2, lzrw::kIdentity2, lzrw::Compress2, lzrw::Decompress2, action, work, source,
+  lzrw::Run(&LZRW2, lzrw::kIdentity2, lzrw::Compress2, lzrw::Decompress2Exact, action, work, source,
             length, destination, result);
 }
 
 PT_EXPORT void LZRW3(uint16_t action, uint8_t* work, uint8_t* source, uint32_t length,
                      uint8_t* destination, uint32_t* result) {
-  lzrw::Run(&LZRW3, lzrw::kIdentity3, lzrw::Compress3, lzrw::Decompress3, action, work, source,
+  lzrw::Run(&LZRW3, lzrw::kIdentity3, lzrw::Compress3, lzrw::Decompress3Exact, action, work, source,
             length, destination, result);
 }
 
 PT_EXPORT void LZRW3A(uint16_t action, uint8_t* work, uint8_t* source, uint32_t length,
                       uint8_t* destination, uint32_t* result) {
-  lzrw::Run(&LZRW3A, lzrw::kIdentity3A, lzrw::Compress3A, lzrw::Decompress3A, action, work, source,
-            length, destination, result);
+  lzrw::Run(&LZRW3A, lzrw::kIdentity3A, lzrw::Compress3A, lzrw::Decompress3AExact, action, work,
+            source, length, destination, result);
 }
 
 }  // extern "C"

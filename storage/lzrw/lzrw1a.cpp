@@ -21,11 +21,17 @@ struct Lzrw1aCompressor {
     const uint32_t here = uint32_t(s - base);
     const uint32_t candidate = table[h];
     table[h] = here;
-    // Only an earlier position at most 4095 back is a candidate; anything else is ignored.
     const uint32_t distance = here - candidate;
-    if (distance - 1 >= kMaxDistance || candidate >= here) return 0;
+    // Only an earlier position at most 4095 back is a candidate. The test stays off the
+    // branch predictor: an unusable candidate compares against the position itself with a
+    // forced difference in its first byte.
+    const bool usable = candidate < here && distance <= kMaxDistance;
+    const uint8_t* c = usable ? base + candidate : s;
+    const uint64_t head = (Load64(s) ^ Load64(c)) | uint64_t(!usable);
+    if (head & 0x00FFFFFF) return 0;  // fewer than 3 equal bytes: a literal
     *reference = distance;
-    return MatchLength(s, base + candidate);  // below 3: a literal
+    if (head) return uint32_t(__builtin_ctzll(head) >> 3);
+    return 8 + MatchLength(s + 8, c + 8, kMaxMatch - 8);
   }
   void GroupEnd() {}
 };
@@ -34,6 +40,7 @@ struct Lzrw1aDecompressor {
   const uint8_t* base;
 
   void Begin(const uint8_t* destination) { base = destination; }
+  bool InDestination(const uint8_t*) const { return true; }
   void ControlRead() {}
   const uint8_t* Source(uint32_t reference, const uint8_t* z) const {
     if (reference == 0 || reference > size_t(z - base)) return nullptr;
@@ -55,10 +62,25 @@ uint32_t Compress1A(uint8_t* work, const uint8_t* source, uint32_t length, uint8
   return CompressWith(policy, source, length, destination);
 }
 
-uint32_t Decompress1A(uint8_t*, const uint8_t* source, uint32_t length, uint8_t* destination,
-                      size_t capacity) {
+namespace {
+
+template <Writes kWrites>
+uint32_t Expand1A(uint8_t*, const uint8_t* source, uint32_t length, uint8_t* destination,
+                  size_t capacity) {
   Lzrw1aDecompressor policy{};
-  return DecompressWith(policy, source, length, destination, capacity);
+  return DecompressWith<kWrites>(policy, source, length, destination, capacity);
+}
+
+}  // namespace
+
+uint32_t Decompress1A(uint8_t* work, const uint8_t* source, uint32_t length, uint8_t* destination,
+                      size_t capacity) {
+  return Expand1A<Writes::kWithinCapacity>(work, source, length, destination, capacity);
+}
+
+uint32_t Decompress1AExact(uint8_t* work, const uint8_t* source, uint32_t length,
+                           uint8_t* destination, size_t bound) {
+  return Expand1A<Writes::kExact>(work, source, length, destination, bound);
 }
 
 }  // namespace lzrw

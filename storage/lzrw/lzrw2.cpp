@@ -43,6 +43,7 @@ struct Lzrw2Decompressor {
   uint32_t counter = 0;
 
   void Begin(const uint8_t* destination) { base = destination; }
+  bool InDestination(const uint8_t* from) const { return from != kStartString; }
   void ControlRead() { counter &= kPhraseMask; }
   const uint8_t* Source(uint32_t reference, const uint8_t* z) {
     const uint8_t* c = Resolve(base, phrase[reference]);
@@ -69,13 +70,28 @@ uint32_t Compress2(uint8_t* work, const uint8_t* source, uint32_t length, uint8_
   return CompressWith(policy, source, length, destination);
 }
 
-uint32_t Decompress2(uint8_t* work, const uint8_t* source, uint32_t length, uint8_t* destination,
-                     size_t capacity) {
+namespace {
+
+template <Writes kWrites>
+uint32_t Expand2(uint8_t* work, const uint8_t* source, uint32_t length, uint8_t* destination,
+                 size_t capacity) {
   uint32_t* phrase = reinterpret_cast<uint32_t*>(AlignWork(work) + kTableSlots * sizeof(uint16_t));
   // Every phrase a damaged stream could name starts at the start string.
   std::fill_n(phrase, kTableSlots, kStartStringRef);
   Lzrw2Decompressor policy{phrase};
-  return DecompressWith(policy, source, length, destination, capacity);
+  return DecompressWith<kWrites>(policy, source, length, destination, capacity);
+}
+
+}  // namespace
+
+uint32_t Decompress2(uint8_t* work, const uint8_t* source, uint32_t length, uint8_t* destination,
+                     size_t capacity) {
+  return Expand2<Writes::kWithinCapacity>(work, source, length, destination, capacity);
+}
+
+uint32_t Decompress2Exact(uint8_t* work, const uint8_t* source, uint32_t length,
+                          uint8_t* destination, size_t bound) {
+  return Expand2<Writes::kExact>(work, source, length, destination, bound);
 }
 
 }  // namespace lzrw

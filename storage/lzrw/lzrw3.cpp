@@ -53,6 +53,7 @@ struct Lzrw3Decompressor {
   uint32_t literals = 0;  // literals not yet in the table
 
   void Begin(const uint8_t* destination) { base = destination; }
+  bool InDestination(const uint8_t* from) const { return from != kStartString; }
   void ControlRead() {}
   void Enter(const uint8_t* r) { table[Hash(r)] = uint32_t(r - base); }
   const uint8_t* Source(uint32_t reference, const uint8_t*) const {
@@ -87,12 +88,27 @@ uint32_t Compress3(uint8_t* work, const uint8_t* source, uint32_t length, uint8_
   return CompressWith(policy, source, length, destination);
 }
 
-uint32_t Decompress3(uint8_t* work, const uint8_t* source, uint32_t length, uint8_t* destination,
-                     size_t capacity) {
+namespace {
+
+template <Writes kWrites>
+uint32_t Expand3(uint8_t* work, const uint8_t* source, uint32_t length, uint8_t* destination,
+                 size_t capacity) {
   uint32_t* table = reinterpret_cast<uint32_t*>(AlignWork(work));
   std::fill_n(table, kTableSlots, kStartStringRef);
   Lzrw3Decompressor policy{table};
-  return DecompressWith(policy, source, length, destination, capacity);
+  return DecompressWith<kWrites>(policy, source, length, destination, capacity);
+}
+
+}  // namespace
+
+uint32_t Decompress3(uint8_t* work, const uint8_t* source, uint32_t length, uint8_t* destination,
+                     size_t capacity) {
+  return Expand3<Writes::kWithinCapacity>(work, source, length, destination, capacity);
+}
+
+uint32_t Decompress3Exact(uint8_t* work, const uint8_t* source, uint32_t length,
+                          uint8_t* destination, size_t bound) {
+  return Expand3<Writes::kExact>(work, source, length, destination, bound);
 }
 
 }  // namespace lzrw

@@ -37,17 +37,17 @@ struct Lzrw3aCompressor {
     const uint32_t p = (HashProductOf(Load32(s)) >> 4) & 0x1FF;
     const uint32_t here = uint32_t(s - base);
     const uint32_t* row = slots.table + p * kSlotsPerPartition;
+    // All eight candidates are measured; most differ within the first 8 bytes, which one XOR
+    // shows. The longest wins, the lower slot on equal lengths (hence the strict compare).
+    const uint64_t head = Load64(s);
     uint32_t best = 0, best_slot = 0;
     for (uint32_t d = 0; d < kSlotsPerPartition; ++d) {
       const uint8_t* c = Resolve(base, row[d]);
-      // A candidate that differs just past the best length so far cannot beat it.
-      if (best > 0 && c[best] != s[best]) continue;
-      const uint32_t length = MatchLength(s, c);
-      if (length > best) {
-        best = length;
-        best_slot = d;
-        if (best == kMaxMatch) break;
-      }
+      const uint64_t x = head ^ Load64(c);
+      const uint32_t length =
+          x ? uint32_t(__builtin_ctzll(x) >> 3) : 8 + MatchLength(s + 8, c + 8, kMaxMatch - 8);
+      best_slot = length > best ? d : best_slot;
+      best = length > best ? length : best;
     }
     if (best >= kMinMatch) {
       if (pending1 != kNoPartition) {
@@ -76,6 +76,7 @@ struct Lzrw3aDecompressor {
   uint32_t literals = 0;
 
   void Begin(const uint8_t* destination) { base = destination; }
+  bool InDestination(const uint8_t* from) const { return from != kStartString; }
   void ControlRead() {}
   void Enter(const uint8_t* r) { slots.Insert(Partition(r), uint32_t(r - base)); }
   const uint8_t* Source(uint32_t reference, const uint8_t*) const {
@@ -110,12 +111,27 @@ uint32_t Compress3A(uint8_t* work, const uint8_t* source, uint32_t length, uint8
   return CompressWith(policy, source, length, destination);
 }
 
-uint32_t Decompress3A(uint8_t* work, const uint8_t* source, uint32_t length, uint8_t* destination,
-                      size_t capacity) {
+namespace {
+
+template <Writes kWrites>
+uint32_t Expand3A(uint8_t* work, const uint8_t* source, uint32_t length, uint8_t* destination,
+                  size_t capacity) {
   uint32_t* table = reinterpret_cast<uint32_t*>(AlignWork(work));
   std::fill_n(table, kTableSlots, kStartStringRef);
   Lzrw3aDecompressor policy{{table}};
-  return DecompressWith(policy, source, length, destination, capacity);
+  return DecompressWith<kWrites>(policy, source, length, destination, capacity);
+}
+
+}  // namespace
+
+uint32_t Decompress3A(uint8_t* work, const uint8_t* source, uint32_t length, uint8_t* destination,
+                      size_t capacity) {
+  return Expand3A<Writes::kWithinCapacity>(work, source, length, destination, capacity);
+}
+
+uint32_t Decompress3AExact(uint8_t* work, const uint8_t* source, uint32_t length,
+                           uint8_t* destination, size_t bound) {
+  return Expand3A<Writes::kExact>(work, source, length, destination, bound);
 }
 
 }  // namespace lzrw

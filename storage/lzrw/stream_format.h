@@ -84,6 +84,16 @@ inline uint32_t MatchLength(const uint8_t* a, const uint8_t* b) {
   return kMaxMatch;
 }
 
+// Equal leading bytes of a and b, at most `limit` (8 to 10 bytes readable at both).
+inline uint32_t MatchLength(const uint8_t* a, const uint8_t* b, uint32_t limit) {
+  uint64_t x = Load64(a) ^ Load64(b);
+  if (x) return uint32_t(__builtin_ctzll(x) >> 3);
+  if (limit <= 8) return 8;
+  uint32_t y = Load16(a + 8) ^ Load16(b + 8);
+  if (y) return 8 + uint32_t(__builtin_ctz(y) >> 3);
+  return 10;
+}
+
 // Copies a match of 3 to 18 bytes from `from` to `to`, exactly as the byte-by-byte forward
 // copy would: when the source runs into the bytes being written, those bytes repeat.
 inline void CopyMatch(uint8_t* to, const uint8_t* from, uint32_t length) {

@@ -12,6 +12,10 @@ namespace test_device {
 
 inline const std::filesystem::path& Folder() {
   static const std::filesystem::path folder = [] {
+    // A death-test child started afresh shares its parent's folder (and never removes it).
+    if (const char* inherited = std::getenv("PUTTLAND_DEVICE");
+        inherited && std::string(inherited).find("pt-device-") != std::string::npos)
+      return std::filesystem::path(inherited);
     std::string pattern = (std::filesystem::temp_directory_path() / "pt-device-XXXXXX").string();
     const char* made = mkdtemp(pattern.data());
     setenv("PUTTLAND_DEVICE", made ? made : pattern.c_str(), 1);

@@ -100,6 +100,7 @@ TEST(LzrwDamaged, DecodersStayInsideTheirBuffers) {
   // Header alone, a control word cut short, a copy item cut short.
   DecodeDamaged({0, 0, 0}, 16);
   DecodeDamaged({0, 0, 0, 0, 0xFF}, 16);
+  DecodeDamaged({0, 0, 0, 0, 0x00, 0x00}, 16);  // a control word and no item
   DecodeDamaged({0, 0, 0, 0, 0xFF, 0xFF, 0x0F}, 16);
   // A reference before the start of the output (LZRW1-A) and copies longer than the room.
   DecodeDamaged({0, 0, 0, 0, 0xFF, 0xFF, 0x0F, 0x05, 0x0F, 0xFF}, 40);

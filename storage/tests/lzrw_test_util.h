@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -67,11 +68,17 @@ inline Bytes Compress(CompressionAlgorithm* algorithm, const Bytes& source, size
 inline Bytes Decompress(CompressionAlgorithm* algorithm, const Bytes& stream, size_t expanded,
                         size_t misalign = 0) {
   WorkMemory work(algorithm, misalign);
-  Bytes out(expanded + 1);
+  Bytes out(expanded + 64, 0xEE);
   uint32_t length = 0;
   algorithm(kLzrwDecompress, work.Get(), const_cast<uint8_t*>(stream.data()),
             uint32_t(stream.size()), out.data(), &length);
   EXPECT_TRUE(work.GuardIntact()) << "work memory overrun";
+  // The entry point knows no buffer size: nothing past the expanded data may change.
+  for (size_t i = std::min<size_t>(length, expanded); i < out.size(); ++i)
+    if (out[i] != 0xEE) {
+      ADD_FAILURE() << "destination written past the expanded data at " << i;
+      break;
+    }
   out.resize(length);
   return out;
 }

@@ -2,6 +2,8 @@
 // and the fatal paths.
 #include <gtest/gtest.h>
 
+#include "frame/tests/fatal_capture.h"
+
 #include "storage/property/property_store.h"
 #include "storage/tests/lzrw_test_util.h"
 
@@ -151,6 +153,7 @@ TEST(PropertyStoreDeathTest, ValueOfAnotherLengthIsMangled) {
   PropertyStore store;
   SetInt(store, "Sound", 1);
   int16_t small = 0;
+  fatal_capture::Install();
   EXPECT_EXIT(store.GetValue("Sound", &small, 2), testing::ExitedWithCode(255),
               "\\[Fatal error\\] Mangled config\\.");
 }
@@ -162,6 +165,7 @@ namespace {
 TEST(PropertyStoreDeathTest, BufferTheHeapCannotGiveIsFatal) {
   PropertyStore store;
   const uint8_t byte = 0;
+  fatal_capture::Install();
   EXPECT_EXIT(store.FromBytes(&byte, 0x80000000u), testing::ExitedWithCode(255),
               "\\[Fatal error\\] Failed to allocate memory\\.");
 }

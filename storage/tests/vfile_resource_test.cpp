@@ -1,6 +1,8 @@
 // VFileResource: whole entries, LZRW2 blocks expanded, and the fatal missing entry.
 #include <gtest/gtest.h>
 
+#include "frame/tests/fatal_capture.h"
+
 #include "storage/archive/archive_writer.h"
 #include "storage/archive/virtual_file.h"
 #include "storage/file/memory_file.h"
@@ -58,6 +60,7 @@ TEST(VFileResource, DamagedEntries) {
 
 TEST(VFileResourceDeathTest, MissingEntryIsFatal) {
   Archive archive({{"pt_ball.bmp", {1}}});
+  fatal_capture::Install();
   EXPECT_EXIT(archive.Load("pt_hole.bmp"), testing::ExitedWithCode(255),
               "\\[Fatal error\\] VFileResource: Couldn't load file resource: pt_hole\\.bmp");
 }

@@ -20,6 +20,7 @@ constexpr size_t kBlock = 1u << 20;
 struct Codec {
   const char* name;
   CompressionAlgorithm* lzrw;  // null for LZ4
+  SafeDecompressor* decompress;
 };
 
 double Median(std::vector<double> v) {
@@ -41,8 +42,14 @@ bool RunBench(const std::vector<std::vector<uint8_t>>& inputs, int runs) {
     std::fprintf(stderr, "pt-lzrw bench: no data\n");
     return false;
   }
-  const Codec codecs[] = {
-      {"lzrw1a", LZRW1A}, {"lzrw2", LZRW2}, {"lzrw3", LZRW3}, {"lzrw3a", LZRW3A}, {"lz4", nullptr}};
+  // LZRW streams are expanded the way Compressor expands them: by the table's decoders,
+  // which know the block's size.
+  const AlgorithmTableEntry* table = AlgorithmTable();
+  const Codec codecs[] = {{"lzrw1a", table[0].entry, table[0].decompress},
+                          {"lzrw2", table[1].entry, table[1].decompress},
+                          {"lzrw3", table[2].entry, table[2].decompress},
+                          {"lzrw3a", table[3].entry, table[3].decompress},
+                          {"lz4", nullptr, nullptr}};
   std::vector<uint8_t> work(65536);
   const size_t bound = std::max<size_t>(kBlock + 1024, size_t(LZ4_compressBound(int(kBlock))));
   std::vector<std::vector<uint8_t>> packed(blocks.size(), std::vector<uint8_t>(bound));
@@ -73,8 +80,8 @@ bool RunBench(const std::vector<std::vector<uint8_t>>& inputs, int runs) {
       for (size_t i = 0; i < blocks.size(); ++i) {
         uint32_t n = 0;
         if (codec.lzrw) {
-          codec.lzrw(kLzrwDecompress, work.data(), packed[i].data(), packed_size[i],
-                     unpacked.data(), &n);
+          n = codec.decompress(work.data(), packed[i].data(), packed_size[i], unpacked.data(),
+                               blocks[i].second);
         } else {
           n = uint32_t(LZ4_decompress_safe(reinterpret_cast<const char*>(packed[i].data()),
                                            reinterpret_cast<char*>(unpacked.data()),

@@ -33,19 +33,17 @@ bool ReadAll(const char* path, std::vector<uint8_t>* out) {
 
 // Reads the record without selecting it through RegistryValue, which would write it back.
 bool ReadDevicePreference(std::vector<uint8_t>* out) {
-  const std::string path = std::string("Software\\") + kCompanyName + "\\" + kApplicationName +
-                           "\\Preferences";
+  const std::string path =
+      std::string("Software\\") + kCompanyName + "\\" + kApplicationName + "\\Preferences";
   WideString wide_path(path.c_str());
   HKEY key = nullptr;
   if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, wide_path, 0, KEY_READ, &key) != ERROR_SUCCESS)
     return false;
   DWORD type = 0, size = 0;
-  bool ok = RegQueryValueExW(key, L"Preference0", nullptr, &type, nullptr, &size) ==
-            ERROR_SUCCESS;
+  bool ok = RegQueryValueExW(key, L"Preference0", nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
   if (ok) {
     out->resize(size);
-    ok = RegQueryValueExW(key, L"Preference0", nullptr, &type, out->data(), &size) ==
-         ERROR_SUCCESS;
+    ok = RegQueryValueExW(key, L"Preference0", nullptr, &type, out->data(), &size) == ERROR_SUCCESS;
     out->resize(size);
   }
   RegCloseKey(key);

@@ -160,6 +160,7 @@ int Bench(std::vector<std::string> courses) {
   }
   long long steps = 0;
   long long rolls = 0;
+  int mostContacts = 0;
   const auto start = std::chrono::steady_clock::now();
   double seconds = 0;
   while (seconds < 2.0) {
@@ -167,7 +168,9 @@ int Bench(std::vector<std::string> courses) {
       layout.LoadHoleData(entries[shot.entry], shot.hole, ball);
       ball.Strike(shot.fx, shot.fy);
       int n = 0;
-      golf::RollShot(layout, ball, 100000, n, [](int, const golf::Ball&) {});
+      golf::RollShot(layout, ball, 100000, n, [&mostContacts](int, const golf::Ball& b) {
+        if (b.ContactsThisStep() > mostContacts) mostContacts = b.ContactsThisStep();
+      });
       steps += n;
     }
     rolls += static_cast<long long>(shots.size());
@@ -175,6 +178,8 @@ int Bench(std::vector<std::string> courses) {
   }
   std::printf("shots %lld (%zu different), steps %lld, %.3f s\n", rolls, shots.size(), steps,
               seconds);
+  std::printf("most wall contacts in one step %d (bound %d)\n", mostContacts,
+              golf::kMaxContactsPerStep);
   std::printf("microseconds per shot %.2f (hole loading included)\n", seconds * 1e6 / rolls);
   std::printf("steps/s %lld\n", static_cast<long long>(steps / seconds));
   return 0;

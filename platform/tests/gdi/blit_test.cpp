@@ -63,6 +63,36 @@ TEST(RasterOps, EveryCodeThroughBitBltMatchesTheGenericFormula) {
   DeleteObject(brush);
 }
 
+TEST(RasterOps, RowPathsOfOtherDepthsAgreeWithTheFormula) {
+  // A 24-bit destination and a stretched source take the buffered row paths for every code.
+  const uint32_t p = 0x33CC0F, s = 0x5A5A96, d = 0x0FF0C3;
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  bi.bmiHeader.biWidth = 2;
+  bi.bmiHeader.biHeight = 1;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  HBITMAP dib = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old_bitmap = SelectObject(dc, dib);
+  HBRUSH brush = CreateSolidBrush(RGB(0x33, 0xCC, 0x0F));
+  HGDIOBJ old_brush = SelectObject(dc, brush);
+  Canvas src(1, 1, s);
+  for (int i = 0; i < 256; ++i) {
+    SetPixel(dc, 1, 0, RGB(0x0F, 0xF0, 0xC3));
+    ASSERT_TRUE(StretchBlt(dc, 0, 0, 2, 1, src.dc, 0, 0, 1, 1, kRop3Table[i].code));
+    const COLORREF got = GetPixel(dc, 1, 0);
+    const uint32_t want = EvaluateRpn(kRop3Table[i].rpn, p, s, d) & 0xFFFFFF;
+    EXPECT_EQ(got, RGB(want >> 16, (want >> 8) & 0xFF, want & 0xFF)) << kRop3Table[i].rpn;
+  }
+  SelectObject(dc, old_brush);
+  SelectObject(dc, old_bitmap);
+  DeleteObject(brush);
+  DeleteDC(dc);
+  DeleteObject(dib);
+}
+
 TEST(RasterOps, UnknownCodesAreRefusedAndLeaveTheDestination) {
   Canvas src(1, 1, 0), dst(1, 1, 0x123456);
   SetLastError(0xDEADBEEF);

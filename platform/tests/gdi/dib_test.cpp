@@ -129,7 +129,7 @@ TEST(DibSections, SixteenTwentyFourAndThirtyTwoBits) {
 }
 
 TEST(DibSections, PalettisedDestinationsTakeTheNearestEntry) {
-  Dib eight(2, 1, 8, {kRed, kWhite});
+  Dib eight(2, 1, 8, {kRed, kWhite}, 2);
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(dc, eight.bitmap);
   SetPixel(dc, 0, 0, RGB(250, 240, 245));
@@ -139,6 +139,19 @@ TEST(DibSections, PalettisedDestinationsTakeTheNearestEntry) {
   RGBQUAD table[4];
   EXPECT_EQ(GetDIBColorTable(dc, 0, 4, table), 4u);  // 2^8 entries exist, only 2 given
   EXPECT_EQ(table[1].rgbGreen, 255);
+  // A bitmap compatible with this DC is a DIB section of the same depth and colours.
+  HBITMAP twin = CreateCompatibleBitmap(dc, 3, 3);
+  DIBSECTION ds{};
+  ASSERT_EQ(GetObjectW(twin, sizeof(ds), &ds), static_cast<int>(sizeof(ds)));
+  EXPECT_EQ(ds.dsBm.bmBitsPixel, 8);
+  EXPECT_EQ(ds.dsBmih.biWidth, 3);
+  HDC twin_dc = CreateCompatibleDC(dc);
+  HGDIOBJ twin_old = SelectObject(twin_dc, twin);
+  SetPixel(twin_dc, 0, 0, RGB(255, 0, 0));
+  EXPECT_EQ(static_cast<uint8_t*>(ds.dsBm.bmBits)[0], 0);  // red is entry 0
+  SelectObject(twin_dc, twin_old);
+  DeleteDC(twin_dc);
+  DeleteObject(twin);
   SelectObject(dc, old);
   DeleteDC(dc);
 }
@@ -173,5 +186,6 @@ TEST(DibSections, BadHeadersAreRefused) {
   ASSERT_TRUE(GetObjectW(empty, sizeof(bm), &bm));
   EXPECT_EQ(bm.bmWidth, 1);
   EXPECT_EQ(bm.bmBitsPixel, 1);
-  EXPECT_EQ(CreateCompatibleBitmap(nullptr, -1, 5), nullptr);
+  EXPECT_EQ(CreateCompatibleBitmap(nullptr, 4, 5), nullptr);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
 }

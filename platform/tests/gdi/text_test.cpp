@@ -153,3 +153,24 @@ TEST(Text, LogicalFontsChangeTheSize) {
   SelectObject(c.dc, old);
   EXPECT_TRUE(DeleteObject(big));
 }
+
+TEST(Text, ExtTextOutFillsAndClipsToItsRectangle) {
+  Canvas c(40, 20, 0x00FF00);
+  SetBkColor(c.dc, RGB(0, 0, 255));
+  RECT box{2, 2, 12, 18};
+  ASSERT_TRUE(ExtTextOutW(c.dc, 2, 2, ETO_OPAQUE | ETO_CLIPPED, &box, L"WWWW", 4, nullptr));
+  EXPECT_EQ(c.At(11, 17), 0x0000FFu);  // the whole rectangle takes the background colour
+  for (int y = 0; y < 20; ++y)
+    for (int x = 12; x < 40; ++x) ASSERT_EQ(c.At(x, y), 0x00FF00u);  // nothing beyond it
+  EXPECT_NE(InkBox(c, 0).right, -1);
+  EXPECT_FALSE(ExtTextOutW(c.dc, 0, 0, 0x8000, nullptr, L"a", 1, nullptr));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_FLAGS));
+  // Partial extents are cumulative, and the fit count stops at the limit.
+  int fit = -1;
+  int dx[3] = {};
+  SIZE size{};
+  ASSERT_TRUE(GetTextExtentExPointW(c.dc, L"iii", 3, 1, &fit, dx, &size));
+  EXPECT_EQ(fit, 0);
+  EXPECT_EQ(dx[2], size.cx);
+  EXPECT_EQ(dx[1] * 3, dx[2] * 2);
+}

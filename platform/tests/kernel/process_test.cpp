@@ -44,12 +44,18 @@ TEST_F(Processes, HelpViewerOpensTheHostFileOfTheHelpDocument) {
   EXPECT_TRUE(CloseHandle(info.hProcess));
 
   // Started without a PROCESS_INFORMATION, as a caller that ignores the result would.
-  ::unsetenv("PUTTLAND_HELP_VIEWER");
   ::setenv("PUTTLAND_HELP_VIEWER", (root() / "no-such-viewer").c_str(), 1);
   EXPECT_FALSE(CreateProcessW(L"\\Windows\\PEGHELP.EXE", nullptr, nullptr, nullptr, FALSE, 0,
                               nullptr, nullptr, nullptr, nullptr));
   EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND) << "a viewer that cannot start is reported";
+
+  // Headless, with no viewer configured, nothing is opened on the desktop; the start succeeds.
   ::unsetenv("PUTTLAND_HELP_VIEWER");
+  ::setenv("PUTTLAND_BACKEND", "headless", 1);
+  EXPECT_TRUE(CreateProcessW(L"peghelp.exe", commandLine, nullptr, nullptr, FALSE, 0, nullptr,
+                             nullptr, nullptr, &info));
+  EXPECT_TRUE(CloseHandle(info.hProcess));
+  EXPECT_TRUE(CloseHandle(info.hThread));
 }
 
 TEST_F(Processes, OnlyTheHelpViewerCanBeStarted) {

@@ -41,10 +41,16 @@ class TempDevice : public ::testing::Test {
 // if it did not exit normally.
 inline int RunSelf(const std::filesystem::path& device,
                    const std::map<std::string, std::string>& environment) {
+  std::map<std::string, std::string> variables;
+  for (char** e = environ; *e; ++e) {
+    const std::string entry(*e);
+    const size_t equals = entry.find('=');
+    if (equals != std::string::npos) variables[entry.substr(0, equals)] = entry.substr(equals + 1);
+  }
+  variables["PUTTLAND_DEVICE"] = device.string();
+  for (const auto& [key, value] : environment) variables[key] = value;
   std::vector<std::string> entries;
-  for (char** e = environ; *e; ++e) entries.emplace_back(*e);
-  entries.push_back("PUTTLAND_DEVICE=" + device.string());
-  for (const auto& [key, value] : environment) entries.push_back(key + "=" + value);
+  for (const auto& [key, value] : variables) entries.push_back(key + "=" + value);
   std::vector<char*> envp;
   for (auto& entry : entries) envp.push_back(entry.data());
   envp.push_back(nullptr);

@@ -110,6 +110,18 @@ TEST_F(HiveFile, AnInterruptedSaveLeavesThePreviousFileIntact) {
   EXPECT_EQ(OtherProcessStores("lost", "exit-before-rename"), 86);
   EXPECT_EQ(FileText(), before);
   EXPECT_EQ(PlayerName(), "kept");
+  auto temporaries = [&] {
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(root())) {
+      count += entry.path().filename().string().starts_with("registry.reg.tmp-");
+    }
+    return count;
+  };
+  EXPECT_EQ(temporaries(), 1) << "what the process wrote before it died";
+  ASSERT_EQ(OtherProcessStores("next"), ERROR_SUCCESS);
+  EXPECT_EQ(temporaries(), 0) << "the next save clears what the dead process left";
+  EXPECT_EQ(PlayerName(), "next");
+  ASSERT_EQ(OtherProcessStores("kept"), ERROR_SUCCESS);
 
   // A save that fails there is reported, and the change is undone in memory too.
   platform::registry::SetSaveFault(platform::registry::SaveFault::FailBeforeRename);
@@ -126,6 +138,7 @@ TEST_F(HiveFile, AnInterruptedSaveLeavesThePreviousFileIntact) {
   EXPECT_EQ(FileText(), before);
   EXPECT_EQ(PlayerName(), "kept");
   EXPECT_EQ(RegOpenKeyExW(key, L"New", 0, 0, &created), ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(temporaries(), 0);
   RegCloseKey(key);
 }
 

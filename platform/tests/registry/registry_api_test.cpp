@@ -66,6 +66,13 @@ TEST_F(Registry, KeysAreCreatedWithTheirPathAndFoundWhateverTheCase) {
   EXPECT_EQ(size, TextSize(L"\\pt.dat")) << "string sizes count bytes of WCHARs and the terminator";
   EXPECT_STREQ(text, L"\\pt.dat");
 
+  // Case folding covers letters beyond ASCII; the first spelling stays.
+  HKEY accented = Create(app, L"Caf\x00c9 \x0152uvre \x0394");
+  RegCloseKey(accented);
+  EXPECT_EQ(RegOpenKeyExW(app, L"caf\x00e9 \x0153uvre \x03b4", 0, 0, &accented), ERROR_SUCCESS);
+  RegCloseKey(accented);
+  EXPECT_EQ(RegOpenKeyExW(app, L"cafe \x0153uvre \x03b4", 0, 0, &accented), ERROR_FILE_NOT_FOUND);
+
   for (HKEY key : {app, again, child}) EXPECT_EQ(RegCloseKey(key), ERROR_SUCCESS);
   EXPECT_EQ(RegCloseKey(app), ERROR_INVALID_HANDLE) << "closed twice";
   EXPECT_EQ(RegCloseKey(HKEY_LOCAL_MACHINE), ERROR_SUCCESS);

@@ -1,5 +1,8 @@
 // The EDIT control: character limit, read-only, numbers only, the modified flag, backspace,
 // the formatting rectangle, focus on a tap, notifications and colour requests to the parent.
+#include <aygshell.h>
+
+#include "device/screen.h"
 #include "user_test_support.h"
 
 namespace user_test {
@@ -140,6 +143,75 @@ TEST_F(EditControl, TapGivesFocusAndTheParentHearsAboutChangesAndColours) {
   EXPECT_SEQUENCE({{form_, WM_CTLCOLORSTATIC, kL, 0, reinterpret_cast<LPARAM>(edit)}});
   SetFocus(nullptr);
   EXPECT_SEQUENCE({command(EN_KILLFOCUS)});
+}
+
+TEST_F(EditControl, PaintsWithTheParentsColoursAndACaretWhileFocused) {
+  HBRUSH yellow = CreateSolidBrush(RGB(255, 255, 0));
+  SetHook([&](HWND, UINT m, WPARAM w, LPARAM, LRESULT& r) {
+    if (m != WM_CTLCOLOREDIT && m != WM_CTLCOLORSTATIC) return false;
+    SetTextColor(reinterpret_cast<HDC>(w), RGB(0, 0, 255));
+    r = reinterpret_cast<LRESULT>(m == WM_CTLCOLOREDIT ? yellow : GetStockObject(BLACK_BRUSH));
+    return true;
+  });
+  HWND edit = Edit(0);
+  SetFocus(edit);
+  Type(edit, L"W");
+  Drain();
+  auto pixel = [](int x, int y) { return platform::TheScreen().Row(y)[x] & 0xFFFFFF; };
+  // The edit lies at (62, 26 + 109), 117 by 16.
+  EXPECT_EQ(pixel(62 + 110, 26 + 109 + 8), 0xFFFF00u);
+  int blue = 0;
+  for (int x = 62; x < 62 + 40; ++x) {
+    for (int y = 26 + 109; y < 26 + 125; ++y) blue += pixel(x, y) == 0x0000FFu;
+  }
+  EXPECT_GT(blue, 10);  // the letter and the caret after it
+  SetFocus(nullptr);
+  Drain();
+  int blueWithoutCaret = 0;
+  for (int x = 62; x < 62 + 40; ++x) {
+    for (int y = 26 + 109; y < 26 + 125; ++y) blueWithoutCaret += pixel(x, y) == 0x0000FFu;
+  }
+  EXPECT_LT(blueWithoutCaret, blue);
+  // Read-only: the static colour request decides.
+  SendMessageW(edit, EM_SETREADONLY, TRUE, 0);
+  Drain();
+  EXPECT_EQ(pixel(62 + 110, 26 + 109 + 8), 0u);
+  DestroyWindow(edit);
+  DeleteObject(yellow);
+}
+
+TEST_F(EditControl, InputPanelTypesIntoTheFocusedEdit) {
+  SHMENUBARINFO bar{};
+  bar.cbSize = 32;
+  bar.hwndParent = form_;
+  bar.dwFlags = SHCMBF_EMPTYBAR;
+  ASSERT_TRUE(SHCreateMenuBar(&bar));
+  HWND edit = Edit(0);
+  Drain();
+  backend_->Tap(70, 26 + 112);  // focus the edit
+  backend_->Tap(225, 307);      // the input-panel button opens the panel above the bar
+  Drain();
+  HWND panel = FindWindowW(L"SipWndClass", nullptr);
+  ASSERT_NE(panel, nullptr);
+  EXPECT_TRUE(IsWindowVisible(panel));
+  RECT r;
+  GetWindowRect(panel, &r);
+  EXPECT_EQ(r.bottom, 294);
+  auto key = [&](int column, int row) {
+    backend_->Tap(column * 24 + 12, static_cast<int>(r.top) + row * 16 + 8);
+  };
+  key(5, 2);  // h
+  key(1, 4);  // shift
+  key(7, 1);  // I
+  key(7, 1);  // i
+  key(9, 2);  // backspace
+  Drain();
+  EXPECT_EQ(Text(edit), L"hI");
+  EXPECT_EQ(GetFocus(), edit);
+  EXPECT_EQ(GetActiveWindow(), form_);
+  backend_->Tap(225, 307);
+  Drain();
+  EXPECT_FALSE(IsWindowVisible(panel));
 }
 
 }  // namespace

@@ -175,6 +175,30 @@ TEST_F(MessageSequence, DestroyWindowSendsDestroyDownAndNcDestroyUp) {
   EXPECT_EQ(GetActiveWindow(), nullptr);
 }
 
+TEST_F(MessageSequence, WindowsDestroyedFromInsideDestructionAreHandledOnce) {
+  HWND parent = Popup(0, 30, 100, 100, WS_POPUP | WS_VISIBLE);
+  HWND first = Child(parent, 0, 0, 10, 10, 1);
+  HWND second = Child(parent, 20, 0, 10, 10, 2);
+  SetHook([&](HWND h, UINT m, WPARAM, LPARAM, LRESULT&) {
+    if (m == WM_DESTROY && h == parent) DestroyWindow(second);  // a child, early
+    if (m == WM_DESTROY && h == first) DestroyWindow(parent);   // already going
+    return false;
+  });
+  Log().clear();
+  EXPECT_TRUE(DestroyWindow(parent));
+  EXPECT_SEQUENCE({{parent, WM_ACTIVATE, kOptional},
+                   {parent, WM_KILLFOCUS, kOptional},
+                   {parent, WM_DESTROY},
+                   {second, WM_DESTROY},
+                   {second, WM_NCDESTROY},
+                   {first, WM_DESTROY},
+                   {first, WM_NCDESTROY},
+                   {parent, WM_NCDESTROY}});
+  EXPECT_FALSE(IsWindow(parent));
+  EXPECT_FALSE(IsWindow(first));
+  EXPECT_FALSE(IsWindow(second));
+}
+
 TEST_F(MessageSequence, PaintComesOnlyWhenNothingElseWaitsAndStaysUntilValidated) {
   HWND a = Popup(0, 30, 100, 100, WS_POPUP | WS_VISIBLE);
   Drain();

@@ -1,7 +1,10 @@
 // The window-manager tests' helpers.
 #include "user_test_support.h"
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <sstream>
@@ -170,6 +173,14 @@ void UserTest::SetUp() {
                ("platform-user-test-" + std::to_string(::getpid()));
     platform::SetDeviceRoot(dir);
     rooted = true;
+    static pid_t owner = ::getpid();
+    std::atexit([] {
+      if (::getpid() != owner) return;
+      std::error_code ignored;
+      std::filesystem::remove_all(
+          std::filesystem::temp_directory_path() / ("platform-user-test-" + std::to_string(owner)),
+          ignored);
+    });
   }
   platform::user::WindowManager::Get().ResetForTests();
   auto backend = std::make_unique<ScriptedBackend>();

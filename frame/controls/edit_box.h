@@ -1,0 +1,37 @@
+// EditBox: the native single- or multi-line edit field (the player's name on the options
+// screen); every operation is a message to the control.
+#pragma once
+
+#include "frame/controls/ui_control.h"
+#include "frame/surface/rect.h"
+
+class EditBox : public UIControl {
+ public:
+  EditBox(int x, int y, int width, int height, Form* form, int maxCharacters, bool editable,
+          bool multiLine, DWORD extraStyle, bool numeric, COLORREF textColor,
+          COLORREF backgroundColor);
+
+  void SetFocus();
+  // Takes the keyboard focus away from every window.
+  void ClearFocus();
+  bool HasFocus() const;
+  int GetTextLength() const;
+  // Copies at most length - 1 characters and a terminator into destination (length bytes).
+  void GetText(char* destination, int length) const;
+  // The whole text; destination holds GetTextLength() + 1 bytes.
+  void GetAllText(char* destination) const;
+  std::string GetAllText() const;
+  using UIControl::GetText;
+  // Replaces the control's text (and the stored copy).
+  void SetText(const char* text) override;
+  // Sends the characters one by one; false as soon as the control refuses one.
+  bool TypeText(const char* text);
+  void SetEditable(bool editable);
+  bool IsEditable() const { return editable_; }
+  void SetFormatRect(int x, int y, int width, int height);
+  Rect GetFormatRect() const;
+  bool IsModified() const;
+
+ private:
+  bool editable_;
+};

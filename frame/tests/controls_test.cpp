@@ -1,0 +1,80 @@
+// Native controls: ids, the edit box's limit, typing, read-only text and format rectangle.
+#include <gtest/gtest.h>
+
+#include "frame/controls/edit_box.h"
+#include "frame_test_support.h"
+#include "recording_form.h"
+
+using namespace frame_test;
+
+namespace {
+
+class EditBoxOnAForm : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    EnsureRootWindow();
+    owner_ = std::make_unique<RecordingForm>("F", &log_);
+  }
+  void TearDown() override {
+    owner_.reset();
+    DrainQueue();
+  }
+  Log log_;
+  std::unique_ptr<RecordingForm> owner_;
+};
+
+TEST_F(EditBoxOnAForm, ControlsTakeConsecutiveIdsAndJoinTheirForm) {
+  EditBox first(0, 0, 80, 20, owner_.get(), 11, true, false, 0, false, 0, RGB(255, 255, 255));
+  EditBox second(0, 30, 80, 20, owner_.get(), 11, true, false, 0, false, 0, RGB(255, 255, 255));
+  EXPECT_EQ(second.Id(), first.Id() + 1);
+  EXPECT_EQ(owner_->ControlCount(), 2);
+  EXPECT_EQ(owner_->GetControl(1), &second);
+  EXPECT_EQ(GetParent(first.Window()), owner_->Window());
+  EXPECT_NE(GetWindowLongW(first.Window(), GWL_STYLE) & WS_CHILD, 0);
+}
+
+TEST_F(EditBoxOnAForm, AControlDeletedBeforeItsFormLeavesTheList) {
+  auto* box = new EditBox(0, 0, 80, 20, owner_.get(), 11, true, false, 0, false, 0, 0);
+  EXPECT_EQ(owner_->ControlCount(), 1);
+  delete box;
+  EXPECT_EQ(owner_->ControlCount(), 0);
+  EXPECT_EQ(owner_->GetControl(0), nullptr);
+}
+
+TEST_F(EditBoxOnAForm, TypingStopsAtTheLimit) {
+  EditBox box(0, 0, 120, 20, owner_.get(), 11, true, false, 0, false, 0, 0);
+  EXPECT_TRUE(box.TypeText(""));
+  EXPECT_EQ(box.GetTextLength(), 0);
+  EXPECT_FALSE(box.IsModified());
+  EXPECT_FALSE(box.TypeText("Twelve chars"));  // the twelfth is refused
+  EXPECT_EQ(box.GetAllText(), "Twelve char");
+  EXPECT_TRUE(box.IsModified());
+
+  char shortBuffer[5];
+  box.GetText(shortBuffer, sizeof shortBuffer);
+  EXPECT_STREQ(shortBuffer, "Twel");
+}
+
+TEST_F(EditBoxOnAForm, AReadOnlyBoxStillReportsItsText) {
+  EditBox box(0, 0, 120, 20, owner_.get(), 20, false, false, 0, false, 0, 0);
+  EXPECT_NE(GetWindowLongW(box.Window(), GWL_STYLE) & ES_READONLY, 0);
+  box.SetText("No name");
+  EXPECT_EQ(box.GetAllText(), "No name");
+  EXPECT_STREQ(box.UIControl::GetText(), "No name");
+  EXPECT_FALSE(box.TypeText("x"));
+  box.SetEditable(true);
+  EXPECT_TRUE(box.IsEditable());
+  EXPECT_TRUE(box.TypeText("!"));
+}
+
+TEST_F(EditBoxOnAForm, FocusAndFormatRectangle) {
+  EditBox box(0, 0, 120, 40, owner_.get(), 20, true, true, 0, false, 0, 0);
+  box.SetFocus();
+  EXPECT_TRUE(box.HasFocus());
+  box.ClearFocus();
+  EXPECT_FALSE(box.HasFocus());
+  box.SetFormatRect(2, 3, 100, 30);
+  EXPECT_EQ(box.GetFormatRect(), (Rect{2, 3, 100, 30}));
+}
+
+}  // namespace

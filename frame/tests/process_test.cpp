@@ -1,0 +1,156 @@
+// The entry routine across processes: a second copy gives way to the first, and every fatal
+// start-up error shows its message and ends the process with -1.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "child_process.h"
+#include "frame/app/entry.h"
+#include "frame/app/process_state.h"
+#include "frame/controls/edit_box.h"
+#include "frame/form/form.h"
+
+using namespace frame_test;
+
+namespace {
+
+// Blocks until the parent closes our standard input.
+void WaitForParent() {
+  char byte;
+  while (read(0, &byte, 1) > 0) {
+  }
+}
+
+bool HelperMode(const char* mode) {
+  const char* value = std::getenv("PT_FRAME_HELPER");
+  return value != nullptr && std::string(value) == mode;
+}
+
+// --- Helpers, run only inside the child processes started below.
+
+TEST(ProgramHelper, FirstCopy) {
+  if (!HelperMode("first")) GTEST_SKIP();
+  const int result = EnterProgram(GetModuleHandleW(nullptr), [] {
+    std::printf("ready\n");
+    std::fflush(stdout);
+    WaitForParent();
+    return 0;
+  });
+  std::fflush(stdout);
+  std::_Exit(result);
+}
+
+TEST(ProgramHelper, SecondCopy) {
+  if (!HelperMode("second")) GTEST_SKIP();
+  const int result = EnterProgram(GetModuleHandleW(nullptr), [] {
+    std::printf("second copy ran\n");
+    return 5;
+  });
+  std::fflush(stdout);
+  std::_Exit(result);
+}
+
+TEST(ProgramHelper, MutexOnly) {
+  if (!HelperMode("mutex")) GTEST_SKIP();
+  HANDLE mutex = CreateMutexW(nullptr, TRUE, L"OmbrelunePuttland");
+  std::printf("ready\n");
+  std::fflush(stdout);
+  WaitForParent();
+  CloseHandle(mutex);
+  std::_Exit(0);
+}
+
+TEST(ProgramHelper, ClassTaken) {
+  if (!HelperMode("class")) GTEST_SKIP();
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = L"VelaMainFormClass";
+  RegisterClassW(&windowClass);
+  std::_Exit(EnterProgram(GetModuleHandleW(nullptr), [] { return 0; }));
+}
+
+TEST(ProgramHelper, FormWithoutClass) {
+  if (!HelperMode("form")) GTEST_SKIP();
+  Form form("Lonely", 0, 0, 10, 10, false, 0);
+  std::_Exit(0);
+}
+
+TEST(ProgramHelper, FirstControls) {
+  if (!HelperMode("controls")) GTEST_SKIP();
+  ProcessInstance = GetModuleHandleW(nullptr);
+  CreateRootWindow();
+  Form form("Form", 0, 0, 100, 100, false, 0);
+  EditBox first(0, 0, 50, 20, &form, 11, true, false, 0, false, 0, 0);
+  EditBox second(0, 30, 50, 20, &form, 11, true, false, 0, false, 0, 0);
+  std::printf("ids %d %d\n", first.Id(), second.Id());
+  std::fflush(stdout);
+  std::_Exit(0);
+}
+
+// --- The tests.
+
+class ProgramProcesses : public ::testing::Test {
+ protected:
+  void TearDown() override { std::filesystem::remove_all(device_); }
+  std::map<std::string, std::string> Environment(const char* mode) const {
+    return {
+        {"PT_FRAME_HELPER", mode}, {"PUTTLAND_DEVICE", device_}, {"PUTTLAND_BACKEND", "headless"}};
+  }
+  std::string device_ = MakeDeviceFolder();
+};
+
+TEST_F(ProgramProcesses, ASecondCopyBringsTheFirstToTheFrontAndEndsWithZero) {
+  ChildProcess first("ProgramHelper.FirstCopy", Environment("first"));
+  ASSERT_TRUE(first.WaitForLine("ready")) << first.Errors();
+
+  ChildProcess second("ProgramHelper.SecondCopy", Environment("second"));
+  EXPECT_EQ(second.Wait(), 0) << second.Errors();
+  EXPECT_EQ(second.Output().find("second copy ran"), std::string::npos);
+
+  first.CloseInput();
+  EXPECT_EQ(first.Wait(), 0) << first.Errors();
+
+  // With the first copy gone, a new copy starts normally.
+  ChildProcess third("ProgramHelper.SecondCopy", Environment("second"));
+  EXPECT_EQ(third.Wait(), 5) << third.Errors();
+  EXPECT_NE(third.Output().find("second copy ran"), std::string::npos);
+}
+
+TEST_F(ProgramProcesses, AMutexWithoutARootWindowIsFatal) {
+  ChildProcess holder("ProgramHelper.MutexOnly", Environment("mutex"));
+  ASSERT_TRUE(holder.WaitForLine("ready")) << holder.Errors();
+  ChildProcess copy("ProgramHelper.SecondCopy", Environment("second"));
+  EXPECT_EQ(copy.Wait(), 255);
+  EXPECT_NE(copy.Errors().find("Another application instance is running, but application "
+                               "window couldn't be found"),
+            std::string::npos)
+      << copy.Errors();
+  EXPECT_NE(copy.Errors().find("Fatal error"), std::string::npos);
+  holder.CloseInput();
+  EXPECT_EQ(holder.Wait(), 0);
+}
+
+TEST_F(ProgramProcesses, AWindowClassThatCannotBeRegisteredIsFatal) {
+  ChildProcess copy("ProgramHelper.ClassTaken", Environment("class"));
+  EXPECT_EQ(copy.Wait(), 255);
+  EXPECT_NE(copy.Errors().find("Couldn't register window class"), std::string::npos)
+      << copy.Errors();
+}
+
+TEST_F(ProgramProcesses, AFormWindowThatCannotBeCreatedIsFatal) {
+  ChildProcess copy("ProgramHelper.FormWithoutClass", Environment("form"));
+  EXPECT_EQ(copy.Wait(), 255);
+  EXPECT_NE(copy.Errors().find("Couldn't create window"), std::string::npos) << copy.Errors();
+}
+
+TEST_F(ProgramProcesses, ControlIdsStartAt4000InAFreshProcess) {
+  ChildProcess child("ProgramHelper.FirstControls", Environment("controls"));
+  EXPECT_EQ(child.Wait(), 0) << child.Errors();
+  EXPECT_NE(child.Output().find("ids 4000 4001"), std::string::npos) << child.Output();
+}
+
+}  // namespace
