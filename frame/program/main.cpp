@@ -1,5 +1,5 @@
-// The handheld program's start: the device options of the command line, then the entry
-// routine with the application object of the program.
+// The handheld program's start on this machine: the emulated device's options from the command
+// line, then the entry routine with the program's instance (what WinMain receives on a device).
 #include <windows.h>
 
 #include <cstdio>
@@ -8,17 +8,12 @@
 #include "frame/app/entry.h"
 #include "platform/device/options.h"
 
-// Only the instance is used; the command line is ignored.
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPWSTR /*commandLine*/,
-                   int /*showCommand*/) {
-  return EnterProgram(instance, RunBaseApplication);
-}
-
 int main(int argc, char** argv) {
   std::string error;
   if (!platform::ApplyDeviceOptions(argc, argv, &error)) {
     std::fprintf(stderr, "Puttland: %s\n", error.c_str());
     return 2;
   }
-  return WinMain(GetModuleHandleW(nullptr), nullptr, nullptr, SW_SHOWNORMAL);
+  // The rest of the command line is ignored, as the entry routine ignores its own.
+  return EnterProgram(GetModuleHandleW(nullptr), RunBaseApplication);
 }

@@ -69,22 +69,24 @@ ChildProcess::~ChildProcess() {
 }
 
 bool ChildProcess::WaitForLine(const std::string& line) {
-  std::string pending;
   char buffer[256];
   while (true) {
+    // Complete lines not yet looked at, then more output.
+    size_t end;
+    while ((end = output_.find('\n', scanned_)) != std::string::npos) {
+      const bool found = output_.compare(scanned_, end - scanned_, line) == 0;
+      scanned_ = end + 1;
+      if (found) return true;
+    }
     const ssize_t count = read(output_fd_, buffer, sizeof buffer);
     if (count <= 0) return false;
-    for (ssize_t i = 0; i < count; ++i) {
-      output_ += buffer[i];
-      if (buffer[i] != '\n') {
-        pending += buffer[i];
-      } else if (pending == line) {
-        return true;
-      } else {
-        pending.clear();
-      }
-    }
+    output_.append(buffer, static_cast<size_t>(count));
   }
+}
+
+void ChildProcess::WriteLine(const std::string& line) {
+  const std::string text = line + "\n";
+  if (input_ >= 0) (void)!write(input_, text.data(), text.size());
 }
 
 void ChildProcess::CloseInput() {

@@ -17,8 +17,11 @@ class ChildProcess {
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;
 
-  // Reads standard output until a line equal to `line` (true) or its end (false).
+  // Reads standard output until a line equal to `line` (true) or its end (false); each line is
+  // looked at once, so successive calls find successive lines.
   bool WaitForLine(const std::string& line);
+  // Writes a line to the child's standard input.
+  void WriteLine(const std::string& line);
   // Closes the child's standard input (the helpers end their work on it).
   void CloseInput();
   // Waits for the end; the exit code, or -1000 - signal when killed by a signal.
@@ -32,6 +35,7 @@ class ChildProcess {
   int output_fd_ = -1;
   int errors_fd_ = -1;
   std::string output_;
+  size_t scanned_ = 0;  // output_ before this has been looked at by WaitForLine
   std::string errors_;
 };
 

@@ -31,14 +31,36 @@ bool HelperMode(const char* mode) {
 
 // --- Helpers, run only inside the child processes started below.
 
+// The first copy covers its root window with another window, then reports whether the root
+// window came to the front once the parent has run a second copy.
+int RunCoveredFirstCopy() {
+  WNDCLASSW coverClass{};
+  coverClass.lpfnWndProc = DefWindowProcW;
+  coverClass.hInstance = ProcessInstance;
+  coverClass.lpszClassName = L"Cover";
+  RegisterClassW(&coverClass);
+  HWND cover = CreateWindowExW(0, L"Cover", L"Cover", WS_POPUP, 0, 26, 100, 100, nullptr, nullptr,
+                               ProcessInstance, nullptr);
+  ShowWindow(cover, SW_SHOWNORMAL);
+  std::printf("ready\nroot %s\n", GetForegroundWindow() == RootWindow ? "in front" : "behind");
+  std::fflush(stdout);
+  char line[64];
+  if (std::fgets(line, sizeof line, stdin) == nullptr) return 1;  // "check"
+  for (int i = 0; i < 500 && GetForegroundWindow() != RootWindow; ++i) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    usleep(2000);
+  }
+  std::printf("root %s\n", GetForegroundWindow() == RootWindow ? "in front" : "behind");
+  std::fflush(stdout);
+  WaitForParent();
+  DestroyWindow(cover);
+  return 0;
+}
+
 TEST(ProgramHelper, FirstCopy) {
   if (!HelperMode("first")) GTEST_SKIP();
-  const int result = EnterProgram(GetModuleHandleW(nullptr), [] {
-    std::printf("ready\n");
-    std::fflush(stdout);
-    WaitForParent();
-    return 0;
-  });
+  const int result = EnterProgram(GetModuleHandleW(nullptr), RunCoveredFirstCopy);
   std::fflush(stdout);
   std::_Exit(result);
 }
@@ -106,11 +128,14 @@ class ProgramProcesses : public ::testing::Test {
 TEST_F(ProgramProcesses, ASecondCopyBringsTheFirstToTheFrontAndEndsWithZero) {
   ChildProcess first("ProgramHelper.FirstCopy", Environment("first"));
   ASSERT_TRUE(first.WaitForLine("ready")) << first.Errors();
+  ASSERT_TRUE(first.WaitForLine("root behind")) << first.Output();
 
   ChildProcess second("ProgramHelper.SecondCopy", Environment("second"));
   EXPECT_EQ(second.Wait(), 0) << second.Errors();
   EXPECT_EQ(second.Output().find("second copy ran"), std::string::npos);
 
+  first.WriteLine("check");
+  EXPECT_TRUE(first.WaitForLine("root in front")) << first.Output();
   first.CloseInput();
   EXPECT_EQ(first.Wait(), 0) << first.Errors();
 
