@@ -38,6 +38,9 @@ class Backend {
   // Plays a RIFF WAVE image asynchronously, cutting any sound that plays; empty stops.
   virtual void PlayWave(const uint8_t* data, size_t size) = 0;
   virtual const char* Name() const = 0;
+  // Brings the device's window in front of the desktop's other windows (a second copy of the
+  // program asked the first to come forward). Nothing to do where there is no window.
+  virtual void Raise() {}
 };
 
 // The backend of this process, chosen on first use: headless when PUTTLAND_BACKEND=headless,

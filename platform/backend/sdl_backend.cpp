@@ -56,6 +56,7 @@ class SdlBackend final : public Backend {
   }
 
   void Sleep(uint32_t ms) override { SDL_Delay(ms); }
+  void Raise() override { SDL_RaiseWindow(window_); }
 
   bool NextEvent(InputEvent& event, uint32_t timeoutMs) override {
     Show();

@@ -33,8 +33,8 @@ void PaintTopBar(HDC dc, const std::wstring& title, const std::wstring& clock) {
             DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
 }
 
-void PaintMenuBar(HDC dc, int width, bool sipButton) {
-  Fill(dc, {0, 0, width, kMenuBarHeight}, RGB(214, 214, 214));
+void PaintMenuBar(HDC dc, int width, bool sipButton, COLORREF background) {
+  Fill(dc, {0, 0, width, kMenuBarHeight}, background);
   Fill(dc, {0, 0, width, 1}, RGB(128, 128, 128));
   if (!sipButton) return;
   // The keyboard: an outlined box with three rows of keys and a space bar.

@@ -10,6 +10,7 @@ namespace platform::device {
 
 // Both draw at (0, 0) of the bar's own client area.
 void PaintTopBar(HDC dc, const std::wstring& title, const std::wstring& clock);
-void PaintMenuBar(HDC dc, int width, bool sipButton);
+constexpr COLORREF kMenuBarColour = RGB(214, 214, 214);
+void PaintMenuBar(HDC dc, int width, bool sipButton, COLORREF background);
 
 }  // namespace platform::device

@@ -17,7 +17,8 @@
 #define SHCMBM_GETMENU (WM_USER + 402)
 #define SHCMBM_OVERRIDEKEY (WM_USER + 403)
 
-// cbSize: 32 on the device (eight 32-bit fields); this layout's sizeof is accepted too.
+// cbSize: 32 on the device for the first eight fields (no clrBk), or this layout's sizeof;
+// clrBk is read only with SHCMBF_COLORBK and a cbSize that includes it.
 typedef struct tagSHMENUBARINFO {
   DWORD cbSize;
   HWND hwndParent;
@@ -27,6 +28,7 @@ typedef struct tagSHMENUBARINFO {
   int nBmpId;
   int cBmpImages;
   HWND hwndMB;
+  COLORREF clrBk;
 } SHMENUBARINFO, *PSHMENUBARINFO;
 
 BOOL WINAPI SHCreateMenuBar(SHMENUBARINFO* pmbi);

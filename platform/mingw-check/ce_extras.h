@@ -2,11 +2,18 @@
 // declares them. Forced into every file of the mingw-w64 compile check (-include).
 #pragma once
 
+// The desktop headers declare WinMain with a narrow command line; Windows CE passes a wide one.
+// Their declaration is renamed out of the way and CE's is declared below.
+#define WinMain DesktopWinMain
 #include <windows.h>
+#undef WinMain
 
 #ifdef __cplusplus
 extern "C" {
 #endif
+
+// winbase.h (CE): the program's entry routine.
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPWSTR lpCmdLine, int nShowCmd);
 
 // wingdi.h (CE): a copy that leaves out the pixels of one colour.
 BOOL WINAPI TransparentImage(HDC hdcDest, LONG DstX, LONG DstY, LONG DstCx, LONG DstCy, HANDLE hSrc,

@@ -24,7 +24,7 @@ struct OpenKey {
 struct KeyTable {
   std::mutex lock;
   std::unordered_map<uintptr_t, OpenKey> keys;
-  uintptr_t next = 0x3000;
+  uintptr_t next = 0x10000000;  // apart from kernel handles, so one is never taken for the other
 };
 
 KeyTable& Keys() {

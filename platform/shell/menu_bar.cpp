@@ -14,7 +14,9 @@ namespace platform::shell {
 namespace {
 
 constexpr wchar_t kMenuBarClass[] = L"menu_worker";
-constexpr LONG_PTR kSipButton = 1;  // user data: the bar shows the input-panel button
+// User data: bit 0 the input-panel button; with bit 1, bits 8-31 hold the background colour.
+constexpr LONG_PTR kSipButton = 1;
+constexpr LONG_PTR kOwnColour = 2;
 
 LRESULT CALLBACK MenuBarProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
@@ -23,9 +25,10 @@ LRESULT CALLBACK MenuBarProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
       HDC dc = BeginPaint(hwnd, &ps);
       RECT client;
       GetClientRect(hwnd, &client);
-      if (dc) {
-        device::PaintMenuBar(dc, client.right, GetWindowLongPtrW(hwnd, GWLP_USERDATA) & kSipButton);
-      }
+      LONG_PTR data = GetWindowLongPtrW(hwnd, GWLP_USERDATA);
+      COLORREF colour =
+          (data & kOwnColour) ? static_cast<COLORREF>(data >> 8) : device::kMenuBarColour;
+      if (dc) device::PaintMenuBar(dc, client.right, (data & kSipButton) != 0, colour);
       EndPaint(hwnd, &ps);
       return 0;
     }
@@ -79,8 +82,11 @@ BOOL WINAPI SHCreateMenuBar(SHMENUBARINFO* pmbi) {
     w->noActivate = true;
     w->followsOwner = !(pmbi->dwFlags & SHCMBF_HIDDEN);
   }
-  bool sip = !(pmbi->dwFlags & SHCMBF_HIDESIPBUTTON);
-  SetWindowLongPtrW(bar, GWLP_USERDATA, sip ? platform::shell::kSipButton : 0);
+  LONG_PTR data = (pmbi->dwFlags & SHCMBF_HIDESIPBUTTON) ? 0 : platform::shell::kSipButton;
+  if ((pmbi->dwFlags & SHCMBF_COLORBK) && pmbi->cbSize >= sizeof(SHMENUBARINFO)) {
+    data |= platform::shell::kOwnColour | (static_cast<LONG_PTR>(pmbi->clrBk & 0xFFFFFF) << 8);
+  }
+  SetWindowLongPtrW(bar, GWLP_USERDATA, data);
   if (owner->visible && !(pmbi->dwFlags & SHCMBF_HIDDEN)) ShowWindow(bar, SW_SHOWNA);
   pmbi->hwndMB = bar;
   return TRUE;

@@ -5,6 +5,8 @@
 // window sends "foreground <handle>" to its owner, which activates it at its next message check.
 #include "user/foreground_link.h"
 
+#include "backend/backend.h"
+
 #include <signal.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -215,6 +217,7 @@ void ServeForegroundRequests() {
     Window* popup = wm.Find(w->lastActivePopup);
     if (popup && popup->visible && !(popup->style & WS_DISABLED)) w = popup;
     wm.Activate(w, WA_ACTIVE);
+    CurrentBackend().Raise();
   }
 }
 

@@ -21,21 +21,21 @@ inline constexpr size_t kFastRoom = kCompressRunMargin + 16;
 // expanded data are never touched (for callers whose buffer size is not known).
 enum class Writes { kWithinCapacity, kExact };
 
-// A copy inside a whole group, where 32 bytes from `to` may be written. From `distance` 16 up,
-// two 16-byte moves give what the byte-by-byte forward copy gives: the second one reads bytes
-// the first has already written; from 8 up, steps of 8 do the same.
+// A copy inside a whole group, where 32 bytes from `to` may be written. When the source ends
+// before `to`, two 16-byte moves carry the match (dragging harmless bytes behind it that later
+// items overwrite); when it runs into the bytes being written, steps of 8 repeat the run
+// as the byte-by-byte forward copy would, reading only bytes written before each step.
 inline void CopyMatchWide(uint8_t* to, const uint8_t* from, uint32_t length) {
   const uintptr_t distance = uintptr_t(to) - uintptr_t(from);
-  if (distance >= 16) {
-    uint8_t chunk[16];
-    std::memcpy(chunk, from, 16);
-    std::memcpy(to, chunk, 16);
-    if (length > 16) {
-      std::memcpy(chunk, from + 16, 16);
-      std::memcpy(to + 16, chunk, 16);
-    }
+  uint8_t a[16], b[16];
+  if (distance >= length) {
+    // 32 bytes whatever the length: both pieces are read before either is written, and the
+    // match's own bytes all lie before `to`.
+    std::memcpy(a, from, 16);
+    std::memcpy(b, from + 16, 16);
+    std::memcpy(to, a, 16);
+    std::memcpy(to + 16, b, 16);
   } else if (distance >= 8) {
-    // Steps of 8 read only bytes written before the step: the run repeats as it should.
     for (uint32_t done = 0; done < length; done += 8) {
       uint64_t chunk;
       std::memcpy(&chunk, from + done, 8);

@@ -74,8 +74,11 @@ struct Lzrw3Decompressor {
       literals = 2;
     }
   }
+  // The same for n literals at once: every position from the oldest one still waiting up to
+  // the third-last literal enters the table, in order; at most two stay waiting.
   void AfterLiterals(const uint8_t* first, uint32_t n) {
-    for (uint32_t i = 1; i <= n; ++i) AfterLiteral(first + i);
+    for (const uint8_t* r = first - literals; r + 2 < first + n; ++r) Enter(r);
+    literals = literals + n < 2 ? literals + n : 2;
   }
 };
 

@@ -33,7 +33,7 @@ struct Lzrw3aCompressor {
   uint32_t pending1 = kNoPartition;
   uint32_t pending2 = kNoPartition;
 
-  uint32_t Item(const uint8_t* s, uint32_t* reference) {
+  __attribute__((always_inline)) uint32_t Item(const uint8_t* s, uint32_t* reference) {
     const uint32_t p = (HashProductOf(Load32(s)) >> 4) & 0x1FF;
     const uint32_t here = uint32_t(s - base);
     const uint32_t* row = slots.table + p * kSlotsPerPartition;
@@ -41,6 +41,7 @@ struct Lzrw3aCompressor {
     // shows. The longest wins, the lower slot on equal lengths (hence the strict compare).
     const uint64_t head = Load64(s);
     uint32_t best = 0, best_slot = 0;
+#pragma GCC unroll 8
     for (uint32_t d = 0; d < kSlotsPerPartition; ++d) {
       const uint8_t* c = Resolve(base, row[d]);
       const uint64_t x = head ^ Load64(c);
@@ -97,8 +98,11 @@ struct Lzrw3aDecompressor {
       literals = 2;
     }
   }
+  // The same for n literals at once: every position from the oldest one still waiting up to
+  // the third-last literal enters the table, in order; at most two stay waiting.
   void AfterLiterals(const uint8_t* first, uint32_t n) {
-    for (uint32_t i = 1; i <= n; ++i) AfterLiteral(first + i);
+    for (const uint8_t* r = first - literals; r + 2 < first + n; ++r) Enter(r);
+    literals = literals + n < 2 ? literals + n : 2;
   }
 };
 

@@ -123,3 +123,30 @@ TEST(LzrwDamaged, Lzrw1aStopsAtAReferenceBeforeTheOutput) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(LzrwRoundTrip, GroupsDecodedWholeFromThirtyTwoStreamBytesOn) {
+  // LZRW2 streams of 16 and 15 copies of the start string: after the control word exactly 32
+  // (a whole group at once) and 30 bytes (item by item) remain. Both decode the same with room
+  // to spare and with a destination of exactly the expanded size.
+  const std::string digits = "123456789012345678";
+  for (int copies : {15, 16}) {
+    std::string text;
+    for (int i = 0; i < copies; ++i) text += digits;
+    const Bytes source(text.begin(), text.end());
+    const Bytes stream = Compress(LZRW2, source);
+    ASSERT_EQ(stream.size(), 4u + 2u + 2u * copies);
+    for (size_t capacity : {source.size(), source.size() + 100}) {
+      std::vector<uint8_t> work(24676);
+      Bytes out(capacity + 8, 0xCC);
+      const uint32_t n = lzrw::Decompress2(work.data(), stream.data(), uint32_t(stream.size()),
+                                           out.data(), capacity);
+      ASSERT_EQ(n, source.size());
+      EXPECT_EQ(Bytes(out.begin(), out.begin() + n), source);
+      EXPECT_EQ(out[capacity], 0xCC);
+    }
+  }
+}
+
+}  // namespace

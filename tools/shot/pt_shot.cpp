@@ -21,7 +21,7 @@ constexpr const char* kUsage =
     "       pt-shot aim COURSE HOLE AIMX AIMY HOLDMS [OPTIONS]\n"
     "       pt-shot bench [COURSE...]\n"
     "\n"
-    "COURSE is a course entry file, or a course source when its name ends in .course.\n"
+    "COURSE is a course entry file or a course source (text, or a name ending in .course).\n"
     "HOLE is 0..17. The ball starts on the hole's tee.\n"
     "\n"
     "trace  strikes the ball with velocity (FX, FY) px/s and rolls it as the game does:\n"
@@ -43,9 +43,12 @@ bool LoadCourse(const std::string& path, std::vector<uint8_t>& entry) {
     return false;
   }
   std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // A source is text; an entry starts with a hole index (0..17) or its closing 0xFF.
   const std::string suffix = ".course";
-  if (path.size() >= suffix.size() &&
-      path.compare(path.size() - suffix.size(), suffix.size(), suffix) == 0) {
+  const bool named = path.size() >= suffix.size() &&
+                     path.compare(path.size() - suffix.size(), suffix.size(), suffix) == 0;
+  const bool text = !data.empty() && data[0] >= 0x20 && data[0] < 0x7F;
+  if (named || text) {
     std::vector<golf::HoleRecord> holes;
     std::string error;
     if (!golf::ParseCourseSource(data, path, holes, error)) {

@@ -35,6 +35,13 @@ TEST_F(DeviceFiles, DevicePathsMapBelowTheStorageFolderWhateverTheirCase) {
     EXPECT_EQ(std::string(buffer, read), "archive");
     CloseHandle(file);
   }
+  // Folding covers names beyond ASCII, stored as UTF-8 on the host.
+  WriteHost("Caf\xc3\xa9/\xc3\x89t\xc3\xa9.txt", "summer");
+  HANDLE accented = CreateFileW(L"\\CAF\x00c9\\\x00e9T\x00c9.TXT", GENERIC_READ, 0, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+  EXPECT_NE(accented, INVALID_HANDLE_VALUE);
+  CloseHandle(accented);
+
   // A new file goes into the folder that exists, under the name given.
   ASSERT_TRUE(CreateDirectoryW(L"\\My Documents", nullptr));
   HANDLE created =

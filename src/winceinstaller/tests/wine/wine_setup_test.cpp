@@ -129,16 +129,24 @@ class SetupUnderWine : public ::testing::Test {
     return path;
   }
 
+  // Waits for a visible window titled `title`, then focuses it and types `key`. Wine does not
+  // always report the focus change xdotool's "--sync" waits for, so a short pause stands in.
+  static bool AnswerWindow(const std::string& title, const std::string& key) {
+    std::string pattern = "^" + title + "$";
+    return session_->XDoTool({"search", "--sync", "--onlyvisible", "--name", pattern}, 40) == 0 &&
+           session_->XDoTool({"search", "--onlyvisible", "--name", pattern, "windowfocus", "sleep",
+                              "0.5", "key", key},
+                             20) == 0;
+  }
+
   // Runs Setup.exe in `cwd` and answers the welcome dialog with `key` ("Return", "Escape").
   static int RunAnsweringDialog(const fs::path& cwd, const std::string& key,
                                 const std::vector<std::string>& switches = {}) {
     std::vector<std::string> args{"Setup.exe"};
     args.insert(args.end(), switches.begin(), switches.end());
     pid_t setup = session_->SpawnWine(args, cwd.string());
-    int found = session_->XDoTool({"search", "--sync", "--onlyvisible", "--name",
-                                   "^Puttland Install$", "windowfocus", "--sync", "key", key},
-                                  40);
-    EXPECT_EQ(found, 0) << "the welcome dialog did not appear or take the key";
+    EXPECT_TRUE(AnswerWindow("Puttland Install", key))
+        << "the welcome dialog did not appear or take the key";
     return session_->Wait(setup, 60);
   }
 
@@ -163,9 +171,7 @@ TEST_F(SetupUnderWine, WelcomeDialogIsCentredWithItsPictureTextAndTwoButtons) {
       session_->Scratch());
   pid_t setup = session_->SpawnWine({"Setup.exe"}, media.string());
   ASSERT_EQ(session_->Wait(probe, 60), 0) << "no welcome dialog";
-  session_->XDoTool({"search", "--sync", "--onlyvisible", "--name", "^Puttland Install$",
-                     "windowfocus", "--sync", "key", "Escape"},
-                    40);
+  EXPECT_TRUE(AnswerWindow("Puttland Install", "Escape"));
   EXPECT_EQ(session_->Wait(setup, 60), 0);
 
   std::stringstream lines(ReadFile(out));
@@ -253,6 +259,28 @@ TEST_F(SetupUnderWine,
   EXPECT_TRUE(WaitForBatch(dest / "Setup.exe"));
   EXPECT_TRUE(WaitFor([&] { return !fs::exists(dest); }, 20));
   EXPECT_TRUE(fs::exists(Tools() / "CEAppMgr.exe"));
+}
+
+TEST_F(SetupUnderWine, InstallingAgainAsksBeforeReplacingAndDecliningStopsTheInstall) {
+  fs::path media = Media("again", "component=Again\nuninstall=Again\ncabfiles=game.cab\n");
+  fs::remove(AppManagerRecord());
+  ASSERT_EQ(RunAnsweringDialog(media, "Return"), 0);
+  // The first run's Application Manager records its start a little later.
+  ASSERT_TRUE(WaitFor([] { return fs::exists(AppManagerRecord()); }, 20));
+  fs::remove(AppManagerRecord());
+
+  fs::path out = fs::path(session_->Scratch()) / "again.boxes";
+  pid_t probe = ProbeBoxes(out, 1);
+  pid_t setup = session_->SpawnWine({"Setup.exe"}, media.string());
+  EXPECT_TRUE(AnswerWindow("Puttland Install", "Return"));
+  // The shell confirms only the making of directories by itself; replacing files it asks.
+  EXPECT_TRUE(AnswerWindow("Confirm file overwrite", "Escape"));
+  EXPECT_EQ(session_->Wait(setup, 60), kExitFatal);
+  EXPECT_EQ(session_->Wait(probe, 60), 0);
+  EXPECT_EQ(ReadFile(out), "box\tFatal error\tCouldn't copy files\ttopmost\n");
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  EXPECT_FALSE(fs::exists(AppManagerRecord()));
+  fs::remove_all(Tools() / "Ombrelune Again");
 }
 
 TEST_F(SetupUnderWine, CancelInstallsNothing) {
