@@ -33,6 +33,24 @@ TEST_F(EditBoxOnAForm, ControlsTakeConsecutiveIdsAndJoinTheirForm) {
   EXPECT_NE(GetWindowLongW(first.Window(), GWL_STYLE) & WS_CHILD, 0);
 }
 
+TEST_F(EditBoxOnAForm, ResizingTheFormPutsControlsBackAndClosingOnlyHidesIt) {
+  EditBox box(5, 6, 70, 20, owner_.get(), 11, true, false, 0, false, 0, 0);
+  MoveWindow(box.Window(), 50, 60, 10, 10, TRUE);
+  SendMessageW(owner_->Window(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(240, 268));
+  RECT placed;
+  GetWindowRect(box.Window(), &placed);
+  POINT origin{0, 0};
+  ClientToScreen(owner_->Window(), &origin);
+  EXPECT_EQ(placed.left - origin.x, 5);
+  EXPECT_EQ(placed.top - origin.y, 6);
+  EXPECT_EQ(placed.right - placed.left, 70);
+
+  log_.clear();
+  SendMessageW(owner_->Window(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(log_, (Log{"F hide"}));
+  EXPECT_TRUE(IsWindow(owner_->Window()));
+}
+
 TEST_F(EditBoxOnAForm, AControlDeletedBeforeItsFormLeavesTheList) {
   auto* box = new EditBox(0, 0, 80, 20, owner_.get(), 11, true, false, 0, false, 0, 0);
   EXPECT_EQ(owner_->ControlCount(), 1);

@@ -21,6 +21,7 @@ class RecordingForm : public Form {
 
   void OnActivate() override { Note("activate"); }
   void OnDeactivate() override { Note("deactivate"); }
+  void OnHide() override { Note("hide"); }
   int OnStylusDown(int x, int y) override { return Note("down", x, y); }
   int OnStylusMove(int x, int y) override { return Note("move", x, y); }
   int OnStylusUp(int x, int y) override { return Note("up", x, y); }
