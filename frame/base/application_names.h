@@ -1,4 +1,5 @@
-// The program-wide names the registry key and the single-instance guard are built from.
+// The program-wide names the registry key and the single-instance guard are built from:
+// the company and the application, narrow strings that the frame reads.
 #pragma once
 
 inline constexpr const char* kCompanyName = "Ombrelune";

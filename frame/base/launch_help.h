@@ -1,4 +1,5 @@
-// LaunchHelp: starts the handheld's help viewer on the installed help document.
+// LaunchHelp: starts the handheld's help viewer on the installed help document, named by the
+// application key's "Help File" value.
 #pragma once
 
 // Starts "peghelp.exe" with the "Help File" value as its command line (none when the value

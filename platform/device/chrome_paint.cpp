@@ -18,11 +18,10 @@ void Fill(HDC dc, RECT r, COLORREF colour) {
 
 void PaintTopBar(HDC dc, const std::wstring& title, const std::wstring& clock) {
   Fill(dc, {0, 0, 240, kTopBarHeight}, RGB(16, 36, 110));
-  // The start flag at the left: four coloured squares.
-  Fill(dc, {4, 6, 10, 12}, RGB(230, 60, 40));
-  Fill(dc, {11, 6, 17, 12}, RGB(60, 170, 60));
-  Fill(dc, {4, 13, 10, 19}, RGB(40, 110, 220));
-  Fill(dc, {11, 13, 17, 19}, RGB(240, 200, 40));
+  // The device's mark at the left: a white ring around a dot.
+  Fill(dc, {5, 7, 17, 19}, RGB(255, 255, 255));
+  Fill(dc, {7, 9, 15, 17}, RGB(16, 36, 110));
+  Fill(dc, {9, 11, 13, 15}, RGB(255, 255, 255));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(255, 255, 255));
   RECT clockRect{180, 0, 236, kTopBarHeight};
