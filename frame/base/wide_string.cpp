@@ -1,7 +1,7 @@
-// WideString: mbstowcs of the whole string, terminator included.
+// WideString: the whole narrow string, terminator included, widened through the device's ANSI
+// code page, as the handheld's runtime library widens it.
 #include "frame/base/wide_string.h"
 
-#include <cstdlib>
 #include <cstring>
 
 WideString::WideString(const char* text) {
@@ -9,13 +9,13 @@ WideString::WideString(const char* text) {
     null_ = true;
     return;
   }
-  const size_t length = std::strlen(text);
-  text_.resize(length + 1);
-  size_t converted = std::mbstowcs(text_.data(), text, length + 1);
-  if (converted == static_cast<size_t>(-1)) {
-    // A byte sequence the locale cannot convert: take the bytes one for one.
-    for (size_t i = 0; i < length; ++i) text_[i] = static_cast<unsigned char>(text[i]);
+  const int length = static_cast<int>(std::strlen(text)) + 1;
+  text_.resize(static_cast<size_t>(length));
+  int converted = MultiByteToWideChar(CP_ACP, 0, text, length, text_.data(), length);
+  if (converted <= 0) {
+    // Cannot happen for a single-byte code page; keep the bytes one for one all the same.
+    for (int i = 0; i < length; ++i) text_[i] = static_cast<unsigned char>(text[i]);
     converted = length;
   }
-  text_.resize(converted);
+  text_.resize(static_cast<size_t>(converted - 1));  // the terminator stays behind c_str()
 }

@@ -8,7 +8,7 @@
 
 class WideString {
  public:
-  // Converts the whole string with the runtime's multibyte-to-wide conversion; a null string
+  // Converts the whole string through the ANSI code page (Windows-1252); a null string
   // gives a null pointer back.
   explicit WideString(const char* text);
   WideString(const WideString&) = delete;

@@ -2,6 +2,7 @@
 #include "frame/controls/edit_box.h"
 
 #include <cstdlib>
+#include <cwchar>
 #include <vector>
 
 #include "frame/base/wide_string.h"
@@ -48,11 +49,13 @@ void EditBox::GetText(char* destination, int length) const {
   std::vector<wchar_t> wide(static_cast<size_t>(length) + 1, L'\0');
   SendMessageW(Window(), WM_GETTEXT, static_cast<WPARAM>(length),
                reinterpret_cast<LPARAM>(wide.data()));
-  const size_t written = std::wcstombs(destination, wide.data(), static_cast<size_t>(length));
-  // Always terminated, even when the conversion filled the buffer or failed.
-  if (written == static_cast<size_t>(-1) || written >= static_cast<size_t>(length)) {
-    destination[written == static_cast<size_t>(-1) ? 0 : length - 1] = '\0';
-  }
+  // Narrowed through the ANSI code page, as the handheld's runtime narrows; characters the
+  // code page lacks become its default character rather than losing the whole text.
+  const int wideLength = static_cast<int>(std::wcslen(wide.data()));
+  int written = WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, destination, length - 1,
+                                    nullptr, nullptr);
+  if (written < 0) written = 0;
+  destination[written] = '\0';  // always terminated, even when the text filled the buffer
 }
 
 void EditBox::GetAllText(char* destination) const {

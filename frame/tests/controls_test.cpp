@@ -1,6 +1,7 @@
 // Native controls: ids, the edit box's limit, typing, read-only text and format rectangle.
 #include <gtest/gtest.h>
 
+#include "frame/base/wide_string.h"
 #include "frame/controls/edit_box.h"
 #include "frame_test_support.h"
 #include "recording_form.h"
@@ -83,6 +84,21 @@ TEST_F(EditBoxOnAForm, AReadOnlyBoxStillReportsItsText) {
   box.SetEditable(true);
   EXPECT_TRUE(box.IsEditable());
   EXPECT_TRUE(box.TypeText("!"));
+}
+
+TEST_F(EditBoxOnAForm, AccentedNamesSurviveTheTripThroughTheControl) {
+  // The program's text is 8-bit Windows-1252: "José" and "Zoë" must come back byte for byte,
+  // and a character the code page lacks must not lose the rest of the name.
+  EditBox box(0, 0, 120, 20, owner_.get(), 31, true, false, 0, false, 0, 0);
+  box.SetText("Jos\xE9 Zo\xEB");
+  EXPECT_EQ(box.GetAllText(), "Jos\xE9 Zo\xEB");
+  EXPECT_EQ(std::wstring(WideString("Jos\xE9 \x80").Get()), L"Jos\u00E9 \u20AC");
+
+  SetWindowTextW(box.Window(), L"Ann\u0101 B");  // a macron: not in the code page
+  std::string name = box.GetAllText();
+  ASSERT_EQ(name.size(), 6u);
+  EXPECT_EQ(name.substr(0, 3), "Ann");
+  EXPECT_EQ(name.substr(4), " B");
 }
 
 }  // namespace
