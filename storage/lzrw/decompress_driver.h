@@ -21,7 +21,8 @@ inline constexpr size_t kFastRoom = kCompressRunMargin + 16;
 // expanded data are never touched (for callers whose buffer size is not known).
 enum class Writes { kWithinCapacity, kExact };
 
-// A copy inside a whole group, where 32 bytes from `to` may be written. When the source ends
+// A copy inside a whole group, where 32 bytes from `to` may be written and 32 bytes from
+// `from` read (earlier output, or the padded start string). When the source ends
 // before `to`, two 16-byte moves carry the match (dragging harmless bytes behind it that later
 // items overwrite); when it runs into the bytes being written, steps of 8 repeat the run
 // as the byte-by-byte forward copy would, reading only bytes written before each step.
@@ -84,7 +85,7 @@ uint32_t DecompressWith(Policy& policy, const uint8_t* source, uint32_t length,
           p += 2;
           const uint8_t* from = policy.Source(reference, z);
           if (!from) return uint32_t(z - destination);
-          if (kWrites == Writes::kWithinCapacity && policy.InDestination(from))
+          if (kWrites == Writes::kWithinCapacity)
             CopyMatchWide(z, from, match);
           else
             CopyMatch(z, from, match);

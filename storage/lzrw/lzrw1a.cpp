@@ -40,7 +40,6 @@ struct Lzrw1aDecompressor {
   const uint8_t* base;
 
   void Begin(const uint8_t* destination) { base = destination; }
-  bool InDestination(const uint8_t*) const { return true; }
   void ControlRead() {}
   const uint8_t* Source(uint32_t reference, const uint8_t* z) const {
     if (reference == 0 || reference > size_t(z - base)) return nullptr;

@@ -37,24 +37,27 @@ struct Lzrw2Compressor {
   void GroupEnd() { counter &= kPhraseMask; }
 };
 
+// A control word announces at most 16 items and the counter is wrapped as each one is read,
+// so between control words it stays below 4096 without a mask.
 struct Lzrw2Decompressor {
   uint32_t* phrase;
   const uint8_t* base = nullptr;
   uint32_t counter = 0;
 
   void Begin(const uint8_t* destination) { base = destination; }
-  bool InDestination(const uint8_t* from) const { return from != kStartString; }
   void ControlRead() { counter &= kPhraseMask; }
   const uint8_t* Source(uint32_t reference, const uint8_t* z) {
     const uint8_t* c = Resolve(base, phrase[reference]);
-    phrase[counter++ & kPhraseMask] = uint32_t(z - base);
+    phrase[counter++] = uint32_t(z - base);
     return c;
   }
   void AfterCopy(uint32_t, const uint8_t*) {}
-  void AfterLiteral(const uint8_t* z) { phrase[counter++ & kPhraseMask] = uint32_t(z - 1 - base); }
+  void AfterLiteral(const uint8_t* z) { phrase[counter++] = uint32_t(z - 1 - base); }
   void AfterLiterals(const uint8_t* first, uint32_t n) {
-    uint32_t at = uint32_t(first - base);
-    for (uint32_t i = 0; i < n; ++i) phrase[counter++ & kPhraseMask] = at + i;
+    const uint32_t at = uint32_t(first - base);
+    uint32_t* const to = phrase + counter;
+    for (uint32_t i = 0; i < n; ++i) to[i] = at + i;
+    counter += n;
   }
 };
 

@@ -53,7 +53,6 @@ struct Lzrw3Decompressor {
   uint32_t literals = 0;  // literals not yet in the table
 
   void Begin(const uint8_t* destination) { base = destination; }
-  bool InDestination(const uint8_t* from) const { return from != kStartString; }
   void ControlRead() {}
   void Enter(const uint8_t* r) { table[Hash(r)] = uint32_t(r - base); }
   const uint8_t* Source(uint32_t reference, const uint8_t*) const {

@@ -77,7 +77,6 @@ struct Lzrw3aDecompressor {
   uint32_t literals = 0;
 
   void Begin(const uint8_t* destination) { base = destination; }
-  bool InDestination(const uint8_t* from) const { return from != kStartString; }
   void ControlRead() {}
   void Enter(const uint8_t* r) { slots.Insert(Partition(r), uint32_t(r - base)); }
   const uint8_t* Source(uint32_t reference, const uint8_t*) const {

@@ -27,7 +27,9 @@ inline constexpr uint32_t kTableSlots = 4096;
 inline constexpr uint32_t kStartStringRef = 0xFFFFFFFFu;
 
 // Every table starts out pointing here, so each entry addresses at least 18 readable bytes.
-extern const uint8_t kStartString[kMaxMatch + 1];
+// Zeros pad it to 32 bytes, so a copy from it may move 32 bytes as one from the output does.
+inline constexpr size_t kStartStringRoom = 32;
+extern const uint8_t kStartString[kStartStringRoom];
 
 inline uint16_t Load16(const uint8_t* p) {
   uint16_t v;
