@@ -47,6 +47,16 @@ inline void CopyMatchWide(uint8_t* to, const uint8_t* from, uint32_t length) {
   }
 }
 
+// A policy may keep a whole group's table updates aside (BeginGroup, SourceInGroup,
+// LiteralsInGroup, EndGroup) where that lets it write them in fixed-size pieces.
+template <class Policy>
+concept StagesGroups = requires(Policy& policy, const uint8_t* z) {
+  policy.BeginGroup();
+  policy.SourceInGroup(0u, z);
+  policy.LiteralsInGroup(z, 0u);
+  policy.EndGroup();
+};
+
 template <Writes kWrites, class Policy>
 uint32_t DecompressWith(Policy& policy, const uint8_t* source, uint32_t length,
                         uint8_t* destination, size_t capacity) {
@@ -78,12 +88,17 @@ uint32_t DecompressWith(Policy& policy, const uint8_t* source, uint32_t length,
       // the destination has 16 bytes more for wide literal moves.
       uint32_t bits = control;  // the sentinel at bit 16 ends the last literal run
       uint32_t left = kGroupItems;
+      if constexpr (StagesGroups<Policy>) policy.BeginGroup();
       while (left) {
         if (bits & 1) {
           const uint32_t reference = (uint32_t(p[0] & 0xF0) << 4) | p[1];
           const uint32_t match = (p[0] & 0x0F) + kMinMatch;
           p += 2;
-          const uint8_t* from = policy.Source(reference, z);
+          const uint8_t* from;
+          if constexpr (StagesGroups<Policy>)
+            from = policy.SourceInGroup(reference, z);
+          else
+            from = policy.Source(reference, z);
           if (!from) return uint32_t(z - destination);
           if (kWrites == Writes::kWithinCapacity)
             CopyMatchWide(z, from, match);
@@ -108,13 +123,17 @@ uint32_t DecompressWith(Policy& policy, const uint8_t* source, uint32_t length,
           } else {
             for (uint32_t i = 0; i < run; ++i) z[i] = p[i];
           }
-          policy.AfterLiterals(z, run);
+          if constexpr (StagesGroups<Policy>)
+            policy.LiteralsInGroup(z, run);
+          else
+            policy.AfterLiterals(z, run);
           z += run;
           p += run;
           bits >>= run;
           left -= run;
         }
       }
+      if constexpr (StagesGroups<Policy>) policy.EndGroup();
       control = 1;
       continue;
     }

@@ -59,6 +59,30 @@ struct Lzrw2Decompressor {
     for (uint32_t i = 0; i < n; ++i) to[i] = at + i;
     counter += n;
   }
+
+  // Inside a whole group the group's 16 phrase offsets collect in `staged` and reach the table
+  // at its end; a copy that names one of the group's earlier items reads it from there. That
+  // lets a literal run write 16 offsets whatever its length, the excess landing in slots
+  // that later items overwrite or that never reach the table.
+  uint32_t group = 0;
+  uint32_t staged[2 * kGroupItems];
+
+  void BeginGroup() { group = counter; }
+  const uint8_t* SourceInGroup(uint32_t reference, const uint8_t* z) {
+    const uint32_t done = counter - group;
+    const uint32_t back = reference - group;
+    const uint32_t offset = back < done ? staged[back] : phrase[reference];
+    staged[done] = uint32_t(z - base);
+    ++counter;
+    return Resolve(base, offset);
+  }
+  void LiteralsInGroup(const uint8_t* first, uint32_t n) {
+    const uint32_t at = uint32_t(first - base);
+    uint32_t* const to = staged + (counter - group);
+    for (uint32_t i = 0; i < kGroupItems; ++i) to[i] = at + i;
+    counter += n;
+  }
+  void EndGroup() { std::memcpy(phrase + group, staged, kGroupItems * sizeof(uint32_t)); }
 };
 
 }  // namespace
