@@ -47,7 +47,24 @@ uint32_t CompressWith(Policy& policy, const uint8_t* source, uint32_t length,
     }
     const size_t remaining = size_t(end - p);
     if (remaining >= kCompressRunMargin) {
-      for (uint32_t i = 0; i < kGroupItems; ++i) item();
+      // A whole group, always begun at a group boundary (single items only come once fewer
+      // than 288 bytes remain, and then to the end): a copy sets its item's control bit, a
+      // literal touches nothing but the two pointers.
+      uint32_t bits = 0;
+      for (uint32_t i = 0; i < kGroupItems; ++i) {
+        uint32_t reference;
+        const uint32_t match = policy.Item(p, &reference);
+        if (match >= kMinMatch) {
+          out[0] = uint8_t(((reference >> 4) & 0xF0) | (match - kMinMatch));
+          out[1] = uint8_t(reference);
+          out += 2;
+          p += match;
+          bits |= 1u << i;
+        } else {
+          *out++ = *p++;
+        }
+      }
+      control = bits;
     } else if (remaining >= kMaxMatch) {
       item();
     } else if (remaining == 0) {

@@ -25,7 +25,7 @@ struct Lzrw1aCompressor {
     // Only an earlier position at most 4095 back is a candidate. The test stays off the
     // branch predictor: an unusable candidate compares against the position itself with a
     // forced difference in its first byte.
-    const bool usable = candidate < here && distance <= kMaxDistance;
+    const bool usable = distance - 1 < kMaxDistance;  // 0 and wrapped distances fail too
     const uint8_t* c = usable ? base + candidate : s;
     const uint64_t head = (Load64(s) ^ Load64(c)) | uint64_t(!usable);
     if (head & 0x00FFFFFF) return 0;  // fewer than 3 equal bytes: a literal

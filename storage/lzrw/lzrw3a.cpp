@@ -38,18 +38,22 @@ struct Lzrw3aCompressor {
     const uint32_t here = uint32_t(s - base);
     const uint32_t* row = slots.table + p * kSlotsPerPartition;
     // All eight candidates are measured; most differ within the first 8 bytes, which one XOR
-    // shows. The longest wins, the lower slot on equal lengths (hence the strict compare).
+    // shows. The longest wins, the lower slot on equal lengths: each candidate's key is its
+    // length x 8 plus 7 - slot, and the largest key is kept.
     const uint64_t head = Load64(s);
-    uint32_t best = 0, best_slot = 0;
+    uint32_t best_key = 0;
 #pragma GCC unroll 8
     for (uint32_t d = 0; d < kSlotsPerPartition; ++d) {
       const uint8_t* c = Resolve(base, row[d]);
       const uint64_t x = head ^ Load64(c);
-      const uint32_t length =
-          x ? uint32_t(__builtin_ctzll(x) >> 3) : 8 + MatchLength(s + 8, c + 8, kMaxMatch - 8);
-      best_slot = length > best ? d : best_slot;
-      best = length > best ? length : best;
+      const uint32_t key =
+          (x ? uint32_t(__builtin_ctzll(x)) & ~7u
+             : (8 + MatchLength(s + 8, c + 8, kMaxMatch - 8)) * kSlotsPerPartition) +
+          (kSlotsPerPartition - 1 - d);
+      best_key = key > best_key ? key : best_key;
     }
+    const uint32_t best = best_key / kSlotsPerPartition;
+    const uint32_t best_slot = kSlotsPerPartition - 1 - best_key % kSlotsPerPartition;
     if (best >= kMinMatch) {
       if (pending1 != kNoPartition) {
         if (pending2 != kNoPartition) {

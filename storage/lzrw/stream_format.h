@@ -60,9 +60,11 @@ inline void Store64(uint8_t* p, uint64_t v) {
 inline uint32_t HashProduct(const uint8_t* p) {
   return 40543u * ((uint32_t(p[0]) << 8) ^ (uint32_t(p[1]) << 4) ^ p[2]);
 }
-// The same from the first 4 bytes at a position, loaded little-endian (needs 4 readable bytes).
+// The same in its low 16 bits, which are all the hashes use, from the first 4 bytes at a
+// position loaded little-endian (needs 4 readable bytes). Bits of the key above 15 only
+// change bits of the product above 15, so b0 is shifted up without masking off b1 and b2.
 inline uint32_t HashProductOf(uint32_t v) {
-  return 40543u * (((v & 0xFF) << 8) ^ ((v >> 4) & 0xFF0) ^ ((v >> 16) & 0xFF));
+  return 40543u * ((v << 8) ^ ((v >> 4) & 0xFF0) ^ ((v >> 16) & 0xFF));
 }
 inline uint32_t Hash(const uint8_t* p) {
   return (HashProduct(p) >> 4) & 0xFFF;
