@@ -24,8 +24,8 @@ enum class Writes { kWithinCapacity, kExact };
 // A copy inside a whole group, where 32 bytes from `to` may be written and 32 bytes from
 // `from` read (earlier output, or the padded start string). When the source ends
 // before `to`, two 16-byte moves carry the match (dragging harmless bytes behind it that later
-// items overwrite); when it runs into the bytes being written, steps of 8 repeat the run
-// as the byte-by-byte forward copy would, reading only bytes written before each step.
+// items overwrite); when it runs into the bytes being written, the result is what the
+// byte-by-byte forward copy gives: the bytes between `from` and `to` repeated.
 inline void CopyMatchWide(uint8_t* to, const uint8_t* from, uint32_t length) {
   const uintptr_t distance = uintptr_t(to) - uintptr_t(from);
   uint8_t a[16], b[16];
@@ -43,7 +43,24 @@ inline void CopyMatchWide(uint8_t* to, const uint8_t* from, uint32_t length) {
       std::memcpy(to + done, &chunk, 8);
     }
   } else {
-    CopyMatch(to, from, length);
+    // A period of 1 to 7 bytes: the run is its first `distance` bytes over and over. They are
+    // spread over 8 bytes by one multiply (the copies occupy separate bytes, so no carries),
+    // and that word is stored at steps of the largest multiple of the period up to 8.
+    static constexpr uint64_t kSpread[8] = {0,
+                                            0x0101010101010101ull,
+                                            0x0001000100010001ull,
+                                            0x0001000001000001ull,
+                                            0x0000000100000001ull,
+                                            0x0000010000000001ull,
+                                            0x0001000000000001ull,
+                                            0x0100000000000001ull};
+    static constexpr uint8_t kStep[8] = {8, 8, 8, 6, 8, 5, 6, 7};
+    uint64_t period;
+    std::memcpy(&period, from, 8);
+    period &= (uint64_t(1) << (8 * distance)) - 1;  // the bytes before `to` only
+    const uint64_t word = period * kSpread[distance];
+    const uint32_t step = kStep[distance];
+    for (uint32_t done = 0; done < length; done += step) std::memcpy(to + done, &word, 8);
   }
 }
 
