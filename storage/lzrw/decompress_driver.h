@@ -1,7 +1,7 @@
 // The decompressor loop all four LZRW algorithms share. The policy resolves a copy's
-// reference (Source returns null for a reference that names nothing written yet) and keeps its
-// table in step through AfterCopy, AfterLiteral and ControlRead. Every reference and length is
-// checked against the destination's capacity: a damaged stream ends the expansion at its
+// reference (Source returns null, where kMayReject, for a reference that names nothing written yet)
+// and keeps its table in step through AfterCopy, AfterLiteral and ControlRead. Every reference and
+// length is checked against the destination's capacity: a damaged stream ends the expansion at its
 // first bad item, never a read or write outside the buffers.
 #pragma once
 
@@ -116,7 +116,7 @@ uint32_t DecompressWith(Policy& policy, const uint8_t* source, uint32_t length,
             from = policy.SourceInGroup(reference, z);
           else
             from = policy.Source(reference, z);
-          if (!from) return uint32_t(z - destination);
+          if (Policy::kMayReject && !from) return uint32_t(z - destination);
           if (kWrites == Writes::kWithinCapacity)
             CopyMatchWide(z, from, match);
           else
@@ -160,7 +160,7 @@ uint32_t DecompressWith(Policy& policy, const uint8_t* source, uint32_t length,
       const uint32_t match = (p[0] & 0x0F) + kMinMatch;
       p += 2;
       const uint8_t* from = policy.Source(reference, z);
-      if (!from) break;
+      if (Policy::kMayReject && !from) break;
       if (size_t(out_end - z) < match) {
         // The copy runs past the destination: keep the part that fits, then stop.
         const size_t room = size_t(out_end - z);

@@ -37,6 +37,7 @@ struct Lzrw1aCompressor {
 };
 
 struct Lzrw1aDecompressor {
+  static constexpr bool kMayReject = true;
   const uint8_t* base;
 
   void Begin(const uint8_t* destination) { base = destination; }

@@ -40,6 +40,8 @@ struct Lzrw2Compressor {
 // A control word announces at most 16 items and the counter is wrapped as each one is read,
 // so between control words it stays below 4096 without a mask.
 struct Lzrw2Decompressor {
+  static constexpr bool kMayReject =
+      false;  // every phrase names earlier output or the start string
   uint32_t* phrase;
   const uint8_t* base = nullptr;
   uint32_t counter = 0;
@@ -65,7 +67,7 @@ struct Lzrw2Decompressor {
   // lets a literal run write 16 offsets whatever its length, the excess landing in slots
   // that later items overwrite or that never reach the table.
   uint32_t group = 0;
-  uint32_t staged[2 * kGroupItems];
+  uint32_t* staged;  // 32 entries
 
   void BeginGroup() { group = counter; }
   const uint8_t* SourceInGroup(uint32_t reference, const uint8_t* z) {
@@ -102,10 +104,15 @@ namespace {
 template <Writes kWrites>
 uint32_t Expand2(uint8_t* work, const uint8_t* source, uint32_t length, uint8_t* destination,
                  size_t capacity) {
-  uint32_t* phrase = reinterpret_cast<uint32_t*>(AlignWork(work) + kTableSlots * sizeof(uint16_t));
+  // The phrase table sits where the compressor keeps it; the decoder has no hash table, so the
+  // group's staged offsets use the start of that space.
+  uint8_t* aligned = AlignWork(work);
+  uint32_t* staged = reinterpret_cast<uint32_t*>(aligned);
+  uint32_t* phrase = reinterpret_cast<uint32_t*>(aligned + kTableSlots * sizeof(uint16_t));
   // Every phrase a damaged stream could name starts at the start string.
   std::fill_n(phrase, kTableSlots, kStartStringRef);
   Lzrw2Decompressor policy{phrase};
+  policy.staged = staged;
   return DecompressWith<kWrites>(policy, source, length, destination, capacity);
 }
 

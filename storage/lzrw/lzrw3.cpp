@@ -48,6 +48,7 @@ struct Lzrw3Compressor {
 };
 
 struct Lzrw3Decompressor {
+  static constexpr bool kMayReject = false;  // every slot names earlier output or the start string
   uint32_t* table;
   const uint8_t* base = nullptr;
   uint32_t literals = 0;  // literals not yet in the table

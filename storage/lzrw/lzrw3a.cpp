@@ -76,6 +76,7 @@ struct Lzrw3aCompressor {
 };
 
 struct Lzrw3aDecompressor {
+  static constexpr bool kMayReject = false;  // every slot names earlier output or the start string
   PartitionTable slots;
   const uint8_t* base = nullptr;
   uint32_t literals = 0;
