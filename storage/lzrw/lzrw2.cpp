@@ -31,7 +31,7 @@ struct Lzrw2Compressor {
     phrase[counter] = uint32_t(s - base);
     ++counter;
     *reference = n;
-    return MatchLength(s, c);  // below 3: a literal
+    return CopyLength(s, c);  // 0: a literal
   }
   // Groups hold 16 items and the counter starts at 0, so it wraps exactly at group ends.
   void GroupEnd() { counter &= kPhraseMask; }

@@ -25,7 +25,7 @@ struct Lzrw3Compressor {
   uint32_t Item(const uint8_t* s, uint32_t* reference) {
     const uint32_t h = (HashProductOf(Load32(s)) >> 4) & 0xFFF;
     const uint32_t here = uint32_t(s - base);
-    const uint32_t match = MatchLength(s, Resolve(base, table[h]));
+    const uint32_t match = CopyLength(s, Resolve(base, table[h]));
     if (match >= kMinMatch) {
       if (pending1 != kNoSlot) {
         if (pending2 != kNoSlot) {

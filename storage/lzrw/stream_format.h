@@ -88,6 +88,19 @@ inline uint32_t MatchLength(const uint8_t* a, const uint8_t* b) {
   return kMaxMatch;
 }
 
+// The same, but 0 when fewer than 3 bytes are equal: the common literal answer comes from one
+// XOR and one test.
+inline uint32_t CopyLength(const uint8_t* a, const uint8_t* b) {
+  const uint64_t x = Load64(a) ^ Load64(b);
+  if (x & 0x00FFFFFF) return 0;
+  if (x) return uint32_t(__builtin_ctzll(x) >> 3);
+  uint64_t y = Load64(a + 8) ^ Load64(b + 8);
+  if (y) return 8 + uint32_t(__builtin_ctzll(y) >> 3);
+  uint32_t z = Load16(a + 16) ^ Load16(b + 16);
+  if (z) return 16 + uint32_t(__builtin_ctz(z) >> 3);
+  return kMaxMatch;
+}
+
 // Equal leading bytes of a and b, at most `limit` (8 to 10 bytes readable at both).
 inline uint32_t MatchLength(const uint8_t* a, const uint8_t* b, uint32_t limit) {
   uint64_t x = Load64(a) ^ Load64(b);
