@@ -51,7 +51,7 @@ uint32_t CompressWith(Policy& policy, const uint8_t* source, uint32_t length,
       // than 288 bytes remain, and then to the end): a copy sets its item's control bit, a
       // literal touches nothing but the two pointers.
       uint32_t bits = 0;
-      for (uint32_t i = 0; i < kGroupItems; ++i) {
+      for (uint32_t bit = 1; bit != 1u << kGroupItems; bit <<= 1) {
         uint32_t reference;
         const uint32_t match = policy.Item(p, &reference);
         if (match >= kMinMatch) {
@@ -59,7 +59,7 @@ uint32_t CompressWith(Policy& policy, const uint8_t* source, uint32_t length,
           out[1] = uint8_t(reference);
           out += 2;
           p += match;
-          bits |= 1u << i;
+          bits |= bit;
         } else {
           *out++ = *p++;
         }
