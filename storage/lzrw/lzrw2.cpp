@@ -33,8 +33,26 @@ struct Lzrw2Compressor {
     *reference = n;
     return CopyLength(s, c);  // 0: a literal
   }
+  // Only phrase 0 starts out at the start string (the hash table names no other phrase
+  // before it is written), and item 4096 replaces it after reading it. From the group after
+  // that one on, every phrase is a position in the source.
+  bool Settled() const { return groups > kTableSlots / kGroupItems; }
+  uint32_t SettledItem(const uint8_t* s, uint32_t* reference) {
+    const uint32_t h = (HashProductOf(Load32(s)) >> 4) & 0xFFF;
+    const uint32_t n = hash[h];
+    const uint8_t* c = base + phrase[n];
+    hash[h] = uint16_t(counter);
+    phrase[counter] = uint32_t(s - base);
+    ++counter;
+    *reference = n;
+    return CopyLength(s, c);
+  }
   // Groups hold 16 items and the counter starts at 0, so it wraps exactly at group ends.
-  void GroupEnd() { counter &= kPhraseMask; }
+  void GroupEnd() {
+    counter &= kPhraseMask;
+    ++groups;
+  }
+  uint32_t groups = 0;  // whole or not; a group counts once its control word is written
 };
 
 // A control word announces at most 16 items and the counter is wrapped as each one is read,
