@@ -32,8 +32,24 @@ struct Lzrw3aCompressor {
   const uint8_t* base;
   uint32_t pending1 = kNoPartition;
   uint32_t pending2 = kNoPartition;
+  uint32_t unfilled = kTableSlots;  // slots still at the start string
 
-  __attribute__((always_inline)) uint32_t Item(const uint8_t* s, uint32_t* reference) {
+  uint32_t Item(const uint8_t* s, uint32_t* reference) { return Search<false>(s, reference); }
+  // Once every slot holds a position, candidates need no start-string test; until then each
+  // insertion counts the slots it fills for the first time.
+  bool Settled() const { return unfilled == 0; }
+  uint32_t SettledItem(const uint8_t* s, uint32_t* reference) { return Search<true>(s, reference); }
+  void GroupEnd() {}
+
+  template <bool kSettled>
+  void Insert(uint32_t partition, uint32_t position) {
+    if constexpr (!kSettled)
+      unfilled -= slots.table[partition * kSlotsPerPartition + slots.cycle] == kStartStringRef;
+    slots.Insert(partition, position);
+  }
+
+  template <bool kSettled>
+  __attribute__((always_inline)) uint32_t Search(const uint8_t* s, uint32_t* reference) {
     const uint32_t p = (HashProductOf(Load32(s)) >> 4) & 0x1FF;
     const uint32_t here = uint32_t(s - base);
     const uint32_t* row = slots.table + p * kSlotsPerPartition;
@@ -44,7 +60,7 @@ struct Lzrw3aCompressor {
     uint32_t best_key = 0;
 #pragma GCC unroll 8
     for (uint32_t d = 0; d < kSlotsPerPartition; ++d) {
-      const uint8_t* c = Resolve(base, row[d]);
+      const uint8_t* c = kSettled ? base + row[d] : Resolve(base, row[d]);
       const uint64_t x = head ^ Load64(c);
       const uint32_t key =
           (x ? uint32_t(__builtin_ctzll(x)) & ~7u
@@ -57,22 +73,21 @@ struct Lzrw3aCompressor {
     if (best >= kMinMatch) {
       if (pending1 != kNoPartition) {
         if (pending2 != kNoPartition) {
-          slots.Insert(pending2, here - 2);
+          Insert<kSettled>(pending2, here - 2);
           pending2 = kNoPartition;
         }
-        slots.Insert(pending1, here - 1);
+        Insert<kSettled>(pending1, here - 1);
         pending1 = kNoPartition;
       }
-      slots.Insert(p, here);
+      Insert<kSettled>(p, here);
       *reference = p * kSlotsPerPartition + best_slot;
       return best;
     }
-    if (pending2 != kNoPartition) slots.Insert(pending2, here - 2);
+    if (pending2 != kNoPartition) Insert<kSettled>(pending2, here - 2);
     pending2 = pending1;
     pending1 = p;
     return 0;
   }
-  void GroupEnd() {}
 };
 
 struct Lzrw3aDecompressor {
