@@ -6,6 +6,7 @@
 #include "storage/lzrw/algorithms.h"
 #include "storage/lzrw/compress_driver.h"
 #include "storage/lzrw/decompress_driver.h"
+#include "storage/lzrw/hash_window.h"
 
 namespace lzrw {
 namespace {
@@ -15,9 +16,11 @@ constexpr uint32_t kMaxDistance = 4095;
 struct Lzrw1aCompressor {
   uint32_t* table;
   const uint8_t* base;
+  const uint8_t* end;
+  HashWindow hashes;
 
   uint32_t Item(const uint8_t* s, uint32_t* reference) {
-    const uint32_t h = (HashProductOf(Load32(s)) >> 4) & 0xFFF;
+    const uint32_t h = hashes.At(s, end);
     const uint32_t here = uint32_t(s - base);
     const uint32_t candidate = table[h];
     table[h] = here;
@@ -58,7 +61,7 @@ uint32_t Compress1A(uint8_t* work, const uint8_t* source, uint32_t length, uint8
   // tested and ignored, never trusted.
   uint32_t* table = reinterpret_cast<uint32_t*>(AlignWork(work));
   std::memset(table, 0, kTableSlots * sizeof(uint32_t));
-  Lzrw1aCompressor policy{table, source};
+  Lzrw1aCompressor policy{table, source, source + length, {}};
   return CompressWith(policy, source, length, destination);
 }
 

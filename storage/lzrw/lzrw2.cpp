@@ -6,6 +6,7 @@
 #include "storage/lzrw/algorithms.h"
 #include "storage/lzrw/compress_driver.h"
 #include "storage/lzrw/decompress_driver.h"
+#include "storage/lzrw/hash_window.h"
 
 namespace lzrw {
 namespace {
@@ -20,10 +21,12 @@ struct Lzrw2Compressor {
   uint16_t* hash;
   uint32_t* phrase;
   const uint8_t* base;
+  const uint8_t* end;
+  HashWindow hashes;
   uint32_t counter = 0;
 
   uint32_t Item(const uint8_t* s, uint32_t* reference) {
-    const uint32_t h = (HashProductOf(Load32(s)) >> 4) & 0xFFF;
+    const uint32_t h = hashes.At(s, end);
     const uint32_t n = hash[h];
     const uint8_t* c = Resolve(base, phrase[n]);
     // Read before written: n may be the counter's own value, the phrase 4096 items back.
@@ -38,7 +41,7 @@ struct Lzrw2Compressor {
   // that one on, every phrase is a position in the source.
   bool Settled() const { return groups > kTableSlots / kGroupItems; }
   uint32_t SettledItem(const uint8_t* s, uint32_t* reference) {
-    const uint32_t h = (HashProductOf(Load32(s)) >> 4) & 0xFFF;
+    const uint32_t h = hashes.At(s, end);
     const uint32_t n = hash[h];
     const uint8_t* c = base + phrase[n];
     hash[h] = uint16_t(counter);
@@ -113,7 +116,7 @@ uint32_t Compress2(uint8_t* work, const uint8_t* source, uint32_t length, uint8_
   uint32_t* phrase = reinterpret_cast<uint32_t*>(aligned + kTableSlots * sizeof(uint16_t));
   std::memset(hash, 0, kTableSlots * sizeof(uint16_t));
   phrase[0] = kStartStringRef;
-  Lzrw2Compressor policy{hash, phrase, source};
+  Lzrw2Compressor policy{hash, phrase, source, source + length, {}};
   return CompressWith(policy, source, length, destination);
 }
 

@@ -6,6 +6,7 @@
 #include "storage/lzrw/algorithms.h"
 #include "storage/lzrw/compress_driver.h"
 #include "storage/lzrw/decompress_driver.h"
+#include "storage/lzrw/hash_window.h"
 
 namespace lzrw {
 namespace {
@@ -30,6 +31,8 @@ struct PartitionTable {
 struct Lzrw3aCompressor {
   PartitionTable slots;
   const uint8_t* base;
+  const uint8_t* end;
+  HashWindow hashes;
   uint32_t pending1 = kNoPartition;
   uint32_t pending2 = kNoPartition;
   uint32_t unfilled = kTableSlots;  // slots still at the start string
@@ -50,7 +53,7 @@ struct Lzrw3aCompressor {
 
   template <bool kSettled>
   __attribute__((always_inline)) uint32_t Search(const uint8_t* s, uint32_t* reference) {
-    const uint32_t p = (HashProductOf(Load32(s)) >> 4) & 0x1FF;
+    const uint32_t p = hashes.At(s, end) & 0x1FF;
     const uint32_t here = uint32_t(s - base);
     const uint32_t* row = slots.table + p * kSlotsPerPartition;
     // All eight candidates are measured; most differ within the first 8 bytes, which one XOR
@@ -130,7 +133,7 @@ struct Lzrw3aDecompressor {
 uint32_t Compress3A(uint8_t* work, const uint8_t* source, uint32_t length, uint8_t* destination) {
   uint32_t* table = reinterpret_cast<uint32_t*>(AlignWork(work));
   std::fill_n(table, kTableSlots, kStartStringRef);
-  Lzrw3aCompressor policy{{table}, source};
+  Lzrw3aCompressor policy{{table}, source, source + length, {}};
   return CompressWith(policy, source, length, destination);
 }
 
