@@ -25,12 +25,14 @@ struct Lzrw1aCompressor {
     const uint32_t candidate = table[h];
     table[h] = here;
     const uint32_t distance = here - candidate;
-    // Only an earlier position at most 4095 back is a candidate. The test stays off the
-    // branch predictor: an unusable candidate compares against the position itself with a
-    // forced difference in its first byte.
-    const bool usable = distance - 1 < kMaxDistance;  // 0 and wrapped distances fail too
-    const uint8_t* c = usable ? base + candidate : s;
-    const uint64_t head = (Load64(s) ^ Load64(c)) | uint64_t(!usable);
+    // Only an earlier position at most 4095 back is a candidate; the table holds positions of
+    // earlier items (or 0 from its clearing), so the candidate is always readable. The test
+    // stays off the branch predictor: `far` is the distance, or 2^32 for distance 0, and its
+    // bits from 12 up, nonzero exactly for an unusable candidate, force a difference into
+    // the first 3 bytes (they are below bit 21).
+    const uint64_t far = uint64_t(distance - 1u) + 1;
+    const uint8_t* c = base + candidate;
+    const uint64_t head = (Load64(s) ^ Load64(c)) | (far / (kMaxDistance + 1));
     if (head & 0x00FFFFFF) return 0;  // fewer than 3 equal bytes: a literal
     *reference = distance;
     if (head) return uint32_t(__builtin_ctzll(head) >> 3);
