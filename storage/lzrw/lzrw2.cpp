@@ -88,7 +88,7 @@ struct Lzrw2Decompressor {
   // lets a literal run write 16 offsets whatever its length, the excess landing in slots
   // that later items overwrite or that never reach the table.
   uint32_t group = 0;
-  uint32_t* staged;  // 32 entries
+  uint32_t* staged = nullptr;  // 32 entries
 
   void BeginGroup() { group = counter; }
   const uint8_t* SourceInGroup(uint32_t reference, const uint8_t* z) {
@@ -101,8 +101,14 @@ struct Lzrw2Decompressor {
   }
   void LiteralsInGroup(const uint8_t* first, uint32_t n) {
     const uint32_t at = uint32_t(first - base);
-    uint32_t* const to = staged + (counter - group);
-    for (uint32_t i = 0; i < kGroupItems; ++i) to[i] = at + i;
+    uint8_t* const to = reinterpret_cast<uint8_t*>(staged + (counter - group));
+    // Four 4-wide vectors of consecutive offsets.
+    typedef uint32_t Four __attribute__((vector_size(16)));
+    Four offsets = Four{0, 1, 2, 3} + at;
+    for (uint32_t i = 0; i < kGroupItems / 4; ++i) {
+      std::memcpy(to + 16 * i, &offsets, 16);
+      offsets += 4;
+    }
     counter += n;
   }
   void EndGroup() { std::memcpy(phrase + group, staged, kGroupItems * sizeof(uint32_t)); }
