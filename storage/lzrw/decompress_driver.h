@@ -103,53 +103,65 @@ uint32_t DecompressWith(Policy& policy, const uint8_t* source, uint32_t length,
         control >= 0x10000u) {
       // A whole group: its items lie inside the stream and expand to at most 288 bytes, and
       // the destination has 16 bytes more for wide literal moves.
-      uint32_t bits = control;  // the sentinel at bit 16 ends the last literal run
-      uint32_t left = kGroupItems;
-      if constexpr (StagesGroups<Policy>) policy.BeginGroup();
-      while (left) {
-        if (bits & 1) {
-          const uint32_t reference = (uint32_t(p[0] & 0xF0) << 4) | p[1];
-          const uint32_t match = (p[0] & 0x0F) + kMinMatch;
-          p += 2;
-          const uint8_t* from;
-          if constexpr (StagesGroups<Policy>)
-            from = policy.SourceInGroup(reference, z);
-          else
-            from = policy.Source(reference, z);
-          if (Policy::kMayReject && !from) return uint32_t(z - destination);
-          if (kWrites == Writes::kWithinCapacity)
-            CopyMatchWide(z, from, match);
-          else
-            CopyMatch(z, from, match);
-          policy.AfterCopy(reference, z);
-          z += match;
-          bits >>= 1;
-          --left;
-        } else {
-          // A run of literals up to the next copy (or the group's end) moves at once.
-          uint32_t run = uint32_t(__builtin_ctz(bits));
-          if (run > left) run = left;
-          if (kWrites == Writes::kWithinCapacity && end - p >= 16) {
-            std::memcpy(z, p, 16);
-          } else if (run >= 8 && end - p >= 8) {
-            uint64_t a, b;
-            std::memcpy(&a, p, 8);
-            std::memcpy(&b, p + run - 8, 8);
-            std::memcpy(z, &a, 8);
-            std::memcpy(z + run - 8, &b, 8);
+      // A policy whose tables are settled (Settled(), for the rest of the stream) resolves
+      // references without the start-string test.
+      auto group = [&]<bool kSettled>() __attribute__((always_inline)) {
+        uint32_t bits = control;  // the sentinel at bit 16 ends the last literal run
+        uint32_t left = kGroupItems;
+        if constexpr (StagesGroups<Policy>) policy.BeginGroup();
+        while (left) {
+          if (bits & 1) {
+            const uint32_t reference = (uint32_t(p[0] & 0xF0) << 4) | p[1];
+            const uint32_t match = (p[0] & 0x0F) + kMinMatch;
+            p += 2;
+            const uint8_t* from;
+            if constexpr (StagesGroups<Policy>)
+              from = policy.template SourceInGroup<kSettled>(reference, z);
+            else
+              from = policy.Source(reference, z);
+            if (Policy::kMayReject && !from) return false;
+            if (kWrites == Writes::kWithinCapacity)
+              CopyMatchWide(z, from, match);
+            else
+              CopyMatch(z, from, match);
+            policy.AfterCopy(reference, z);
+            z += match;
+            bits >>= 1;
+            --left;
           } else {
-            for (uint32_t i = 0; i < run; ++i) z[i] = p[i];
+            // A run of literals up to the next copy (or the group's end) moves at once.
+            uint32_t run = uint32_t(__builtin_ctz(bits));
+            if (run > left) run = left;
+            if (kWrites == Writes::kWithinCapacity && end - p >= 16) {
+              std::memcpy(z, p, 16);
+            } else if (run >= 8 && end - p >= 8) {
+              uint64_t a, b;
+              std::memcpy(&a, p, 8);
+              std::memcpy(&b, p + run - 8, 8);
+              std::memcpy(z, &a, 8);
+              std::memcpy(z + run - 8, &b, 8);
+            } else {
+              for (uint32_t i = 0; i < run; ++i) z[i] = p[i];
+            }
+            if constexpr (StagesGroups<Policy>)
+              policy.LiteralsInGroup(z, run);
+            else
+              policy.AfterLiterals(z, run);
+            z += run;
+            p += run;
+            bits >>= run;
+            left -= run;
           }
-          if constexpr (StagesGroups<Policy>)
-            policy.LiteralsInGroup(z, run);
-          else
-            policy.AfterLiterals(z, run);
-          z += run;
-          p += run;
-          bits >>= run;
-          left -= run;
         }
-      }
+        return true;
+      };
+      bool whole;
+      if constexpr (requires { policy.Settled(); })
+        whole = policy.Settled() ? group.template operator()<true>()
+                                 : group.template operator()<false>();
+      else
+        whole = group.template operator()<false>();
+      if (!whole) return uint32_t(z - destination);
       if constexpr (StagesGroups<Policy>) policy.EndGroup();
       control = 1;
       continue;

@@ -66,9 +66,13 @@ struct Lzrw2Decompressor {
   uint32_t* phrase;
   const uint8_t* base = nullptr;
   uint32_t counter = 0;
+  uint32_t control_words = 0;
 
   void Begin(const uint8_t* destination) { base = destination; }
-  void ControlRead() { counter &= kPhraseMask; }
+  void ControlRead() {
+    counter &= kPhraseMask;
+    ++control_words;
+  }
   const uint8_t* Source(uint32_t reference, const uint8_t* z) {
     const uint8_t* c = Resolve(base, phrase[reference]);
     phrase[counter++] = uint32_t(z - base);
@@ -91,14 +95,17 @@ struct Lzrw2Decompressor {
   uint32_t* staged = nullptr;  // 32 entries
 
   void BeginGroup() { group = counter; }
+  template <bool kSettled = false>
   const uint8_t* SourceInGroup(uint32_t reference, const uint8_t* z) {
     const uint32_t done = counter - group;
     const uint32_t back = reference - group;
     const uint32_t offset = back < done ? staged[back] : phrase[reference];
     staged[done] = uint32_t(z - base);
     ++counter;
-    return Resolve(base, offset);
+    return kSettled ? base + offset : Resolve(base, offset);
   }
+  // Once 4096 items have been expanded every phrase holds a position in the output.
+  bool Settled() const { return control_words > kTableSlots / kGroupItems; }
   void LiteralsInGroup(const uint8_t* first, uint32_t n) {
     const uint32_t at = uint32_t(first - base);
     uint8_t* const to = reinterpret_cast<uint8_t*>(staged + (counter - group));
