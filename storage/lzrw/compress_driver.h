@@ -20,6 +20,15 @@ concept SettlesDown = requires(Policy& policy, const uint8_t* s, uint32_t* refer
   policy.SettledItem(s, reference);
 };
 
+// One item's search, the settled one where asked for (a policy without one is never asked).
+template <bool kSettled, class Policy>
+inline uint32_t Search(Policy& policy, const uint8_t* p, uint32_t* reference) {
+  if constexpr (kSettled)
+    return policy.SettledItem(p, reference);
+  else
+    return policy.Item(p, reference);
+}
+
 // Returns the stream length; the destination holds source length + 34 bytes at the least.
 template <class Policy>
 uint32_t CompressWith(Policy& policy, const uint8_t* source, uint32_t length,
@@ -63,11 +72,7 @@ uint32_t CompressWith(Policy& policy, const uint8_t* source, uint32_t length,
         uint32_t bits = 0;
         for (uint32_t bit = 1; bit != 1u << kGroupItems; bit <<= 1) {
           uint32_t reference;
-          uint32_t match;
-          if constexpr (kSettled)
-            match = policy.SettledItem(p, &reference);
-          else
-            match = policy.Item(p, &reference);
+          const uint32_t match = Search<kSettled>(policy, p, &reference);
           if (match >= kMinMatch) {
             out[0] = uint8_t(((reference >> 4) & 0xF0) | (match - kMinMatch));
             out[1] = uint8_t(reference);

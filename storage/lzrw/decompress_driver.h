@@ -74,6 +74,15 @@ concept StagesGroups = requires(Policy& policy, const uint8_t* z) {
   policy.EndGroup();
 };
 
+// A copy's source inside a whole group, through the staging hooks where the policy has them.
+template <bool kSettled, class Policy>
+inline const uint8_t* GroupSource(Policy& policy, uint32_t reference, const uint8_t* z) {
+  if constexpr (StagesGroups<Policy>)
+    return policy.template SourceInGroup<kSettled>(reference, z);
+  else
+    return policy.Source(reference, z);
+}
+
 template <Writes kWrites, class Policy>
 uint32_t DecompressWith(Policy& policy, const uint8_t* source, uint32_t length,
                         uint8_t* destination, size_t capacity) {
@@ -114,11 +123,7 @@ uint32_t DecompressWith(Policy& policy, const uint8_t* source, uint32_t length,
             const uint32_t reference = (uint32_t(p[0] & 0xF0) << 4) | p[1];
             const uint32_t match = (p[0] & 0x0F) + kMinMatch;
             p += 2;
-            const uint8_t* from;
-            if constexpr (StagesGroups<Policy>)
-              from = policy.template SourceInGroup<kSettled>(reference, z);
-            else
-              from = policy.Source(reference, z);
+            const uint8_t* from = GroupSource<kSettled>(policy, reference, z);
             if (Policy::kMayReject && !from) return false;
             if (kWrites == Writes::kWithinCapacity)
               CopyMatchWide(z, from, match);
