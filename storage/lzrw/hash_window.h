@@ -7,7 +7,10 @@
 
 namespace lzrw {
 
-class HashWindow {
+// kInlineRefill puts the refill into the caller's loop: more code there, but the window then
+// stays out of memory the caller's byte stores might alias, so its bounds live in registers.
+template <bool kInlineRefill = false>
+class BasicHashWindow {
  public:
   // ((40543 x key) >> 4) & 0xFFF of the three bytes at s, where s lies at or after every
   // earlier position asked for and at least 3 bytes before `end`.
@@ -25,7 +28,16 @@ class HashWindow {
     return uint16_t(uint16_t(key * 40543u) >> 4);
   }
 
-  __attribute__((noinline)) void Fill(const uint8_t* s, const uint8_t* end) {
+  void Fill(const uint8_t* s, const uint8_t* end) {
+    if constexpr (kInlineRefill)
+      Refill(s, end);
+    else
+      RefillOutOfLine(s, end);
+  }
+  __attribute__((noinline)) void RefillOutOfLine(const uint8_t* s, const uint8_t* end) {
+    Refill(s, end);
+  }
+  __attribute__((always_inline)) void Refill(const uint8_t* s, const uint8_t* end) {
     from_ = s;
     const size_t room = size_t(end - s) - 2;
     if (room >= kWindow) {
@@ -41,5 +53,7 @@ class HashWindow {
   const uint8_t* from_ = nullptr;
   const uint8_t* to_ = nullptr;
 };
+
+using HashWindow = BasicHashWindow<>;
 
 }  // namespace lzrw

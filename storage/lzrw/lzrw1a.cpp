@@ -17,7 +17,7 @@ struct Lzrw1aCompressor {
   uint32_t* table;
   const uint8_t* base;
   const uint8_t* end;
-  HashWindow hashes;
+  BasicHashWindow<true> hashes;
 
   uint32_t Item(const uint8_t* s, uint32_t* reference) {
     const uint32_t h = hashes.At(s, end);
