@@ -13,6 +13,14 @@ namespace {
 
 constexpr uint32_t kMaxDistance = 4095;
 
+// The same pointer, but the compiler no longer knows it: an address computed once for two
+// uses costs the item search a cycle, while a load folds the sum into its own address.
+template <class T>
+inline T* Opaque(T* p) {
+  asm("" : "+r"(p));
+  return p;
+}
+
 struct Lzrw1aCompressor {
   uint32_t* table;
   const uint8_t* base;
@@ -23,7 +31,7 @@ struct Lzrw1aCompressor {
     const uint32_t h = hashes.At(s, end);
     const uint32_t here = uint32_t(s - base);
     const uint32_t candidate = table[h];
-    table[h] = here;
+    Opaque(table)[h] = here;
     const uint32_t distance = here - candidate;
     // Only an earlier position at most 4095 back is a candidate; the table holds positions of
     // earlier items (or 0 from its clearing), so the candidate is always readable. The test
@@ -31,11 +39,11 @@ struct Lzrw1aCompressor {
     // bits from 12 up, nonzero exactly for an unusable candidate, force a difference into
     // the first 3 bytes (they are below bit 21).
     const uint64_t far = uint64_t(distance - 1u) + 1;
-    const uint8_t* c = base + candidate;
-    const uint64_t head = (Load64(s) ^ Load64(c)) | (far / (kMaxDistance + 1));
+    const uint64_t head = (Load64(s) ^ Load64(base + candidate)) | (far / (kMaxDistance + 1));
     if (head & 0x00FFFFFF) return 0;  // fewer than 3 equal bytes: a literal
     *reference = distance;
     if (head) return uint32_t(__builtin_ctzll(head) >> 3);
+    const uint8_t* c = Opaque(base) + candidate;
     return 8 + MatchLength(s + 8, c + 8, kMaxMatch - 8);
   }
   void GroupEnd() {}
