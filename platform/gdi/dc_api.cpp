@@ -253,8 +253,7 @@ int WINAPI GetDeviceCaps(HDC hdc, int index) {
       return 96;
     case RASTERCAPS:
       return RC_BITBLT | RC_BITMAP64 | RC_DI_BITMAP | RC_DIBTODEV | RC_STRETCHBLT;
-    case SIZEPALETTE:
-      return 0;
+    case SIZEPALETTE:  // true colour: no palette
     default:
       return 0;
   }

@@ -78,9 +78,10 @@ void DestroyTree(WindowManager& wm, Window* w) {
   if (!wm.Find(handle)) return;
   Window* parent = w->parent;
   Forget(wm, w);
-  if (parent)
+  if (parent) {
     parent->children.erase(std::remove(parent->children.begin(), parent->children.end(), w),
                            parent->children.end());
+  }
   platform::device::WindowListChanged();
 }
 

@@ -236,6 +236,7 @@ void WindowManager::BringToTop(Window* w) {
   }
   std::stable_partition(group.begin(), group.end(), [&](Window* x) { return ownedBy(x, w); });
   std::vector<std::vector<RECT>> before;
+  before.reserve(group.size());
   for (Window* x : group) before.push_back(VisibleWindowRects(x));
   for (auto it = group.rbegin(); it != group.rend(); ++it) {
     RemoveFromZOrder(*it);

@@ -60,14 +60,15 @@ int Pack(int argc, char** argv) {
   std::string folder, output;
   bool lzrw2 = false;
   for (int i = 2; i < argc; ++i) {
-    if (!std::strcmp(argv[i], "-o") && i + 1 < argc)
+    if (!std::strcmp(argv[i], "-o") && i + 1 < argc) {
       output = argv[++i];
-    else if (!std::strcmp(argv[i], "--lzrw2"))
+    } else if (!std::strcmp(argv[i], "--lzrw2")) {
       lzrw2 = true;
-    else if (folder.empty())
+    } else if (folder.empty()) {
       folder = argv[i];
-    else
+    } else {
       return std::fputs(kUsage, stderr), 2;
+    }
   }
   if (folder.empty() || output.empty()) return std::fputs(kUsage, stderr), 2;
   std::vector<fs::path> files;
@@ -137,10 +138,11 @@ int Extract(int argc, char** argv) {
   std::string folder;
   std::vector<std::string> names;
   for (int i = 3; i < argc; ++i) {
-    if (!std::strcmp(argv[i], "-C") && i + 1 < argc)
+    if (!std::strcmp(argv[i], "-C") && i + 1 < argc) {
       folder = argv[++i];
-    else
+    } else {
       names.push_back(argv[i]);
+    }
   }
   if (folder.empty()) return std::fputs(kUsage, stderr), 2;
   Bytes archive;
