@@ -62,14 +62,7 @@ void DestroyTree(WindowManager& wm, Window* w) {
   }
   if (!wm.Find(w->handle) || w->destroying) return;
   HWND handle = w->handle;
-  if (w->visible) {
-    RECT was = wm.WindowRectOnScreen(w);
-    bool shown = wm.IsShown(w);
-    w->visible = false;
-    w->style &= ~WS_VISIBLE;
-    wm.LayoutChanged();
-    if (shown) wm.InvalidateScreenArea(was, w);
-  }
+  if (w->visible) wm.TakeOffScreen(w);
   wm.WindowGoesAway(w);
   if (!wm.Find(handle)) return;
   SendDestroy(wm, w);

@@ -101,6 +101,8 @@ class WindowManager {
 
   // Invalidation: what a window uncovers or covers.
   void InvalidateScreenArea(const RECT& screen, const Window* except);
+  // Makes a window invisible and repaints what it covered on the screen.
+  void TakeOffScreen(Window* w);
   void InvalidateWindowAll(Window* w, bool erase);
   // Invalidates a screen area of one window and its children (frame included).
   void InvalidateWindowArea(Window* w, const RECT& screen);

@@ -34,12 +34,7 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
     if (!wasVisible) return FALSE;
     wm.Send(w, WM_SHOWWINDOW, FALSE, 0);
     if (!wm.Find(hWnd) || !w->visible) return TRUE;
-    bool shown = wm.IsShown(w);
-    RECT was = wm.WindowRectOnScreen(w);
-    w->visible = false;
-    w->style &= ~WS_VISIBLE;
-    wm.LayoutChanged();
-    if (shown) wm.InvalidateScreenArea(was, w);
+    wm.TakeOffScreen(w);
     wm.WindowGoesAway(w);
     if (wm.Find(hWnd) && !w->parent) ShowFollowers(wm, w, false);
     platform::device::WindowListChanged();
