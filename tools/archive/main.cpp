@@ -4,8 +4,6 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -14,6 +12,7 @@
 #include "storage/file/memory_file.h"
 #include "storage/lzrw/compressor.h"
 #include "storage/lzrw/lzrw.h"
+#include "tools/common/whole_file.h"
 
 namespace fs = std::filesystem;
 
@@ -30,19 +29,6 @@ const char kUsage[] =
     "extract  writes the named entries (default: all) into DIR, compressed ones expanded\n";
 
 using Bytes = std::vector<uint8_t>;
-
-bool ReadAll(const fs::path& path, Bytes* out) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  out->assign(std::istreambuf_iterator<char>(in), {});
-  return true;
-}
-
-bool WriteAll(const fs::path& path, const Bytes& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-  return bool(out);
-}
 
 bool IsBlock(const Bytes& entry) {
   return entry.size() > 8 && entry[0] == 0x3A && entry[1] == 0x73 && entry[2] == 0x8F &&
@@ -83,7 +69,7 @@ int Pack(int argc, char** argv) {
   std::vector<ArchiveSource> entries;
   for (const fs::path& f : files) {
     ArchiveSource source{f.filename().string(), {}};
-    if (!ReadAll(f, &source.bytes)) {
+    if (!tools::ReadWholeFile(f, source.bytes)) {
       std::fprintf(stderr, "pt-archive: cannot read %s\n", f.c_str());
       return 1;
     }
@@ -96,7 +82,7 @@ int Pack(int argc, char** argv) {
     std::fprintf(stderr, "pt-archive: the archive would exceed 4 GiB\n");
     return 1;
   }
-  if (!WriteAll(output, archive)) {
+  if (!tools::WriteWholeFile(output, archive.data(), archive.size())) {
     std::fprintf(stderr, "pt-archive: cannot write %s\n", output.c_str());
     return 1;
   }
@@ -107,7 +93,7 @@ int Pack(int argc, char** argv) {
 }
 
 bool Load(const char* path, Bytes* archive, ArchiveDirectory* directory) {
-  if (!ReadAll(path, archive)) {
+  if (!tools::ReadWholeFile(path, *archive)) {
     std::fprintf(stderr, "pt-archive: cannot read %s\n", path);
     return false;
   }
@@ -169,7 +155,7 @@ int Extract(int argc, char** argv) {
       status = 1;
       continue;
     }
-    if (!WriteAll(fs::path(folder) / name, bytes)) {
+    if (!tools::WriteWholeFile(fs::path(folder) / name, bytes.data(), bytes.size())) {
       std::fprintf(stderr, "pt-archive: cannot write %s\n", name.c_str());
       status = 1;
     }
