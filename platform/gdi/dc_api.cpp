@@ -1,5 +1,6 @@
 // Device contexts: creation, deletion, object selection and the per-DC drawing state.
 #include <cstring>
+#include <utility>
 
 #include "device/screen.h"
 #include "gdi/coordinates.h"
@@ -14,6 +15,17 @@ DcObject* Dc(HDC hdc) {
   DcObject* dc = LookupDc(hdc);
   if (!dc) SetLastError(ERROR_INVALID_HANDLE);
   return dc;
+}
+
+// Replaces one of the DC's modes with a valid `value`; the old mode, or 0 on a bad handle or value.
+int SetMode(HDC hdc, int DcObject::*mode, int value, bool valid) {
+  DcObject* dc = Dc(hdc);
+  if (!dc) return 0;
+  if (!valid) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return 0;
+  }
+  return std::exchange(dc->*mode, value);
 }
 
 HDC NewDc(bool display, DisplayViewSource source) {
@@ -286,15 +298,7 @@ COLORREF WINAPI GetBkColor(HDC hdc) {
 }
 
 int WINAPI SetBkMode(HDC hdc, int mode) {
-  DcObject* dc = Dc(hdc);
-  if (!dc) return 0;
-  if (mode != OPAQUE && mode != TRANSPARENT) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
-  const int old = dc->bk_mode;
-  dc->bk_mode = mode;
-  return old;
+  return SetMode(hdc, &DcObject::bk_mode, mode, mode == OPAQUE || mode == TRANSPARENT);
 }
 
 int WINAPI GetBkMode(HDC hdc) {
@@ -303,15 +307,7 @@ int WINAPI GetBkMode(HDC hdc) {
 }
 
 int WINAPI SetROP2(HDC hdc, int rop2) {
-  DcObject* dc = Dc(hdc);
-  if (!dc) return 0;
-  if (rop2 < R2_BLACK || rop2 > R2_WHITE) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
-  const int old = dc->rop2;
-  dc->rop2 = rop2;
-  return old;
+  return SetMode(hdc, &DcObject::rop2, rop2, rop2 >= R2_BLACK && rop2 <= R2_WHITE);
 }
 
 int WINAPI GetROP2(HDC hdc) {
@@ -320,15 +316,7 @@ int WINAPI GetROP2(HDC hdc) {
 }
 
 int WINAPI SetStretchBltMode(HDC hdc, int mode) {
-  DcObject* dc = Dc(hdc);
-  if (!dc) return 0;
-  if (mode < BLACKONWHITE || mode > HALFTONE) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
-  const int old = dc->stretch_mode;
-  dc->stretch_mode = mode;
-  return old;
+  return SetMode(hdc, &DcObject::stretch_mode, mode, mode >= BLACKONWHITE && mode <= HALFTONE);
 }
 
 int WINAPI GetStretchBltMode(HDC hdc) {
