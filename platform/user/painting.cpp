@@ -210,12 +210,8 @@ BOOL WINAPI UpdateWindow(HWND hWnd) {
 
 HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint) {
   auto& wm = WindowManager::Get();
-  Window* w = wm.Check(hWnd);
+  Window* w = wm.CheckWithResult(hWnd, lpPaint);
   if (!w) return nullptr;
-  if (!lpPaint) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return nullptr;
-  }
   if (w->frameDirty) {
     w->frameDirty = false;
     platform::user::DrawNonClient(w);

@@ -204,16 +204,9 @@ HWND WINAPI CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWind
     return nullptr;
   }
   w->created = true;
-  RECT client = wm.ClientRectLocal(w);
-  wm.Send(w, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+  wm.SendSize(w);
   if (!wm.Find(handle)) return nullptr;
-  POINT origin = wm.ClientOrigin(w);
-  if (w->parent) {
-    POINT po = wm.ClientOrigin(w->parent);
-    origin.x -= po.x;
-    origin.y -= po.y;
-  }
-  wm.Send(w, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));
+  wm.SendMove(w);
   if (!wm.Find(handle)) return nullptr;
   if (dwStyle & WS_VISIBLE) ShowWindow(handle, SW_SHOW);
   platform::device::WindowListChanged();
