@@ -1,5 +1,6 @@
 // Device contexts: creation, deletion, object selection and the per-DC drawing state.
 #include <cstring>
+#include <type_traits>
 #include <utility>
 
 #include "device/screen.h"
@@ -17,15 +18,18 @@ DcObject* Dc(HDC hdc) {
   return dc;
 }
 
-// Replaces one of the DC's modes with a valid `value`; the old mode, or 0 on a bad handle or value.
-int SetMode(HDC hdc, int DcObject::*mode, int value, bool valid) {
+// Replaces one of the DC's settings with a valid `value` and returns the old one; `failed` on a
+// bad handle or value.
+template <typename T>
+T Replace(HDC hdc, T DcObject::*setting, std::type_identity_t<T> value, bool valid,
+          std::type_identity_t<T> failed) {
   DcObject* dc = Dc(hdc);
-  if (!dc) return 0;
+  if (!dc) return failed;
   if (!valid) {
     SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
+    return failed;
   }
-  return std::exchange(dc->*mode, value);
+  return std::exchange(dc->*setting, value);
 }
 
 HDC NewDc(bool display, DisplayViewSource source) {
@@ -272,11 +276,7 @@ int WINAPI GetDeviceCaps(HDC hdc, int index) {
 }
 
 COLORREF WINAPI SetTextColor(HDC hdc, COLORREF color) {
-  DcObject* dc = Dc(hdc);
-  if (!dc) return CLR_INVALID;
-  const COLORREF old = dc->text_color;
-  dc->text_color = color;
-  return old;
+  return Replace(hdc, &DcObject::text_color, color, true, CLR_INVALID);
 }
 
 COLORREF WINAPI GetTextColor(HDC hdc) {
@@ -285,11 +285,7 @@ COLORREF WINAPI GetTextColor(HDC hdc) {
 }
 
 COLORREF WINAPI SetBkColor(HDC hdc, COLORREF color) {
-  DcObject* dc = Dc(hdc);
-  if (!dc) return CLR_INVALID;
-  const COLORREF old = dc->bk_color;
-  dc->bk_color = color;
-  return old;
+  return Replace(hdc, &DcObject::bk_color, color, true, CLR_INVALID);
 }
 
 COLORREF WINAPI GetBkColor(HDC hdc) {
@@ -298,7 +294,7 @@ COLORREF WINAPI GetBkColor(HDC hdc) {
 }
 
 int WINAPI SetBkMode(HDC hdc, int mode) {
-  return SetMode(hdc, &DcObject::bk_mode, mode, mode == OPAQUE || mode == TRANSPARENT);
+  return Replace(hdc, &DcObject::bk_mode, mode, mode == OPAQUE || mode == TRANSPARENT, 0);
 }
 
 int WINAPI GetBkMode(HDC hdc) {
@@ -307,7 +303,7 @@ int WINAPI GetBkMode(HDC hdc) {
 }
 
 int WINAPI SetROP2(HDC hdc, int rop2) {
-  return SetMode(hdc, &DcObject::rop2, rop2, rop2 >= R2_BLACK && rop2 <= R2_WHITE);
+  return Replace(hdc, &DcObject::rop2, rop2, rop2 >= R2_BLACK && rop2 <= R2_WHITE, 0);
 }
 
 int WINAPI GetROP2(HDC hdc) {
@@ -316,7 +312,7 @@ int WINAPI GetROP2(HDC hdc) {
 }
 
 int WINAPI SetStretchBltMode(HDC hdc, int mode) {
-  return SetMode(hdc, &DcObject::stretch_mode, mode, mode >= BLACKONWHITE && mode <= HALFTONE);
+  return Replace(hdc, &DcObject::stretch_mode, mode, mode >= BLACKONWHITE && mode <= HALFTONE, 0);
 }
 
 int WINAPI GetStretchBltMode(HDC hdc) {
