@@ -4,12 +4,30 @@
 // of the copy to emit (0 for a literal) and whose GroupEnd() runs at every full control word.
 #pragma once
 
+#include <concepts>
 #include <cstdint>
 #include <cstring>
 
 #include "storage/lzrw/stream_format.h"
 
 namespace lzrw {
+
+// A policy whose search gets simpler once its tables are settled (SettledItem, valid while
+// Settled() holds) has whole groups run with that search from then on.
+template <class Policy>
+concept SettlesDown = requires(Policy& policy, const uint8_t* s, uint32_t* reference) {
+  { policy.Settled() } -> std::same_as<bool>;
+  policy.SettledItem(s, reference);
+};
+
+// One item's search, the settled one where asked for (a policy without one is never asked).
+template <bool kSettled, class Policy>
+inline uint32_t Search(Policy& policy, const uint8_t* p, uint32_t* reference) {
+  if constexpr (kSettled)
+    return policy.SettledItem(p, reference);
+  else
+    return policy.Item(p, reference);
+}
 
 // Returns the stream length; the destination holds source length + 34 bytes at the least.
 template <class Policy>
@@ -47,7 +65,34 @@ uint32_t CompressWith(Policy& policy, const uint8_t* source, uint32_t length,
     }
     const size_t remaining = size_t(end - p);
     if (remaining >= kCompressRunMargin) {
-      for (uint32_t i = 0; i < kGroupItems; ++i) item();
+      // A whole group, always begun at a group boundary (single items only come once fewer
+      // than 288 bytes remain, and then to the end): a copy sets its item's control bit, a
+      // literal touches nothing but the two pointers.
+      auto group = [&]<bool kSettled>() __attribute__((always_inline)) {
+        uint32_t bits = 0;
+        for (uint32_t bit = 1; bit != 1u << kGroupItems; bit <<= 1) {
+          uint32_t reference;
+          const uint32_t match = Search<kSettled>(policy, p, &reference);
+          if (match >= kMinMatch) {
+            out[0] = uint8_t(((reference >> 4) & 0xF0) | (match - kMinMatch));
+            out[1] = uint8_t(reference);
+            out += 2;
+            p += match;
+            bits |= bit;
+          } else {
+            *out++ = *p++;
+          }
+        }
+        control = bits;
+      };
+      if constexpr (SettlesDown<Policy>) {
+        if (policy.Settled())
+          group.template operator()<true>();
+        else
+          group.template operator()<false>();
+      } else {
+        group.template operator()<false>();
+      }
     } else if (remaining >= kMaxMatch) {
       item();
     } else if (remaining == 0) {

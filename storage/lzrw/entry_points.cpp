@@ -8,7 +8,7 @@
 
 namespace lzrw {
 
-const uint8_t kStartString[kMaxMatch + 1] = "123456789012345678";
+const uint8_t kStartString[kStartStringRoom] = "123456789012345678";
 
 namespace {
 

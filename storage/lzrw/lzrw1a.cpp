@@ -6,6 +6,7 @@
 #include "storage/lzrw/algorithms.h"
 #include "storage/lzrw/compress_driver.h"
 #include "storage/lzrw/decompress_driver.h"
+#include "storage/lzrw/hash_window.h"
 
 namespace lzrw {
 namespace {
@@ -15,19 +16,23 @@ constexpr uint32_t kMaxDistance = 4095;
 struct Lzrw1aCompressor {
   uint32_t* table;
   const uint8_t* base;
+  const uint8_t* end;
+  HashWindow hashes;
 
   uint32_t Item(const uint8_t* s, uint32_t* reference) {
-    const uint32_t h = (HashProductOf(Load32(s)) >> 4) & 0xFFF;
+    const uint32_t h = hashes.At(s, end);
     const uint32_t here = uint32_t(s - base);
     const uint32_t candidate = table[h];
     table[h] = here;
     const uint32_t distance = here - candidate;
-    // Only an earlier position at most 4095 back is a candidate. The test stays off the
-    // branch predictor: an unusable candidate compares against the position itself with a
-    // forced difference in its first byte.
-    const bool usable = candidate < here && distance <= kMaxDistance;
-    const uint8_t* c = usable ? base + candidate : s;
-    const uint64_t head = (Load64(s) ^ Load64(c)) | uint64_t(!usable);
+    // Only an earlier position at most 4095 back is a candidate; the table holds positions of
+    // earlier items (or 0 from its clearing), so the candidate is always readable. The test
+    // stays off the branch predictor: `far` is the distance, or 2^32 for distance 0, and its
+    // bits from 12 up, nonzero exactly for an unusable candidate, force a difference into
+    // the first 3 bytes (they are below bit 21).
+    const uint64_t far = uint64_t(distance - 1u) + 1;
+    const uint8_t* c = base + candidate;
+    const uint64_t head = (Load64(s) ^ Load64(c)) | (far / (kMaxDistance + 1));
     if (head & 0x00FFFFFF) return 0;  // fewer than 3 equal bytes: a literal
     *reference = distance;
     if (head) return uint32_t(__builtin_ctzll(head) >> 3);
@@ -37,10 +42,10 @@ struct Lzrw1aCompressor {
 };
 
 struct Lzrw1aDecompressor {
+  static constexpr bool kMayReject = true;
   const uint8_t* base;
 
   void Begin(const uint8_t* destination) { base = destination; }
-  bool InDestination(const uint8_t*) const { return true; }
   void ControlRead() {}
   const uint8_t* Source(uint32_t reference, const uint8_t* z) const {
     if (reference == 0 || reference > size_t(z - base)) return nullptr;
@@ -58,7 +63,7 @@ uint32_t Compress1A(uint8_t* work, const uint8_t* source, uint32_t length, uint8
   // tested and ignored, never trusted.
   uint32_t* table = reinterpret_cast<uint32_t*>(AlignWork(work));
   std::memset(table, 0, kTableSlots * sizeof(uint32_t));
-  Lzrw1aCompressor policy{table, source};
+  Lzrw1aCompressor policy{table, source, source + length, {}};
   return CompressWith(policy, source, length, destination);
 }
 

@@ -6,6 +6,7 @@
 #include "storage/lzrw/algorithms.h"
 #include "storage/lzrw/compress_driver.h"
 #include "storage/lzrw/decompress_driver.h"
+#include "storage/lzrw/hash_window.h"
 
 namespace lzrw {
 namespace {
@@ -20,10 +21,12 @@ struct Lzrw2Compressor {
   uint16_t* hash;
   uint32_t* phrase;
   const uint8_t* base;
+  const uint8_t* end;
+  HashWindow hashes;
   uint32_t counter = 0;
 
   uint32_t Item(const uint8_t* s, uint32_t* reference) {
-    const uint32_t h = (HashProductOf(Load32(s)) >> 4) & 0xFFF;
+    const uint32_t h = hashes.At(s, end);
     const uint32_t n = hash[h];
     const uint8_t* c = Resolve(base, phrase[n]);
     // Read before written: n may be the counter's own value, the phrase 4096 items back.
@@ -31,31 +34,91 @@ struct Lzrw2Compressor {
     phrase[counter] = uint32_t(s - base);
     ++counter;
     *reference = n;
-    return MatchLength(s, c);  // below 3: a literal
+    return CopyLength(s, c);  // 0: a literal
+  }
+  // Only phrase 0 starts out at the start string (the hash table names no other phrase
+  // before it is written), and item 4096 replaces it after reading it. From the group after
+  // that one on, every phrase is a position in the source.
+  bool Settled() const { return groups > kTableSlots / kGroupItems; }
+  uint32_t SettledItem(const uint8_t* s, uint32_t* reference) {
+    const uint32_t h = hashes.At(s, end);
+    const uint32_t n = hash[h];
+    const uint8_t* c = base + phrase[n];
+    hash[h] = uint16_t(counter);
+    phrase[counter] = uint32_t(s - base);
+    ++counter;
+    *reference = n;
+    return CopyLength(s, c);
   }
   // Groups hold 16 items and the counter starts at 0, so it wraps exactly at group ends.
-  void GroupEnd() { counter &= kPhraseMask; }
+  void GroupEnd() {
+    counter &= kPhraseMask;
+    ++groups;
+  }
+  uint32_t groups = 0;  // whole or not; a group counts once its control word is written
 };
 
+// A control word announces at most 16 items and the counter is wrapped as each one is read,
+// so between control words it stays below 4096 without a mask.
 struct Lzrw2Decompressor {
+  static constexpr bool kMayReject =
+      false;  // every phrase names earlier output or the start string
   uint32_t* phrase;
   const uint8_t* base = nullptr;
   uint32_t counter = 0;
+  uint32_t control_words = 0;
 
   void Begin(const uint8_t* destination) { base = destination; }
-  bool InDestination(const uint8_t* from) const { return from != kStartString; }
-  void ControlRead() { counter &= kPhraseMask; }
+  void ControlRead() {
+    counter &= kPhraseMask;
+    ++control_words;
+  }
   const uint8_t* Source(uint32_t reference, const uint8_t* z) {
     const uint8_t* c = Resolve(base, phrase[reference]);
-    phrase[counter++ & kPhraseMask] = uint32_t(z - base);
+    phrase[counter++] = uint32_t(z - base);
     return c;
   }
   void AfterCopy(uint32_t, const uint8_t*) {}
-  void AfterLiteral(const uint8_t* z) { phrase[counter++ & kPhraseMask] = uint32_t(z - 1 - base); }
+  void AfterLiteral(const uint8_t* z) { phrase[counter++] = uint32_t(z - 1 - base); }
   void AfterLiterals(const uint8_t* first, uint32_t n) {
-    uint32_t at = uint32_t(first - base);
-    for (uint32_t i = 0; i < n; ++i) phrase[counter++ & kPhraseMask] = at + i;
+    const uint32_t at = uint32_t(first - base);
+    uint32_t* const to = phrase + counter;
+    for (uint32_t i = 0; i < n; ++i) to[i] = at + i;
+    counter += n;
   }
+
+  // Inside a whole group the group's 16 phrase offsets collect in `staged` and reach the table
+  // at its end; a copy that names one of the group's earlier items reads it from there. That
+  // lets a literal run write 16 offsets whatever its length, the excess landing in slots
+  // that later items overwrite or that never reach the table.
+  uint32_t group = 0;
+  uint32_t* staged = nullptr;  // 32 entries
+
+  void BeginGroup() { group = counter; }
+  template <bool kSettled = false>
+  const uint8_t* SourceInGroup(uint32_t reference, const uint8_t* z) {
+    const uint32_t done = counter - group;
+    const uint32_t back = reference - group;
+    const uint32_t offset = back < done ? staged[back] : phrase[reference];
+    staged[done] = uint32_t(z - base);
+    ++counter;
+    return kSettled ? base + offset : Resolve(base, offset);
+  }
+  // Once 4096 items have been expanded every phrase holds a position in the output.
+  bool Settled() const { return control_words > kTableSlots / kGroupItems; }
+  void LiteralsInGroup(const uint8_t* first, uint32_t n) {
+    const uint32_t at = uint32_t(first - base);
+    uint8_t* const to = reinterpret_cast<uint8_t*>(staged + (counter - group));
+    // Four 4-wide vectors of consecutive offsets.
+    typedef uint32_t Four __attribute__((vector_size(16)));
+    Four offsets = Four{0, 1, 2, 3} + at;
+    for (uint32_t i = 0; i < kGroupItems / 4; ++i) {
+      std::memcpy(to + 16 * i, &offsets, 16);
+      offsets += 4;
+    }
+    counter += n;
+  }
+  void EndGroup() { std::memcpy(phrase + group, staged, kGroupItems * sizeof(uint32_t)); }
 };
 
 }  // namespace
@@ -66,7 +129,7 @@ uint32_t Compress2(uint8_t* work, const uint8_t* source, uint32_t length, uint8_
   uint32_t* phrase = reinterpret_cast<uint32_t*>(aligned + kTableSlots * sizeof(uint16_t));
   std::memset(hash, 0, kTableSlots * sizeof(uint16_t));
   phrase[0] = kStartStringRef;
-  Lzrw2Compressor policy{hash, phrase, source};
+  Lzrw2Compressor policy{hash, phrase, source, source + length, {}};
   return CompressWith(policy, source, length, destination);
 }
 
@@ -75,10 +138,15 @@ namespace {
 template <Writes kWrites>
 uint32_t Expand2(uint8_t* work, const uint8_t* source, uint32_t length, uint8_t* destination,
                  size_t capacity) {
-  uint32_t* phrase = reinterpret_cast<uint32_t*>(AlignWork(work) + kTableSlots * sizeof(uint16_t));
+  // The phrase table sits where the compressor keeps it; the decoder has no hash table, so the
+  // group's staged offsets use the start of that space.
+  uint8_t* aligned = AlignWork(work);
+  uint32_t* staged = reinterpret_cast<uint32_t*>(aligned);
+  uint32_t* phrase = reinterpret_cast<uint32_t*>(aligned + kTableSlots * sizeof(uint16_t));
   // Every phrase a damaged stream could name starts at the start string.
   std::fill_n(phrase, kTableSlots, kStartStringRef);
   Lzrw2Decompressor policy{phrase};
+  policy.staged = staged;
   return DecompressWith<kWrites>(policy, source, length, destination, capacity);
 }
 

@@ -25,7 +25,7 @@ struct Lzrw3Compressor {
   uint32_t Item(const uint8_t* s, uint32_t* reference) {
     const uint32_t h = (HashProductOf(Load32(s)) >> 4) & 0xFFF;
     const uint32_t here = uint32_t(s - base);
-    const uint32_t match = MatchLength(s, Resolve(base, table[h]));
+    const uint32_t match = CopyLength(s, Resolve(base, table[h]));
     if (match >= kMinMatch) {
       if (pending1 != kNoSlot) {
         if (pending2 != kNoSlot) {
@@ -48,12 +48,12 @@ struct Lzrw3Compressor {
 };
 
 struct Lzrw3Decompressor {
+  static constexpr bool kMayReject = false;  // every slot names earlier output or the start string
   uint32_t* table;
   const uint8_t* base = nullptr;
   uint32_t literals = 0;  // literals not yet in the table
 
   void Begin(const uint8_t* destination) { base = destination; }
-  bool InDestination(const uint8_t* from) const { return from != kStartString; }
   void ControlRead() {}
   void Enter(const uint8_t* r) { table[Hash(r)] = uint32_t(r - base); }
   const uint8_t* Source(uint32_t reference, const uint8_t*) const {

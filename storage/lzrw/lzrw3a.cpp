@@ -6,6 +6,7 @@
 #include "storage/lzrw/algorithms.h"
 #include "storage/lzrw/compress_driver.h"
 #include "storage/lzrw/decompress_driver.h"
+#include "storage/lzrw/hash_window.h"
 
 namespace lzrw {
 namespace {
@@ -30,54 +31,75 @@ struct PartitionTable {
 struct Lzrw3aCompressor {
   PartitionTable slots;
   const uint8_t* base;
+  const uint8_t* end;
+  HashWindow hashes;
   uint32_t pending1 = kNoPartition;
   uint32_t pending2 = kNoPartition;
+  uint32_t unfilled = kTableSlots;  // slots still at the start string
 
-  __attribute__((always_inline)) uint32_t Item(const uint8_t* s, uint32_t* reference) {
-    const uint32_t p = (HashProductOf(Load32(s)) >> 4) & 0x1FF;
+  uint32_t Item(const uint8_t* s, uint32_t* reference) { return Search<false>(s, reference); }
+  // Once every slot holds a position, candidates need no start-string test; until then each
+  // insertion counts the slots it fills for the first time.
+  bool Settled() const { return unfilled == 0; }
+  uint32_t SettledItem(const uint8_t* s, uint32_t* reference) { return Search<true>(s, reference); }
+  void GroupEnd() {}
+
+  template <bool kSettled>
+  void Insert(uint32_t partition, uint32_t position) {
+    if constexpr (!kSettled)
+      unfilled -= slots.table[partition * kSlotsPerPartition + slots.cycle] == kStartStringRef;
+    slots.Insert(partition, position);
+  }
+
+  template <bool kSettled>
+  __attribute__((always_inline)) uint32_t Search(const uint8_t* s, uint32_t* reference) {
+    const uint32_t p = hashes.At(s, end) & 0x1FF;
     const uint32_t here = uint32_t(s - base);
     const uint32_t* row = slots.table + p * kSlotsPerPartition;
     // All eight candidates are measured; most differ within the first 8 bytes, which one XOR
-    // shows. The longest wins, the lower slot on equal lengths (hence the strict compare).
+    // shows. The longest wins, the lower slot on equal lengths: each candidate's key is its
+    // length x 8 plus 7 - slot, and the largest key is kept.
     const uint64_t head = Load64(s);
-    uint32_t best = 0, best_slot = 0;
+    uint32_t best_key = 0;
 #pragma GCC unroll 8
     for (uint32_t d = 0; d < kSlotsPerPartition; ++d) {
-      const uint8_t* c = Resolve(base, row[d]);
+      const uint8_t* c = kSettled ? base + row[d] : Resolve(base, row[d]);
       const uint64_t x = head ^ Load64(c);
-      const uint32_t length =
-          x ? uint32_t(__builtin_ctzll(x) >> 3) : 8 + MatchLength(s + 8, c + 8, kMaxMatch - 8);
-      best_slot = length > best ? d : best_slot;
-      best = length > best ? length : best;
+      const uint32_t key =
+          (x ? uint32_t(__builtin_ctzll(x)) & ~7u
+             : (8 + MatchLength(s + 8, c + 8, kMaxMatch - 8)) * kSlotsPerPartition) +
+          (kSlotsPerPartition - 1 - d);
+      best_key = key > best_key ? key : best_key;
     }
+    const uint32_t best = best_key / kSlotsPerPartition;
+    const uint32_t best_slot = kSlotsPerPartition - 1 - best_key % kSlotsPerPartition;
     if (best >= kMinMatch) {
       if (pending1 != kNoPartition) {
         if (pending2 != kNoPartition) {
-          slots.Insert(pending2, here - 2);
+          Insert<kSettled>(pending2, here - 2);
           pending2 = kNoPartition;
         }
-        slots.Insert(pending1, here - 1);
+        Insert<kSettled>(pending1, here - 1);
         pending1 = kNoPartition;
       }
-      slots.Insert(p, here);
+      Insert<kSettled>(p, here);
       *reference = p * kSlotsPerPartition + best_slot;
       return best;
     }
-    if (pending2 != kNoPartition) slots.Insert(pending2, here - 2);
+    if (pending2 != kNoPartition) Insert<kSettled>(pending2, here - 2);
     pending2 = pending1;
     pending1 = p;
     return 0;
   }
-  void GroupEnd() {}
 };
 
 struct Lzrw3aDecompressor {
+  static constexpr bool kMayReject = false;  // every slot names earlier output or the start string
   PartitionTable slots;
   const uint8_t* base = nullptr;
   uint32_t literals = 0;
 
   void Begin(const uint8_t* destination) { base = destination; }
-  bool InDestination(const uint8_t* from) const { return from != kStartString; }
   void ControlRead() {}
   void Enter(const uint8_t* r) { slots.Insert(Partition(r), uint32_t(r - base)); }
   const uint8_t* Source(uint32_t reference, const uint8_t*) const {
@@ -111,7 +133,7 @@ struct Lzrw3aDecompressor {
 uint32_t Compress3A(uint8_t* work, const uint8_t* source, uint32_t length, uint8_t* destination) {
   uint32_t* table = reinterpret_cast<uint32_t*>(AlignWork(work));
   std::fill_n(table, kTableSlots, kStartStringRef);
-  Lzrw3aCompressor policy{{table}, source};
+  Lzrw3aCompressor policy{{table}, source, source + length, {}};
   return CompressWith(policy, source, length, destination);
 }
 

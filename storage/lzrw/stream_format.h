@@ -27,7 +27,9 @@ inline constexpr uint32_t kTableSlots = 4096;
 inline constexpr uint32_t kStartStringRef = 0xFFFFFFFFu;
 
 // Every table starts out pointing here, so each entry addresses at least 18 readable bytes.
-extern const uint8_t kStartString[kMaxMatch + 1];
+// Zeros pad it to 32 bytes, so a copy from it may move 32 bytes as one from the output does.
+inline constexpr size_t kStartStringRoom = 32;
+extern const uint8_t kStartString[kStartStringRoom];
 
 inline uint16_t Load16(const uint8_t* p) {
   uint16_t v;
@@ -58,9 +60,11 @@ inline void Store64(uint8_t* p, uint64_t v) {
 inline uint32_t HashProduct(const uint8_t* p) {
   return 40543u * ((uint32_t(p[0]) << 8) ^ (uint32_t(p[1]) << 4) ^ p[2]);
 }
-// The same from the first 4 bytes at a position, loaded little-endian (needs 4 readable bytes).
+// The same in its low 16 bits, which are all the hashes use, from the first 4 bytes at a
+// position loaded little-endian (needs 4 readable bytes). Bits of the key above 15 only
+// change bits of the product above 15, so b0 is shifted up without masking off b1 and b2.
 inline uint32_t HashProductOf(uint32_t v) {
-  return 40543u * (((v & 0xFF) << 8) ^ ((v >> 4) & 0xFF0) ^ ((v >> 16) & 0xFF));
+  return 40543u * ((v << 8) ^ ((v >> 4) & 0xFF0) ^ ((v >> 16) & 0xFF));
 }
 inline uint32_t Hash(const uint8_t* p) {
   return (HashProduct(p) >> 4) & 0xFFF;
@@ -81,6 +85,19 @@ inline uint32_t MatchLength(const uint8_t* a, const uint8_t* b) {
   if (x) return 8 + uint32_t(__builtin_ctzll(x) >> 3);
   uint32_t y = Load16(a + 16) ^ Load16(b + 16);
   if (y) return 16 + uint32_t(__builtin_ctz(y) >> 3);
+  return kMaxMatch;
+}
+
+// The same, but 0 when fewer than 3 bytes are equal: the common literal answer comes from one
+// XOR and one test.
+inline uint32_t CopyLength(const uint8_t* a, const uint8_t* b) {
+  const uint64_t x = Load64(a) ^ Load64(b);
+  if (x & 0x00FFFFFF) return 0;
+  if (x) return uint32_t(__builtin_ctzll(x) >> 3);
+  uint64_t y = Load64(a + 8) ^ Load64(b + 8);
+  if (y) return 8 + uint32_t(__builtin_ctzll(y) >> 3);
+  uint32_t z = Load16(a + 16) ^ Load16(b + 16);
+  if (z) return 16 + uint32_t(__builtin_ctz(z) >> 3);
   return kMaxMatch;
 }
 

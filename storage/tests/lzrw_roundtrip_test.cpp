@@ -116,6 +116,11 @@ TEST(LzrwDamaged, DecodersStayInsideTheirBuffers) {
     DecodeDamaged(stream, 5000);
     DecodeDamaged(stream, 100);
   }
+  // Far past 4096 items, where LZRW2 stops testing for the start string.
+  Bytes stream = Random(60000, 99);
+  stream[0] = 0;
+  DecodeDamaged(stream, 400000);
+  DecodeDamaged(stream, 30000);
 }
 
 TEST(LzrwDamaged, Lzrw1aStopsAtAReferenceBeforeTheOutput) {
