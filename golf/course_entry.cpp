@@ -40,7 +40,8 @@ bool ReadHoleRecord(std::span<const uint8_t> entry, std::size_t offset, HoleReco
   for (;;) {
     if (entry.size() - record < kWallRecordSize) return false;
     WallRecord bytes;
-    std::copy(entry.begin() + record, entry.begin() + record + kWallRecordSize, bytes.begin());
+    const auto source = entry.subspan(record, kWallRecordSize);
+    std::copy(source.begin(), source.end(), bytes.begin());
     record += kWallRecordSize;
     if (bytes[0] == kWallListEnd) {
       out.end = bytes;

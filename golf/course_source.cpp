@@ -263,6 +263,7 @@ bool BlockCodeOfToken(std::string_view token, uint8_t& code) {
   }
   static const std::vector<std::string> tokens = [] {
     std::vector<std::string> all;
+    all.reserve(256);
     for (int c = 0; c < 256; ++c) all.push_back(BlockToken(static_cast<uint8_t>(c)));
     return all;
   }();

@@ -42,9 +42,10 @@ BitmapProblem ParseBitmap(const uint8_t* data, uint32_t size, BitmapLayout* layo
     // Deeper pictures with bit-field masks keep them after the header (zeros when the entry
     // has none, which the system refuses): the system reads 12 bytes there.
     layout->info.resize(kInfoSize + kMaskBytes, 0);
-    if (size >= kBitmapHeadersSize + kMaskBytes)
+    if (size >= kBitmapHeadersSize + kMaskBytes) {
       std::copy(data + kBitmapHeadersSize, data + kBitmapHeadersSize + kMaskBytes,
                 layout->info.begin() + kInfoSize);
+    }
   }
   const int64_t rows = layout->height < 0 ? -int64_t(layout->height) : layout->height;
   layout->image_size = stride * uint64_t(rows);

@@ -43,9 +43,10 @@ Bytes Bmp24(int width, int height, const std::function<COLORREF(int, int)>& colo
     uint8_t* row = &bytes[54 + static_cast<size_t>(stride * (height - 1 - y))];
     for (int x = 0; x < width; ++x) {
       const COLORREF c = color(x, y);
-      row[3 * x] = GetBValue(c);
-      row[3 * x + 1] = GetGValue(c);
-      row[3 * x + 2] = GetRValue(c);
+      uint8_t* pixel = row + static_cast<ptrdiff_t>(x) * 3;
+      pixel[0] = GetBValue(c);
+      pixel[1] = GetGValue(c);
+      pixel[2] = GetRValue(c);
     }
   }
   return bytes;

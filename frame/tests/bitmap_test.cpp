@@ -48,7 +48,9 @@ TEST(Bitmap, EveryDepthGetsItsFullColourTable) {
     EXPECT_EQ(bitmap.Height(), 5);
     EXPECT_EQ(bitmap.RowStride(), uint32_t((13 * bpp + 31) / 32 * 4));
     EXPECT_EQ(bitmap.ImageSize(), bitmap.RowStride() * 5);
-    EXPECT_EQ(std::memcmp(bitmap.Bits(), file.data() + 54 + 4 * colours, bitmap.ImageSize()), 0);
+    EXPECT_EQ(std::memcmp(bitmap.Bits(), file.data() + 54 + sizeof(RGBQUAD) * colours,
+                          bitmap.ImageSize()),
+              0);
     if (bpp <= 8) {
       ASSERT_NE(bitmap.ColourTable(), nullptr);
       EXPECT_EQ(bitmap.ColourTable()[colours - 1].rgbBlue, uint8_t((colours - 1) & 0xFF));

@@ -35,6 +35,7 @@ ChildProcess::ChildProcess(const std::string& filter,
   }
   for (const auto& [name, value] : environment) variables.push_back(name + "=" + value);
   std::vector<char*> envp;
+  envp.reserve(variables.size() + 1);
   for (std::string& variable : variables) envp.push_back(variable.data());
   envp.push_back(nullptr);
 

@@ -41,11 +41,14 @@ TEST(BallRecord, ARollingBallResumesBitForBit) {
   Ball loaded;
   loaded.Ismoving = 0;
   LoadBall(loaded, store);
+  // Bit for bit, not merely equal values.
+  // NOLINTBEGIN(bugprone-suspicious-memory-comparison)
   EXPECT_EQ(std::memcmp(&loaded.posx, &ball.posx, 8), 0);
   EXPECT_EQ(std::memcmp(&loaded.posy, &ball.posy, 8), 0);
   EXPECT_EQ(std::memcmp(&loaded.Fx, &ball.Fx, 8), 0);
   EXPECT_EQ(std::memcmp(&loaded.Fy, &ball.Fy, 8), 0);
   EXPECT_EQ(std::memcmp(&loaded.hillFy, &ball.hillFy, 8), 0);
+  // NOLINTEND(bugprone-suspicious-memory-comparison)
   EXPECT_EQ(loaded.Ismoving, 1);
   EXPECT_EQ(loaded.IsMoving(), ball.IsMoving());
 

@@ -14,7 +14,7 @@ struct ScreenBuffer {
   static constexpr int kTopBarHeight = 26;   // title and clock
   static constexpr int kMenuBarHeight = 26;  // shell menu bar at the bottom
 
-  std::array<uint32_t, kWidth * kHeight> pixels{};
+  std::array<uint32_t, std::size_t{kWidth} * kHeight> pixels{};
   uint64_t generation = 0;  // bumped by every drawing call that touches the screen
 
   uint32_t* Row(int y) { return pixels.data() + static_cast<size_t>(y) * kWidth; }

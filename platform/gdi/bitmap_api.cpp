@@ -17,6 +17,18 @@ bool SizeAcceptable(int width, int height, int bpp) {
   return int64_t{RowBytes(width, bpp, 4)} * height <= kMaxBitmapBytes;
 }
 
+// The DIB section with a colour table selected into memory DC `hdc`, for reading or writing
+// `table`; null, with the last error set, when there is none or no table was given.
+BitmapObject* PalettedDib(HDC hdc, const RGBQUAD* table) {
+  DcObject* dc = LookupDc(hdc);
+  BitmapObject* b = dc && !dc->display ? LookupBitmap(dc->bitmap) : nullptr;
+  if (!b || !b->is_dib || b->surface.bpp > 8 || !table) {
+    SetLastError(dc ? ERROR_INVALID_PARAMETER : ERROR_INVALID_HANDLE);
+    return nullptr;
+  }
+  return b;
+}
+
 }  // namespace
 
 HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int cx, int cy) {
@@ -129,12 +141,8 @@ HBITMAP WINAPI CreateDIBSection(HDC hdc, CONST BITMAPINFO* pbmi, UINT usage, VOI
 }
 
 UINT WINAPI GetDIBColorTable(HDC hdc, UINT iStart, UINT cEntries, RGBQUAD* prgbq) {
-  DcObject* dc = LookupDc(hdc);
-  BitmapObject* b = dc && !dc->display ? LookupBitmap(dc->bitmap) : nullptr;
-  if (!b || !b->is_dib || b->surface.bpp > 8 || !prgbq) {
-    SetLastError(dc ? ERROR_INVALID_PARAMETER : ERROR_INVALID_HANDLE);
-    return 0;
-  }
+  BitmapObject* b = PalettedDib(hdc, prgbq);
+  if (!b) return 0;
   UINT n = 0;
   for (UINT i = iStart; i < b->surface.palette.size() && n < cEntries; ++i, ++n) {
     const uint32_t c = b->surface.palette[i];
@@ -145,12 +153,8 @@ UINT WINAPI GetDIBColorTable(HDC hdc, UINT iStart, UINT cEntries, RGBQUAD* prgbq
 }
 
 UINT WINAPI SetDIBColorTable(HDC hdc, UINT iStart, UINT cEntries, CONST RGBQUAD* prgbq) {
-  DcObject* dc = LookupDc(hdc);
-  BitmapObject* b = dc && !dc->display ? LookupBitmap(dc->bitmap) : nullptr;
-  if (!b || !b->is_dib || b->surface.bpp > 8 || !prgbq) {
-    SetLastError(dc ? ERROR_INVALID_PARAMETER : ERROR_INVALID_HANDLE);
-    return 0;
-  }
+  BitmapObject* b = PalettedDib(hdc, prgbq);
+  if (!b) return 0;
   UINT n = 0;
   for (UINT i = iStart; i < b->surface.palette.size() && n < cEntries; ++i, ++n) {
     b->surface.palette[i] =

@@ -224,8 +224,9 @@ BOOL RunBlit(DrawTarget& target, const BlitSource* source, const BlitRequest& re
           // Stretched or mirrored: read the source row segment once, then pick pixels from it.
           const auto [lo, hi] =
               std::minmax_element(ax.source.begin() + first, ax.source.begin() + first + n);
-          segment.resize(static_cast<size_t>(*hi - *lo + 1));
-          ReadSpan(*src_surface, *lo, sy, *hi - *lo + 1, segment.data());
+          const int span = *hi - *lo + 1;
+          segment.resize(static_cast<size_t>(span));
+          ReadSpan(*src_surface, *lo, sy, span, segment.data());
           for (int i = 0; i < n; ++i)
             sbuf[i] = segment[static_cast<size_t>(ax.source[first + i] - *lo)];
         }

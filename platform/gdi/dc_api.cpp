@@ -1,5 +1,7 @@
 // Device contexts: creation, deletion, object selection and the per-DC drawing state.
 #include <cstring>
+#include <type_traits>
+#include <utility>
 
 #include "device/screen.h"
 #include "gdi/coordinates.h"
@@ -14,6 +16,20 @@ DcObject* Dc(HDC hdc) {
   DcObject* dc = LookupDc(hdc);
   if (!dc) SetLastError(ERROR_INVALID_HANDLE);
   return dc;
+}
+
+// Replaces one of the DC's settings with a valid `value` and returns the old one; `failed` on a
+// bad handle or value.
+template <typename T>
+T Replace(HDC hdc, T DcObject::*setting, std::type_identity_t<T> value, bool valid,
+          std::type_identity_t<T> failed) {
+  DcObject* dc = Dc(hdc);
+  if (!dc) return failed;
+  if (!valid) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return failed;
+  }
+  return std::exchange(dc->*setting, value);
 }
 
 HDC NewDc(bool display, DisplayViewSource source) {
@@ -253,19 +269,14 @@ int WINAPI GetDeviceCaps(HDC hdc, int index) {
       return 96;
     case RASTERCAPS:
       return RC_BITBLT | RC_BITMAP64 | RC_DI_BITMAP | RC_DIBTODEV | RC_STRETCHBLT;
-    case SIZEPALETTE:
-      return 0;
+    case SIZEPALETTE:  // true colour: no palette
     default:
       return 0;
   }
 }
 
 COLORREF WINAPI SetTextColor(HDC hdc, COLORREF color) {
-  DcObject* dc = Dc(hdc);
-  if (!dc) return CLR_INVALID;
-  const COLORREF old = dc->text_color;
-  dc->text_color = color;
-  return old;
+  return Replace(hdc, &DcObject::text_color, color, true, CLR_INVALID);
 }
 
 COLORREF WINAPI GetTextColor(HDC hdc) {
@@ -274,11 +285,7 @@ COLORREF WINAPI GetTextColor(HDC hdc) {
 }
 
 COLORREF WINAPI SetBkColor(HDC hdc, COLORREF color) {
-  DcObject* dc = Dc(hdc);
-  if (!dc) return CLR_INVALID;
-  const COLORREF old = dc->bk_color;
-  dc->bk_color = color;
-  return old;
+  return Replace(hdc, &DcObject::bk_color, color, true, CLR_INVALID);
 }
 
 COLORREF WINAPI GetBkColor(HDC hdc) {
@@ -287,15 +294,7 @@ COLORREF WINAPI GetBkColor(HDC hdc) {
 }
 
 int WINAPI SetBkMode(HDC hdc, int mode) {
-  DcObject* dc = Dc(hdc);
-  if (!dc) return 0;
-  if (mode != OPAQUE && mode != TRANSPARENT) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
-  const int old = dc->bk_mode;
-  dc->bk_mode = mode;
-  return old;
+  return Replace(hdc, &DcObject::bk_mode, mode, mode == OPAQUE || mode == TRANSPARENT, 0);
 }
 
 int WINAPI GetBkMode(HDC hdc) {
@@ -304,15 +303,7 @@ int WINAPI GetBkMode(HDC hdc) {
 }
 
 int WINAPI SetROP2(HDC hdc, int rop2) {
-  DcObject* dc = Dc(hdc);
-  if (!dc) return 0;
-  if (rop2 < R2_BLACK || rop2 > R2_WHITE) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
-  const int old = dc->rop2;
-  dc->rop2 = rop2;
-  return old;
+  return Replace(hdc, &DcObject::rop2, rop2, rop2 >= R2_BLACK && rop2 <= R2_WHITE, 0);
 }
 
 int WINAPI GetROP2(HDC hdc) {
@@ -321,15 +312,7 @@ int WINAPI GetROP2(HDC hdc) {
 }
 
 int WINAPI SetStretchBltMode(HDC hdc, int mode) {
-  DcObject* dc = Dc(hdc);
-  if (!dc) return 0;
-  if (mode < BLACKONWHITE || mode > HALFTONE) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
-  const int old = dc->stretch_mode;
-  dc->stretch_mode = mode;
-  return old;
+  return Replace(hdc, &DcObject::stretch_mode, mode, mode >= BLACKONWHITE && mode <= HALFTONE, 0);
 }
 
 int WINAPI GetStretchBltMode(HDC hdc) {

@@ -88,7 +88,7 @@ void ReadSpan(const Surface& s, int x, int y, int n, uint32_t* out) {
       break;
     case 16:
       for (int i = 0; i < n; ++i) {
-        const uint8_t* p = row + (x + i) * 2;
+        const uint8_t* p = row + static_cast<ptrdiff_t>(x + i) * 2;
         const uint32_t v = p[0] | (p[1] << 8);
         out[i] =
             (Channel(v, s.masks[0]) << 16) | (Channel(v, s.masks[1]) << 8) | Channel(v, s.masks[2]);
@@ -96,18 +96,18 @@ void ReadSpan(const Surface& s, int x, int y, int n, uint32_t* out) {
       break;
     case 24:
       for (int i = 0; i < n; ++i) {
-        const uint8_t* p = row + (x + i) * 3;
+        const uint8_t* p = row + static_cast<ptrdiff_t>(x + i) * 3;
         out[i] = (uint32_t{p[2]} << 16) | (uint32_t{p[1]} << 8) | p[0];
       }
       break;
     case 32:
       if (s.IsPlain32()) {
-        std::memcpy(out, row + x * 4, static_cast<size_t>(n) * 4);
+        std::memcpy(out, row + static_cast<ptrdiff_t>(x) * 4, static_cast<size_t>(n) * 4);
         for (int i = 0; i < n; ++i) out[i] &= 0xFFFFFF;
       } else {
         for (int i = 0; i < n; ++i) {
           uint32_t v;
-          std::memcpy(&v, row + (x + i) * 4, 4);
+          std::memcpy(&v, row + static_cast<ptrdiff_t>(x + i) * 4, 4);
           out[i] = (Channel(v, s.masks[0]) << 16) | (Channel(v, s.masks[1]) << 8) |
                    Channel(v, s.masks[2]);
         }
@@ -147,14 +147,14 @@ void WriteSpan(Surface& s, int x, int y, int n, const uint32_t* in) {
     case 16:
       for (int i = 0; i < n; ++i) {
         const uint32_t v = Pack(in[i], s.masks);
-        uint8_t* p = row + (x + i) * 2;
+        uint8_t* p = row + static_cast<ptrdiff_t>(x + i) * 2;
         p[0] = static_cast<uint8_t>(v);
         p[1] = static_cast<uint8_t>(v >> 8);
       }
       break;
     case 24:
       for (int i = 0; i < n; ++i) {
-        uint8_t* p = row + (x + i) * 3;
+        uint8_t* p = row + static_cast<ptrdiff_t>(x + i) * 3;
         p[0] = static_cast<uint8_t>(in[i]);
         p[1] = static_cast<uint8_t>(in[i] >> 8);
         p[2] = static_cast<uint8_t>(in[i] >> 16);
@@ -167,7 +167,7 @@ void WriteSpan(Surface& s, int x, int y, int n, const uint32_t* in) {
       } else {
         for (int i = 0; i < n; ++i) {
           const uint32_t v = Pack(in[i], s.masks);
-          std::memcpy(row + (x + i) * 4, &v, 4);
+          std::memcpy(row + static_cast<ptrdiff_t>(x + i) * 4, &v, 4);
         }
       }
       break;

@@ -20,6 +20,7 @@
 #include <sstream>
 
 #include "device/storage.h"
+#include "kernel/wide_text.h"
 #include "user/window_manager.h"
 
 namespace fs = std::filesystem;
@@ -41,28 +42,12 @@ Link& TheLink() {
   return link;
 }
 
-std::string Utf8(const std::wstring& text) {
-  std::string out;
-  for (wchar_t wc : text) {
-    auto c = static_cast<uint32_t>(wc);
-    if (c == '\t' || c == '\n' || c == '\r') c = ' ';
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
+// One line a window: tabs and line breaks in names become spaces.
+std::string Utf8(std::wstring text) {
+  for (wchar_t& c : text) {
+    if (c == L'\t' || c == L'\n' || c == L'\r') c = L' ';
   }
-  return out;
+  return WideToUtf8(text);
 }
 
 fs::path SocketPath(const fs::path& run, long pid) {

@@ -98,6 +98,15 @@ void WindowManager::InvalidateWindowArea(Window* w, const RECT& area) {
   if (!RectEmpty(cr)) InvalidateClient(w, Offset(cr, -client.left, -client.top), true, true);
 }
 
+void WindowManager::TakeOffScreen(Window* w) {
+  const bool shown = IsShown(w);
+  const RECT was = WindowRectOnScreen(w);
+  w->visible = false;
+  w->style &= ~WS_VISIBLE;
+  LayoutChanged();
+  if (shown) InvalidateScreenArea(was, w);
+}
+
 void WindowManager::InvalidateScreenArea(const RECT& area, const Window* except) {
   // Only what lies below `except` was covered by it.
   auto touchSelf = [&](Window* w) {
@@ -201,12 +210,8 @@ BOOL WINAPI UpdateWindow(HWND hWnd) {
 
 HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint) {
   auto& wm = WindowManager::Get();
-  Window* w = wm.Check(hWnd);
+  Window* w = wm.CheckWithResult(hWnd, lpPaint);
   if (!w) return nullptr;
-  if (!lpPaint) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return nullptr;
-  }
   if (w->frameDirty) {
     w->frameDirty = false;
     platform::user::DrawNonClient(w);

@@ -62,14 +62,7 @@ void DestroyTree(WindowManager& wm, Window* w) {
   }
   if (!wm.Find(w->handle) || w->destroying) return;
   HWND handle = w->handle;
-  if (w->visible) {
-    RECT was = wm.WindowRectOnScreen(w);
-    bool shown = wm.IsShown(w);
-    w->visible = false;
-    w->style &= ~WS_VISIBLE;
-    wm.LayoutChanged();
-    if (shown) wm.InvalidateScreenArea(was, w);
-  }
+  if (w->visible) wm.TakeOffScreen(w);
   wm.WindowGoesAway(w);
   if (!wm.Find(handle)) return;
   SendDestroy(wm, w);
@@ -78,9 +71,10 @@ void DestroyTree(WindowManager& wm, Window* w) {
   if (!wm.Find(handle)) return;
   Window* parent = w->parent;
   Forget(wm, w);
-  if (parent)
+  if (parent) {
     parent->children.erase(std::remove(parent->children.begin(), parent->children.end(), w),
                            parent->children.end());
+  }
   platform::device::WindowListChanged();
 }
 
@@ -210,16 +204,9 @@ HWND WINAPI CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWind
     return nullptr;
   }
   w->created = true;
-  RECT client = wm.ClientRectLocal(w);
-  wm.Send(w, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+  wm.SendSize(w);
   if (!wm.Find(handle)) return nullptr;
-  POINT origin = wm.ClientOrigin(w);
-  if (w->parent) {
-    POINT po = wm.ClientOrigin(w->parent);
-    origin.x -= po.x;
-    origin.y -= po.y;
-  }
-  wm.Send(w, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));
+  wm.SendMove(w);
   if (!wm.Find(handle)) return nullptr;
   if (dwStyle & WS_VISIBLE) ShowWindow(handle, SW_SHOW);
   platform::device::WindowListChanged();

@@ -31,6 +31,15 @@ Window* WindowManager::Check(HWND hwnd) const {
   return w;
 }
 
+Window* WindowManager::CheckWithResult(HWND hwnd, const void* result) const {
+  Window* w = Check(hwnd);
+  if (w && !result) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return nullptr;
+  }
+  return w;
+}
+
 Window* WindowManager::NewWindow() {
   auto w = std::make_unique<Window>();
   uintptr_t key = nextHandle_;
@@ -137,6 +146,21 @@ POINT WindowManager::ClientOrigin(const Window* w) const {
   return {r.left, r.top};
 }
 
+void WindowManager::SendSize(Window* w) {
+  const RECT client = ClientRectLocal(w);
+  Send(w, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+}
+
+void WindowManager::SendMove(Window* w) {
+  POINT origin = ClientOrigin(w);
+  if (w->parent) {
+    const POINT po = ClientOrigin(w->parent);
+    origin.x -= po.x;
+    origin.y -= po.y;
+  }
+  Send(w, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));
+}
+
 bool WindowManager::IsShown(const Window* w) const {
   for (; w; w = w->parent) {
     if (!w->visible) return false;
@@ -236,6 +260,7 @@ void WindowManager::BringToTop(Window* w) {
   }
   std::stable_partition(group.begin(), group.end(), [&](Window* x) { return ownedBy(x, w); });
   std::vector<std::vector<RECT>> before;
+  before.reserve(group.size());
   for (Window* x : group) before.push_back(VisibleWindowRects(x));
   for (auto it = group.rbegin(); it != group.rend(); ++it) {
     RemoveFromZOrder(*it);

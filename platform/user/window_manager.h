@@ -69,6 +69,8 @@ class WindowManager {
   // Handles.
   Window* Find(HWND hwnd) const;   // null for unknown or destroyed handles
   Window* Check(HWND hwnd) const;  // as Find, but sets ERROR_INVALID_WINDOW_HANDLE
+  // As Check, and a null `result` (where the call puts its answer) is ERROR_INVALID_PARAMETER.
+  Window* CheckWithResult(HWND hwnd, const void* result) const;
   Window* NewWindow();
   Window* FindRemote(int pid, uint64_t handle) const;  // a stand-in made before
   void ForgetWindow(Window* w);
@@ -101,6 +103,8 @@ class WindowManager {
 
   // Invalidation: what a window uncovers or covers.
   void InvalidateScreenArea(const RECT& screen, const Window* except);
+  // Makes a window invisible and repaints what it covered on the screen.
+  void TakeOffScreen(Window* w);
   void InvalidateWindowAll(Window* w, bool erase);
   // Invalidates a screen area of one window and its children (frame included).
   void InvalidateWindowArea(Window* w, const RECT& screen);
@@ -124,6 +128,8 @@ class WindowManager {
   MSG lastMessage{};
   void Post(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT Send(Window* w, UINT msg, WPARAM wParam, LPARAM lParam);
+  void SendSize(Window* w);  // WM_SIZE with the client area's size
+  void SendMove(Window* w);  // WM_MOVE with the client origin, in the parent's client coordinates
 
   // Destroys every window and class (tests start from a clean slate).
   void ResetForTests();

@@ -34,12 +34,7 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
     if (!wasVisible) return FALSE;
     wm.Send(w, WM_SHOWWINDOW, FALSE, 0);
     if (!wm.Find(hWnd) || !w->visible) return TRUE;
-    bool shown = wm.IsShown(w);
-    RECT was = wm.WindowRectOnScreen(w);
-    w->visible = false;
-    w->style &= ~WS_VISIBLE;
-    wm.LayoutChanged();
-    if (shown) wm.InvalidateScreenArea(was, w);
+    wm.TakeOffScreen(w);
     wm.WindowGoesAway(w);
     if (wm.Find(hWnd) && !w->parent) ShowFollowers(wm, w, false);
     platform::device::WindowListChanged();
@@ -104,19 +99,8 @@ BOOL WINAPI SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, 
     if (shown) wm.InvalidateScreenArea(was, w);
     if (!(uFlags & SWP_NOREDRAW)) wm.InvalidateWindowAll(w, true);
   }
-  if (sized) {
-    RECT client = wm.ClientRectLocal(w);
-    wm.Send(w, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
-  }
-  if (moved && wm.Find(hWnd)) {
-    POINT origin = wm.ClientOrigin(w);
-    if (w->parent) {
-      POINT po = wm.ClientOrigin(w->parent);
-      origin.x -= po.x;
-      origin.y -= po.y;
-    }
-    wm.Send(w, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));
-  }
+  if (sized) wm.SendSize(w);
+  if (moved && wm.Find(hWnd)) wm.SendMove(w);
   if (!wm.Find(hWnd)) return TRUE;
   if (uFlags & SWP_SHOWWINDOW) {
     ShowWindow(hWnd, (uFlags & SWP_NOACTIVATE) ? SW_SHOWNA : SW_SHOW);
@@ -135,36 +119,24 @@ BOOL WINAPI MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL bR
 
 BOOL WINAPI GetWindowRect(HWND hWnd, LPRECT lpRect) {
   auto& wm = WindowManager::Get();
-  Window* w = wm.Check(hWnd);
+  Window* w = wm.CheckWithResult(hWnd, lpRect);
   if (!w) return FALSE;
-  if (!lpRect) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return FALSE;
-  }
   *lpRect = wm.WindowRectOnScreen(w);
   return TRUE;
 }
 
 BOOL WINAPI GetClientRect(HWND hWnd, LPRECT lpRect) {
   auto& wm = WindowManager::Get();
-  Window* w = wm.Check(hWnd);
+  Window* w = wm.CheckWithResult(hWnd, lpRect);
   if (!w) return FALSE;
-  if (!lpRect) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return FALSE;
-  }
   *lpRect = wm.ClientRectLocal(w);
   return TRUE;
 }
 
 BOOL WINAPI ClientToScreen(HWND hWnd, LPPOINT lpPoint) {
   auto& wm = WindowManager::Get();
-  Window* w = wm.Check(hWnd);
+  Window* w = wm.CheckWithResult(hWnd, lpPoint);
   if (!w) return FALSE;
-  if (!lpPoint) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return FALSE;
-  }
   POINT o = wm.ClientOrigin(w);
   lpPoint->x += o.x;
   lpPoint->y += o.y;
@@ -173,12 +145,8 @@ BOOL WINAPI ClientToScreen(HWND hWnd, LPPOINT lpPoint) {
 
 BOOL WINAPI ScreenToClient(HWND hWnd, LPPOINT lpPoint) {
   auto& wm = WindowManager::Get();
-  Window* w = wm.Check(hWnd);
+  Window* w = wm.CheckWithResult(hWnd, lpPoint);
   if (!w) return FALSE;
-  if (!lpPoint) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return FALSE;
-  }
   POINT o = wm.ClientOrigin(w);
   lpPoint->x -= o.x;
   lpPoint->y -= o.y;

@@ -44,10 +44,10 @@ class PropertyStore {
 
  private:
   struct Found {
-    uint32_t record;        // offset of the record's first byte
-    uint32_t value;         // offset of its value
-    uint32_t value_length;  // bytes of value
-    uint32_t size;          // whole record
+    uint32_t record = 0;        // offset of the record's first byte
+    uint32_t value = 0;         // offset of its value
+    uint32_t value_length = 0;  // bytes of value
+    uint32_t size = 0;          // whole record
   };
   bool FindRecord(const char* key, uint32_t key_length, uint32_t type, Found* found) const;
   void Reserve(int64_t needed);

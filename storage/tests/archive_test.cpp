@@ -27,9 +27,10 @@ Bytes Archive(const std::vector<ArchiveSource>& entries) {
 
 TEST(ArchiveDirectory, NamesAroundTheChunkSize) {
   std::vector<ArchiveSource> entries;
-  for (size_t length : {1u, 15u, 16u, 17u, 31u, 32u, 33u, 40u})
+  for (size_t length : {1u, 15u, 16u, 17u, 31u, 32u, 33u, 40u}) {
     entries.push_back(
         {std::string(length, char('a' + length % 26)), Fill(length, uint8_t(length))});
+  }
   MemoryFile file(Archive(entries));
   bool complete = false;
   const ArchiveDirectory directory = ReadArchiveDirectory(file, &complete);
@@ -69,7 +70,7 @@ TEST(ArchiveDirectory, CutShortDirectoryKeepsWholeRecords) {
   // first record's numbers, the second name, the second record's numbers, before the mark.
   const std::pair<size_t, size_t> cuts[] = {{8, 0}, {24, 1}, {38, 1}, {42, 2}};
   for (auto [cut, records] : cuts) {
-    MemoryFile file(Bytes(full.begin(), full.begin() + cut));
+    MemoryFile file(Bytes(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(cut)));
     bool complete = true;
     const ArchiveDirectory directory = ReadArchiveDirectory(file, &complete);
     EXPECT_FALSE(complete) << cut;

@@ -76,8 +76,9 @@ TEST(LzrwFixedStreams, MixedInputGivesTheRecordedStreams) {
     Bytes chain;
     for (size_t block : {source.size(), size_t(65536)}) {
       for (size_t at = 0; at < source.size(); at += block) {
-        const Bytes piece(source.begin() + at,
-                          source.begin() + std::min(source.size(), at + block));
+        const size_t end = std::min(source.size(), at + block);
+        const Bytes piece(source.begin() + static_cast<std::ptrdiff_t>(at),
+                          source.begin() + static_cast<std::ptrdiff_t>(end));
         const Bytes stream = Compress(a.algorithm, piece);
         chain.insert(chain.end(), stream.begin(), stream.end());
         EXPECT_EQ(Decompress(a.algorithm, stream, piece.size()), piece) << a.name;

@@ -37,10 +37,11 @@ void ExpectRoundTrip(const Bytes& source, const char* what) {
   for (const Named& a : kAll) {
     for (size_t misalign : {size_t(0), size_t(3)}) {
       const Bytes stream = Compress(a.algorithm, source, misalign);
-      if (stream[0] == 0)
+      if (stream[0] == 0) {
         EXPECT_LE(stream.size(), source.size()) << a.name << " " << what;
-      else
+      } else {
         EXPECT_EQ(stream.size(), source.size() + 4) << a.name << " " << what;
+      }
       EXPECT_EQ(Decompress(a.algorithm, stream, source.size(), misalign), source)
           << a.name << " " << what << " size " << source.size();
     }
@@ -76,7 +77,8 @@ TEST(LzrwRoundTrip, LengthsAroundTheGroupThresholds) {
   const Bytes base = Structured(700, 5);
   for (size_t n : {17u, 18u, 19u, 34u, 35u, 36u, 286u, 287u, 288u, 289u, 290u, 305u, 306u, 307u,
                    576u, 594u, 595u}) {
-    ExpectRoundTrip(Bytes(base.begin(), base.begin() + n), "threshold");
+    ExpectRoundTrip(Bytes(base.begin(), base.begin() + static_cast<std::ptrdiff_t>(n)),
+                    "threshold");
     ExpectRoundTrip(Bytes(n, 'r'), "run");
   }
 }

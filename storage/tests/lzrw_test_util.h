@@ -74,11 +74,12 @@ inline Bytes Decompress(CompressionAlgorithm* algorithm, const Bytes& stream, si
             uint32_t(stream.size()), out.data(), &length);
   EXPECT_TRUE(work.GuardIntact()) << "work memory overrun";
   // The entry point knows no buffer size: nothing past the expanded data may change.
-  for (size_t i = std::min<size_t>(length, expanded); i < out.size(); ++i)
+  for (size_t i = std::min<size_t>(length, expanded); i < out.size(); ++i) {
     if (out[i] != 0xEE) {
       ADD_FAILURE() << "destination written past the expanded data at " << i;
       break;
     }
+  }
   out.resize(length);
   return out;
 }

@@ -4,8 +4,6 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -14,6 +12,7 @@
 #include "storage/file/memory_file.h"
 #include "storage/lzrw/compressor.h"
 #include "storage/lzrw/lzrw.h"
+#include "tools/common/whole_file.h"
 
 namespace fs = std::filesystem;
 
@@ -31,19 +30,6 @@ const char kUsage[] =
 
 using Bytes = std::vector<uint8_t>;
 
-bool ReadAll(const fs::path& path, Bytes* out) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  out->assign(std::istreambuf_iterator<char>(in), {});
-  return true;
-}
-
-bool WriteAll(const fs::path& path, const Bytes& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-  return bool(out);
-}
-
 bool IsBlock(const Bytes& entry) {
   return entry.size() > 8 && entry[0] == 0x3A && entry[1] == 0x73 && entry[2] == 0x8F &&
          entry[3] == 0x3D;
@@ -60,14 +46,15 @@ int Pack(int argc, char** argv) {
   std::string folder, output;
   bool lzrw2 = false;
   for (int i = 2; i < argc; ++i) {
-    if (!std::strcmp(argv[i], "-o") && i + 1 < argc)
+    if (!std::strcmp(argv[i], "-o") && i + 1 < argc) {
       output = argv[++i];
-    else if (!std::strcmp(argv[i], "--lzrw2"))
+    } else if (!std::strcmp(argv[i], "--lzrw2")) {
       lzrw2 = true;
-    else if (folder.empty())
+    } else if (folder.empty()) {
       folder = argv[i];
-    else
+    } else {
       return std::fputs(kUsage, stderr), 2;
+    }
   }
   if (folder.empty() || output.empty()) return std::fputs(kUsage, stderr), 2;
   std::vector<fs::path> files;
@@ -82,7 +69,7 @@ int Pack(int argc, char** argv) {
   std::vector<ArchiveSource> entries;
   for (const fs::path& f : files) {
     ArchiveSource source{f.filename().string(), {}};
-    if (!ReadAll(f, &source.bytes)) {
+    if (!tools::ReadWholeFile(f, source.bytes)) {
       std::fprintf(stderr, "pt-archive: cannot read %s\n", f.c_str());
       return 1;
     }
@@ -95,7 +82,7 @@ int Pack(int argc, char** argv) {
     std::fprintf(stderr, "pt-archive: the archive would exceed 4 GiB\n");
     return 1;
   }
-  if (!WriteAll(output, archive)) {
+  if (!tools::WriteWholeFile(output, archive.data(), archive.size())) {
     std::fprintf(stderr, "pt-archive: cannot write %s\n", output.c_str());
     return 1;
   }
@@ -106,7 +93,7 @@ int Pack(int argc, char** argv) {
 }
 
 bool Load(const char* path, Bytes* archive, ArchiveDirectory* directory) {
-  if (!ReadAll(path, archive)) {
+  if (!tools::ReadWholeFile(path, *archive)) {
     std::fprintf(stderr, "pt-archive: cannot read %s\n", path);
     return false;
   }
@@ -137,10 +124,11 @@ int Extract(int argc, char** argv) {
   std::string folder;
   std::vector<std::string> names;
   for (int i = 3; i < argc; ++i) {
-    if (!std::strcmp(argv[i], "-C") && i + 1 < argc)
+    if (!std::strcmp(argv[i], "-C") && i + 1 < argc) {
       folder = argv[++i];
-    else
+    } else {
       names.push_back(argv[i]);
+    }
   }
   if (folder.empty()) return std::fputs(kUsage, stderr), 2;
   Bytes archive;
@@ -167,7 +155,7 @@ int Extract(int argc, char** argv) {
       status = 1;
       continue;
     }
-    if (!WriteAll(fs::path(folder) / name, bytes)) {
+    if (!tools::WriteWholeFile(fs::path(folder) / name, bytes.data(), bytes.size())) {
       std::fprintf(stderr, "pt-archive: cannot write %s\n", name.c_str());
       status = 1;
     }

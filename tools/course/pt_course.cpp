@@ -2,7 +2,6 @@
 // and decompiles an entry into a source that compiles back to the same bytes.
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <iterator>
 #include <string>
@@ -10,6 +9,7 @@
 
 #include "golf/course_entry.h"
 #include "golf/course_source.h"
+#include "tools/common/whole_file.h"
 
 namespace {
 
@@ -33,22 +33,9 @@ constexpr const char* kUsage =
     "  record HH HH HH HH HH HH HH HH   any other wall record, in hex\n"
     "  end                         ends the hole's walls\n";
 
-bool ReadFile(const std::string& path, std::string& data) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return true;
-}
-
-bool WriteFile(const std::string& path, const void* data, std::size_t size) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
-  return static_cast<bool>(out);
-}
-
 int Compile(const std::string& source, const std::string& output) {
   std::string text;
-  if (!ReadFile(source, text)) {
+  if (!tools::ReadWholeFile(source, text)) {
     std::fprintf(stderr, "pt-course: cannot read %s\n", source.c_str());
     return 1;
   }
@@ -59,7 +46,7 @@ int Compile(const std::string& source, const std::string& output) {
     return 1;
   }
   const std::vector<uint8_t> bytes = golf::WriteCourseEntry(holes);
-  if (!WriteFile(output, bytes.data(), bytes.size())) {
+  if (!tools::WriteWholeFile(output, bytes.data(), bytes.size())) {
     std::fprintf(stderr, "pt-course: cannot write %s\n", output.c_str());
     return 1;
   }
@@ -68,7 +55,7 @@ int Compile(const std::string& source, const std::string& output) {
 
 int Decompile(const std::string& entry, const std::string& output) {
   std::string data;
-  if (!ReadFile(entry, data)) {
+  if (!tools::ReadWholeFile(entry, data)) {
     std::fprintf(stderr, "pt-course: cannot read %s\n", entry.c_str());
     return 1;
   }
@@ -84,7 +71,7 @@ int Decompile(const std::string& entry, const std::string& output) {
     std::fwrite(text.data(), 1, text.size(), stdout);
     return 0;
   }
-  if (!WriteFile(output, text.data(), text.size())) {
+  if (!tools::WriteWholeFile(output, text.data(), text.size())) {
     std::fprintf(stderr, "pt-course: cannot write %s\n", output.c_str());
     return 1;
   }

@@ -4,13 +4,12 @@
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "frame/base/application_names.h"
 #include "frame/base/wide_string.h"
+#include "tools/common/whole_file.h"
 #include "tools/prefs/prefs_text.h"
 
 namespace {
@@ -23,13 +22,6 @@ const char kUsage[] =
     "        value \"Preference0\" of the device chosen by PUTTLAND_DEVICE) as an indented tree:\n"
     "        key, type tag, then int, double, text, hex or a nested store { ... }\n"
     "encode  turns such text back into the store's bytes, written to OUT\n";
-
-bool ReadAll(const char* path, std::vector<uint8_t>* out) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  out->assign(std::istreambuf_iterator<char>(in), {});
-  return true;
-}
 
 // Reads the record without selecting it through RegistryValue, which would write it back.
 bool ReadDevicePreference(std::vector<uint8_t>* out) {
@@ -60,7 +52,7 @@ int main(int argc, char** argv) {
   const std::string command = argv[1];
   if (command == "dump" && argc <= 3) {
     std::vector<uint8_t> bytes;
-    if (argc == 3 ? !ReadAll(argv[2], &bytes) : !ReadDevicePreference(&bytes)) {
+    if (argc == 3 ? !tools::ReadWholeFile(argv[2], bytes) : !ReadDevicePreference(&bytes)) {
       std::fprintf(stderr, "pt-prefs: cannot read %s\n",
                    argc == 3 ? argv[2] : "Preference0 from the device's registry");
       return 1;
@@ -69,21 +61,18 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (command == "encode" && argc == 4) {
-    std::ifstream in(argv[2]);
-    if (!in) {
+    std::string text;
+    if (!tools::ReadWholeFile(argv[2], text)) {
       std::fprintf(stderr, "pt-prefs: cannot read %s\n", argv[2]);
       return 1;
     }
-    const std::string text((std::istreambuf_iterator<char>(in)), {});
     std::vector<uint8_t> bytes;
     std::string error;
     if (!TextToStore(text, &bytes, &error)) {
       std::fprintf(stderr, "pt-prefs: %s: %s\n", argv[2], error.c_str());
       return 1;
     }
-    std::ofstream out(argv[3], std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    if (!out) {
+    if (!tools::WriteWholeFile(argv[3], bytes.data(), bytes.size())) {
       std::fprintf(stderr, "pt-prefs: cannot write %s\n", argv[3]);
       return 1;
     }

@@ -3,6 +3,7 @@
 // when its bytes are whole records) and every form encodes back to the same bytes.
 #include "tools/prefs/prefs_text.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -59,7 +60,8 @@ void Print(const std::vector<uint8_t>& bytes, int depth, std::string* out) {
       char text[40];
       std::snprintf(text, sizeof text, "%.17g", d);
       double back = std::strtod(text, nullptr);
-      if (std::memcmp(&back, r.value.data(), 8) == 0) {
+      // A double only when the text reads back to the very same bits.
+      if (std::bit_cast<uint64_t>(back) == std::bit_cast<uint64_t>(d)) {
         *out += std::string("double ") + text + "\n";
         continue;
       }

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -13,6 +12,7 @@
 #include "golf/course_source.h"
 #include "golf/shot.h"
 #include "golf/shot_trace.h"
+#include "tools/common/whole_file.h"
 
 namespace {
 
@@ -37,12 +37,11 @@ constexpr const char* kUsage =
     "--no-overlap-mend   let a ball that overlaps a wall pass through it (for comparison)\n";
 
 bool LoadCourse(const std::string& path, std::vector<uint8_t>& entry) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  std::string data;
+  if (!tools::ReadWholeFile(path, data)) {
     std::fprintf(stderr, "pt-shot: cannot read %s\n", path.c_str());
     return false;
   }
-  std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   // A source is text; an entry starts with a hole index (0..17) or its closing 0xFF.
   const std::string suffix = ".course";
   const bool named = path.size() >= suffix.size() &&

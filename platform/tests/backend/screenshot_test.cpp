@@ -45,7 +45,7 @@ TEST(HeadlessScreenshot, WritesThePixelsOfTheScreen) {
   EXPECT_EQ(image.width, 240u);
   EXPECT_EQ(image.height, 320u);
   image.format = PNG_FORMAT_BGRA;  // little-endian 0xAARRGGBB words
-  std::vector<uint32_t> pixels(240 * 320);
+  std::vector<uint32_t> pixels(size_t{240} * 320);
   ASSERT_TRUE(png_image_finish_read(&image, nullptr, pixels.data(), 240 * 4, nullptr));
   std::filesystem::remove(file);
   size_t mismatches = 0;

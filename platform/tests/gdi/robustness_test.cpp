@@ -18,7 +18,7 @@ struct Target {
 };
 
 Target MakeTarget(int bpp, int w, int h) {
-  std::vector<uint8_t> info(sizeof(BITMAPINFOHEADER) + 256 * 4, 0x5A);
+  std::vector<uint8_t> info(sizeof(BITMAPINFOHEADER) + sizeof(RGBQUAD) * 256, 0x5A);
   auto* bi = reinterpret_cast<BITMAPINFOHEADER*>(info.data());
   *bi = BITMAPINFOHEADER{};
   bi->biSize = sizeof(BITMAPINFOHEADER);
@@ -45,10 +45,12 @@ TEST(Robustness, RandomCallsNeverCrash) {
   std::mt19937 rng(1234);
   auto coord = [&] { return static_cast<int>(rng() % 80) - 20; };
   std::vector<Target> targets;
+  targets.reserve(12);
   const int depths[] = {1, 4, 8, 16, 24, 32};
-  for (int i = 0; i < 12; ++i)
+  for (int i = 0; i < 12; ++i) {
     targets.push_back(MakeTarget(depths[i % 6], 1 + static_cast<int>(rng() % 37),
                                  1 + static_cast<int>(rng() % 29)));
+  }
   const WORD rows[8] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};
   HBITMAP mono = CreateBitmap(8, 8, 1, 1, rows);
   HDC mono_dc = CreateCompatibleDC(nullptr);
@@ -56,6 +58,7 @@ TEST(Robustness, RandomCallsNeverCrash) {
   HBRUSH pattern = CreatePatternBrush(targets[3].bitmap);
   HBRUSH solid = CreateSolidBrush(RGB(9, 99, 199));
   std::vector<HDC> dcs;
+  dcs.reserve(targets.size() + 1);
   for (const Target& t : targets) dcs.push_back(t.dc);
   dcs.push_back(mono_dc);
   // A window partly off the screen, with visible rectangles that overlap and stick out.

@@ -50,8 +50,10 @@ inline int RunSelf(const std::filesystem::path& device,
   variables["PUTTLAND_DEVICE"] = device.string();
   for (const auto& [key, value] : environment) variables[key] = value;
   std::vector<std::string> entries;
+  entries.reserve(variables.size());
   for (const auto& [key, value] : variables) entries.push_back(key + "=" + value);
   std::vector<char*> envp;
+  envp.reserve(entries.size() + 1);
   for (auto& entry : entries) envp.push_back(entry.data());
   envp.push_back(nullptr);
   std::string self = std::filesystem::read_symlink("/proc/self/exe").string();

@@ -76,7 +76,7 @@ TEST(WaveParse, ReadsTheFormatsTheGameUses) {
   stereo16.channels = 2;
   stereo16.rate = 44100;
   stereo16.bits = 16;
-  stereo16.samples.assign(4 * 441, 0);
+  stereo16.samples.assign(size_t{4} * 441, 0);
   image = MakeWave(stereo16);
   sound = ParseWave(image.data(), image.size());
   ASSERT_TRUE(sound);
@@ -118,7 +118,7 @@ TEST(WaveParse, DamagedImagesNeverReadOutsideTheBuffer) {
   auto whole = MakeWave(s);
   // Every truncation: either refused, or a sound whose samples lie inside what is left.
   for (size_t cut = 0; cut <= whole.size(); ++cut) {
-    std::vector<uint8_t> part(whole.begin(), whole.begin() + cut);
+    std::vector<uint8_t> part(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(cut));
     auto sound = ParseWave(part.data(), part.size());
     if (!sound) continue;
     EXPECT_GE(sound->samples, part.data());

@@ -129,7 +129,9 @@ TEST(EndToEnd, TwoPopupsTappedAndTypedShowOnTheScreen) {
   if (!std::getenv("KEEP_SCREENSHOT")) std::filesystem::remove(png);
   ASSERT_EQ(width, 240);
   ASSERT_EQ(height, 320);
-  auto pixel = [&](int x, int y) { return shot[static_cast<size_t>(y * 240 + x)] & 0xFFFFFF; };
+  auto pixel = [&](int x, int y) {
+    return shot[static_cast<size_t>(y) * 240 + static_cast<size_t>(x)] & 0xFFFFFF;
+  };
   EXPECT_EQ(pixel(10 + 30, 220 + 50), Screen(kRed));  // the note's mark, in the picture
   EXPECT_EQ(pixel(200, 100), Screen(kBlue));
 

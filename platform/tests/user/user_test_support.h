@@ -57,8 +57,8 @@ struct Seen {
 // What a sequence expects: the window (null: any), the message, which parameters to compare.
 enum : unsigned { kW = 1, kL = 2, kOptional = 4 };
 struct Expect {
-  HWND hwnd;
-  UINT message;
+  HWND hwnd = nullptr;
+  UINT message = 0;
   unsigned flags = 0;
   WPARAM wParam = 0;
   LPARAM lParam = 0;

@@ -17,7 +17,7 @@ struct Rgb {
 
 class Canvas {
  public:
-  Canvas() : pixels_(kWidth * kHeight) {}
+  Canvas() : pixels_(size_t{kWidth} * kHeight) {}
   void Set(int x, int y, Rgb c) {
     if (x >= 0 && x < kWidth && y >= 0 && y < kHeight) pixels_[y * kWidth + x] = c;
   }
@@ -27,11 +27,12 @@ class Canvas {
       for (int x = x0; x < x0 + w; ++x) Set(x, y, c);
   }
   void Disc(double cx, double cy, double rx, double ry, Rgb c) {
-    for (int y = int(cy - ry) - 1; y <= int(cy + ry) + 1; ++y)
+    for (int y = int(cy - ry) - 1; y <= int(cy + ry) + 1; ++y) {
       for (int x = int(cx - rx) - 1; x <= int(cx + rx) + 1; ++x) {
         double dx = (x + 0.5 - cx) / rx, dy = (y + 0.5 - cy) / ry;
         if (dx * dx + dy * dy <= 1.0) Set(x, y, c);
       }
+    }
   }
 
  private:
@@ -39,7 +40,7 @@ class Canvas {
 };
 
 uint8_t Mix(uint8_t a, uint8_t b, double t) {
-  return uint8_t(a + (b - a) * t + 0.5);
+  return uint8_t(std::lround(a + (b - a) * t));
 }
 Rgb Mix(Rgb a, Rgb b, double t) {
   return {Mix(a.r, b.r, t), Mix(a.g, b.g, t), Mix(a.b, b.b, t)};
@@ -70,12 +71,14 @@ const char* Glyph(char c) {
 void Word(Canvas& canvas, const char* text, int x, int y, int scale, Rgb ink, Rgb shadow) {
   for (const char* p = text; *p; ++p, x += 6 * scale) {
     const char* g = Glyph(*p);
-    for (int row = 0; row < 7; ++row)
-      for (int col = 0; col < 5; ++col)
+    for (int row = 0; row < 7; ++row) {
+      for (int col = 0; col < 5; ++col) {
         if (g[row * 5 + col] == '#') {
           canvas.Fill(x + col * scale + 2, y + row * scale + 2, scale, scale, shadow);
           canvas.Fill(x + col * scale, y + row * scale, scale, scale, ink);
         }
+      }
+    }
   }
 }
 
@@ -142,13 +145,14 @@ int main(int argc, char** argv) {
   Put32(out, 2835);
   Put32(out, 0);
   Put32(out, 0);
-  for (int y = kHeight - 1; y >= 0; --y)
+  for (int y = kHeight - 1; y >= 0; --y) {
     for (int x = 0; x < kWidth; ++x) {
       Rgb p = canvas.Get(x, y);
       out.push_back(p.b);
       out.push_back(p.g);
       out.push_back(p.r);
     }
+  }
   out.push_back(0);
   out.push_back(0);
 

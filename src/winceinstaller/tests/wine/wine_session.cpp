@@ -84,6 +84,7 @@ pid_t WineSession::Spawn(const std::vector<std::string>& argv, const std::string
   for (int fd = 3; fd < 1024; ++fd)
     if (fd != keepFd) close(fd);
   std::vector<char*> args;
+  args.reserve(argv.size() + 1);
   for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
   args.push_back(nullptr);
   execvp(args[0], args.data());

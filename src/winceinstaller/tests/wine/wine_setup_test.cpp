@@ -176,17 +176,18 @@ TEST_F(SetupUnderWine, WelcomeDialogIsCentredWithItsPictureTextAndTwoButtons) {
 
   std::stringstream lines(ReadFile(out));
   std::string kind;
-  long x, y, w, h, screenW, screenH;
+  long x = 0, y = 0, w = 0, h = 0, screenW = 0, screenH = 0;
   lines >> kind >> x >> y >> w >> h >> screenW >> screenH;
   ASSERT_EQ(kind, "dialog");
-  EXPECT_NEAR(x, (screenW - w) / 2, 1);
-  EXPECT_NEAR(y, (screenH - h) / 2, 1);
+  const long centredX = (screenW - w) / 2, centredY = (screenH - h) / 2;
+  EXPECT_NEAR(x, centredX, 1);
+  EXPECT_NEAR(y, centredY, 1);
 
   struct Control {
-    int id;
+    int id = 0;
     std::string cls, text;
-    unsigned long style;
-    long x, y, w, h;
+    unsigned long style = 0;
+    long x = 0, y = 0, w = 0, h = 0;
   };
   std::vector<Control> controls;
   std::string line;
