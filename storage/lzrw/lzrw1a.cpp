@@ -35,11 +35,11 @@ struct Lzrw1aCompressor {
     const uint32_t distance = here - candidate;
     // Only an earlier position at most 4095 back is a candidate; the table holds positions of
     // earlier items (or 0 from its clearing), so the candidate is always readable. The test
-    // stays off the branch predictor: `far` is the distance, or 2^32 for distance 0, and its
+    // stays off the branch predictor: `reach` is the distance, or 2^32 for distance 0, and its
     // bits from 12 up, nonzero exactly for an unusable candidate, force a difference into
     // the first 3 bytes (they are below bit 21).
-    const uint64_t far = uint64_t(distance - 1u) + 1;
-    const uint64_t head = (Load64(s) ^ Load64(base + candidate)) | (far / (kMaxDistance + 1));
+    const uint64_t reach = uint64_t(distance - 1u) + 1;
+    const uint64_t head = (Load64(s) ^ Load64(base + candidate)) | (reach / (kMaxDistance + 1));
     if (head & 0x00FFFFFF) return 0;  // fewer than 3 equal bytes: a literal
     *reference = distance;
     if (head) return uint32_t(__builtin_ctzll(head) >> 3);
