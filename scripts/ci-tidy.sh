@@ -7,9 +7,9 @@ cd "$(dirname "$0")/.."
 root=$PWD
 build=${1:-build}
 jobs=2
-# Folders still being reworked: not checked, and their findings (reached through their headers)
-# are listed without failing the check.
-skip='^(storage/lzrw|tools/lzrw)/'
+# Folders left unchecked (none at present: '^$' matches no file); their findings, reached
+# through their headers, would be listed without failing the check.
+skip='^$'
 
 tidy=$(command -v clang-tidy || command -v clang-tidy-14 || true)
 if [[ -z $tidy ]]; then

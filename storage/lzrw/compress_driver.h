@@ -23,10 +23,11 @@ concept SettlesDown = requires(Policy& policy, const uint8_t* s, uint32_t* refer
 // One item's search, the settled one where asked for (a policy without one is never asked).
 template <bool kSettled, class Policy>
 inline uint32_t Search(Policy& policy, const uint8_t* p, uint32_t* reference) {
-  if constexpr (kSettled)
+  if constexpr (kSettled) {
     return policy.SettledItem(p, reference);
-  else
+  } else {
     return policy.Item(p, reference);
+  }
 }
 
 // Returns the stream length; the destination holds source length + 34 bytes at the least.
@@ -86,10 +87,11 @@ uint32_t CompressWith(Policy& policy, const uint8_t* source, uint32_t length,
         control = bits;
       };
       if constexpr (SettlesDown<Policy>) {
-        if (policy.Settled())
+        if (policy.Settled()) {
           group.template operator()<true>();
-        else
+        } else {
           group.template operator()<false>();
+        }
       } else {
         group.template operator()<false>();
       }

@@ -77,10 +77,11 @@ concept StagesGroups = requires(Policy& policy, const uint8_t* z) {
 // A copy's source inside a whole group, through the staging hooks where the policy has them.
 template <bool kSettled, class Policy>
 inline const uint8_t* GroupSource(Policy& policy, uint32_t reference, const uint8_t* z) {
-  if constexpr (StagesGroups<Policy>)
+  if constexpr (StagesGroups<Policy>) {
     return policy.template SourceInGroup<kSettled>(reference, z);
-  else
+  } else {
     return policy.Source(reference, z);
+  }
 }
 
 template <Writes kWrites, class Policy>
@@ -125,10 +126,11 @@ uint32_t DecompressWith(Policy& policy, const uint8_t* source, uint32_t length,
             p += 2;
             const uint8_t* from = GroupSource<kSettled>(policy, reference, z);
             if (Policy::kMayReject && !from) return false;
-            if (kWrites == Writes::kWithinCapacity)
+            if (kWrites == Writes::kWithinCapacity) {
               CopyMatchWide(z, from, match);
-            else
+            } else {
               CopyMatch(z, from, match);
+            }
             policy.AfterCopy(reference, z);
             z += match;
             bits >>= 1;
@@ -148,10 +150,11 @@ uint32_t DecompressWith(Policy& policy, const uint8_t* source, uint32_t length,
             } else {
               for (uint32_t i = 0; i < run; ++i) z[i] = p[i];
             }
-            if constexpr (StagesGroups<Policy>)
+            if constexpr (StagesGroups<Policy>) {
               policy.LiteralsInGroup(z, run);
-            else
+            } else {
               policy.AfterLiterals(z, run);
+            }
             z += run;
             p += run;
             bits >>= run;
@@ -161,11 +164,12 @@ uint32_t DecompressWith(Policy& policy, const uint8_t* source, uint32_t length,
         return true;
       };
       bool whole;
-      if constexpr (requires { policy.Settled(); })
+      if constexpr (requires { policy.Settled(); }) {
         whole = policy.Settled() ? group.template operator()<true>()
                                  : group.template operator()<false>();
-      else
+      } else {
         whole = group.template operator()<false>();
+      }
       if (!whole) return uint32_t(z - destination);
       if constexpr (StagesGroups<Policy>) policy.EndGroup();
       control = 1;

@@ -29,10 +29,11 @@ class BasicHashWindow {
   }
 
   void Fill(const uint8_t* s, const uint8_t* end) {
-    if constexpr (kInlineRefill)
+    if constexpr (kInlineRefill) {
       Refill(s, end);
-    else
+    } else {
       RefillOutOfLine(s, end);
+    }
   }
   __attribute__((noinline)) void RefillOutOfLine(const uint8_t* s, const uint8_t* end) {
     Refill(s, end);
@@ -49,7 +50,7 @@ class BasicHashWindow {
     }
   }
 
-  uint16_t hashes_[kWindow];
+  uint16_t hashes_[kWindow]{};
   const uint8_t* from_ = nullptr;
   const uint8_t* to_ = nullptr;
 };

@@ -22,9 +22,9 @@ inline T* Opaque(T* p) {
 }
 
 struct Lzrw1aCompressor {
-  uint32_t* table;
-  const uint8_t* base;
-  const uint8_t* end;
+  uint32_t* table = nullptr;
+  const uint8_t* base = nullptr;
+  const uint8_t* end = nullptr;
   BasicHashWindow<true> hashes;
 
   uint32_t Item(const uint8_t* s, uint32_t* reference) {

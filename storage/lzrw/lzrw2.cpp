@@ -18,10 +18,10 @@ inline const uint8_t* Resolve(const uint8_t* base, uint32_t offset) {
 }
 
 struct Lzrw2Compressor {
-  uint16_t* hash;
-  uint32_t* phrase;
-  const uint8_t* base;
-  const uint8_t* end;
+  uint16_t* hash = nullptr;
+  uint32_t* phrase = nullptr;
+  const uint8_t* base = nullptr;
+  const uint8_t* end = nullptr;
   HashWindow hashes;
   uint32_t counter = 0;
 
@@ -63,7 +63,7 @@ struct Lzrw2Compressor {
 struct Lzrw2Decompressor {
   static constexpr bool kMayReject =
       false;  // every phrase names earlier output or the start string
-  uint32_t* phrase;
+  uint32_t* phrase = nullptr;
   const uint8_t* base = nullptr;
   uint32_t counter = 0;
   uint32_t control_words = 0;
@@ -113,7 +113,7 @@ struct Lzrw2Decompressor {
     typedef uint32_t Four __attribute__((vector_size(16)));
     Four offsets = Four{0, 1, 2, 3} + at;
     for (uint32_t i = 0; i < kGroupItems / 4; ++i) {
-      std::memcpy(to + 16 * i, &offsets, 16);
+      std::memcpy(to + size_t{16} * i, &offsets, 16);
       offsets += 4;
     }
     counter += n;

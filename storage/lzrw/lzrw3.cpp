@@ -17,8 +17,8 @@ inline const uint8_t* Resolve(const uint8_t* base, uint32_t offset) {
 }
 
 struct Lzrw3Compressor {
-  uint32_t* table;
-  const uint8_t* base;
+  uint32_t* table = nullptr;
+  const uint8_t* base = nullptr;
   uint32_t pending1 = kNoSlot;  // slot of the latest literal
   uint32_t pending2 = kNoSlot;  // slot of the literal before it
 
@@ -49,7 +49,7 @@ struct Lzrw3Compressor {
 
 struct Lzrw3Decompressor {
   static constexpr bool kMayReject = false;  // every slot names earlier output or the start string
-  uint32_t* table;
+  uint32_t* table = nullptr;
   const uint8_t* base = nullptr;
   uint32_t literals = 0;  // literals not yet in the table
 

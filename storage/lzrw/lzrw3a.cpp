@@ -19,7 +19,7 @@ inline const uint8_t* Resolve(const uint8_t* base, uint32_t offset) {
 }
 
 struct PartitionTable {
-  uint32_t* table;
+  uint32_t* table = nullptr;
   uint32_t cycle = 0;
 
   void Insert(uint32_t partition, uint32_t position) {
@@ -30,8 +30,8 @@ struct PartitionTable {
 
 struct Lzrw3aCompressor {
   PartitionTable slots;
-  const uint8_t* base;
-  const uint8_t* end;
+  const uint8_t* base = nullptr;
+  const uint8_t* end = nullptr;
   HashWindow hashes;
   uint32_t pending1 = kNoPartition;
   uint32_t pending2 = kNoPartition;
@@ -55,7 +55,7 @@ struct Lzrw3aCompressor {
   __attribute__((always_inline)) uint32_t Search(const uint8_t* s, uint32_t* reference) {
     const uint32_t p = hashes.At(s, end) & 0x1FF;
     const uint32_t here = uint32_t(s - base);
-    const uint32_t* row = slots.table + p * kSlotsPerPartition;
+    const uint32_t* row = slots.table + size_t{p} * kSlotsPerPartition;
     // All eight candidates are measured; most differ within the first 8 bytes, which one XOR
     // shows. The longest wins, the lower slot on equal lengths: each candidate's key is its
     // length x 8 plus 7 - slot, and the largest key is kept.

@@ -33,11 +33,12 @@ double Median(std::vector<double> v) {
 bool RunBench(const std::vector<std::vector<uint8_t>>& inputs, int runs) {
   std::vector<std::pair<const uint8_t*, size_t>> blocks;
   size_t total = 0;
-  for (const auto& in : inputs)
+  for (const auto& in : inputs) {
     for (size_t at = 0; at < in.size(); at += kBlock) {
       blocks.push_back({in.data() + at, std::min(kBlock, in.size() - at)});
       total += blocks.back().second;
     }
+  }
   if (total == 0) {
     std::fprintf(stderr, "pt-lzrw bench: no data\n");
     return false;
@@ -102,9 +103,10 @@ bool RunBench(const std::vector<std::vector<uint8_t>>& inputs, int runs) {
       decompress_times[k].push_back(std::chrono::duration<double>(t2 - t1).count());
     }
   }
-  for (size_t k = 0; k < kCodecs; ++k)
+  for (size_t k = 0; k < kCodecs; ++k) {
     std::printf("%s ratio %.3f compress %.0f MB/s decompress %.0f MB/s\n", codecs[k].name,
                 double(packed_total[k]) / double(total), total / 1e6 / Median(compress_times[k]),
                 total / 1e6 / Median(decompress_times[k]));
+  }
   return ok;
 }

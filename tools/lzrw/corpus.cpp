@@ -83,7 +83,7 @@ std::vector<uint8_t> Picture24(int width, int height, bool photo, uint32_t seed)
         // Flat-coloured discs and bands on a sky gradient, like the game's artwork.
         const int band = (y / 40) % 5;
         r = 40 + band * 30;
-        g = 120 + (y * 100) / height;
+        g = 120 + (y * 100) / height;  // NOLINT(bugprone-integer-division): whole steps
         b = 200;
         const int cx = (x / 128) * 128 + 64, cy = (y / 128) * 128 + 64;
         if ((x - cx) * (x - cx) + (y - cy) * (y - cy) < 40 * 40) r = 250, g = 250, b = 30;
@@ -102,10 +102,12 @@ std::vector<uint8_t> Picture8(int width, int height) {
   const uint32_t stride = uint32_t((width * 8 + 31) / 32 * 4);
   std::vector<uint8_t> out = BmpHeader(width, height, 8, 1024, stride * uint32_t(height));
   for (int i = 0; i < 256; ++i) PutU32(out, 54 + size_t(i) * 4, uint32_t(i * 0x010203) & 0xFFFFFF);
-  for (int y = 0; y < height; ++y)
-    for (uint32_t x = 0; x < stride; ++x)
+  for (int y = 0; y < height; ++y) {
+    for (uint32_t x = 0; x < stride; ++x) {
       out.push_back(
           uint8_t(((x / 21) * 7 + (uint32_t(y) / 21) * 13 + ((x ^ uint32_t(y)) & 3)) & 0xFF));
+    }
+  }
   return out;
 }
 

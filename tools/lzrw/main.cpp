@@ -87,10 +87,12 @@ int Code(bool compress, int argc, char** argv) {
       // Decode with a known capacity: the most any stream of this length can expand to.
       out.resize(in.size() >= 4 ? (in.size() - 4) * 9 : 0);
       const AlgorithmTableEntry* table = AlgorithmTable();
-      for (int i = 0; table[i].entry; ++i)
-        if (table[i].entry == algorithm)
+      for (int i = 0; table[i].entry; ++i) {
+        if (table[i].entry == algorithm) {
           n = table[i].decompress(work.data(), in.data(), uint32_t(in.size()), out.data(),
                                   out.size());
+        }
+      }
     }
     out.resize(n);
   }
