@@ -6,6 +6,7 @@
 #include "storage/lzrw/algorithms.h"
 #include "storage/lzrw/compress_driver.h"
 #include "storage/lzrw/decompress_driver.h"
+#include "storage/lzrw/waiting_literals.h"
 
 namespace lzrw {
 namespace {
@@ -47,11 +48,10 @@ struct Lzrw3Compressor {
   void GroupEnd() {}
 };
 
-struct Lzrw3Decompressor {
+struct Lzrw3Decompressor : WaitingLiterals<Lzrw3Decompressor> {
   static constexpr bool kMayReject = false;  // every slot names earlier output or the start string
   uint32_t* table = nullptr;
   const uint8_t* base = nullptr;
-  uint32_t literals = 0;  // literals not yet in the table
 
   void Begin(const uint8_t* destination) { base = destination; }
   void ControlRead() {}
@@ -60,25 +60,8 @@ struct Lzrw3Decompressor {
     return Resolve(base, table[reference]);
   }
   void AfterCopy(uint32_t reference, const uint8_t* z) {
-    if (literals > 0) {
-      const uint8_t* r = z - literals;
-      Enter(r);
-      if (literals == 2) Enter(r + 1);
-      literals = 0;
-    }
+    EnterWaiting(z);
     table[reference] = uint32_t(z - base);
-  }
-  void AfterLiteral(const uint8_t* z) {
-    if (++literals == 3) {
-      Enter(z - 3);
-      literals = 2;
-    }
-  }
-  // The same for n literals at once: every position from the oldest one still waiting up to
-  // the third-last literal enters the table, in order; at most two stay waiting.
-  void AfterLiterals(const uint8_t* first, uint32_t n) {
-    for (const uint8_t* r = first - literals; r + 2 < first + n; ++r) Enter(r);
-    literals = literals + n < 2 ? literals + n : 2;
   }
 };
 
@@ -98,7 +81,7 @@ uint32_t Expand3(uint8_t* work, const uint8_t* source, uint32_t length, uint8_t*
                  size_t capacity) {
   uint32_t* table = reinterpret_cast<uint32_t*>(AlignWork(work));
   std::fill_n(table, kTableSlots, kStartStringRef);
-  Lzrw3Decompressor policy{table};
+  Lzrw3Decompressor policy{{}, table};
   return DecompressWith<kWrites>(policy, source, length, destination, capacity);
 }
 

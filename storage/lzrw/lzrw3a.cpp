@@ -7,6 +7,7 @@
 #include "storage/lzrw/compress_driver.h"
 #include "storage/lzrw/decompress_driver.h"
 #include "storage/lzrw/hash_window.h"
+#include "storage/lzrw/waiting_literals.h"
 
 namespace lzrw {
 namespace {
@@ -93,11 +94,10 @@ struct Lzrw3aCompressor {
   }
 };
 
-struct Lzrw3aDecompressor {
+struct Lzrw3aDecompressor : WaitingLiterals<Lzrw3aDecompressor> {
   static constexpr bool kMayReject = false;  // every slot names earlier output or the start string
   PartitionTable slots;
   const uint8_t* base = nullptr;
-  uint32_t literals = 0;
 
   void Begin(const uint8_t* destination) { base = destination; }
   void ControlRead() {}
@@ -106,25 +106,8 @@ struct Lzrw3aDecompressor {
     return Resolve(base, slots.table[reference]);
   }
   void AfterCopy(uint32_t reference, const uint8_t* z) {
-    if (literals > 0) {
-      const uint8_t* r = z - literals;
-      Enter(r);
-      if (literals == 2) Enter(r + 1);
-      literals = 0;
-    }
+    EnterWaiting(z);
     slots.Insert(reference / kSlotsPerPartition, uint32_t(z - base));
-  }
-  void AfterLiteral(const uint8_t* z) {
-    if (++literals == 3) {
-      Enter(z - 3);
-      literals = 2;
-    }
-  }
-  // The same for n literals at once: every position from the oldest one still waiting up to
-  // the third-last literal enters the table, in order; at most two stay waiting.
-  void AfterLiterals(const uint8_t* first, uint32_t n) {
-    for (const uint8_t* r = first - literals; r + 2 < first + n; ++r) Enter(r);
-    literals = literals + n < 2 ? literals + n : 2;
   }
 };
 
@@ -144,7 +127,7 @@ uint32_t Expand3A(uint8_t* work, const uint8_t* source, uint32_t length, uint8_t
                   size_t capacity) {
   uint32_t* table = reinterpret_cast<uint32_t*>(AlignWork(work));
   std::fill_n(table, kTableSlots, kStartStringRef);
-  Lzrw3aDecompressor policy{{table}};
+  Lzrw3aDecompressor policy{{}, {table}};
   return DecompressWith<kWrites>(policy, source, length, destination, capacity);
 }
 
