@@ -79,3 +79,14 @@ function(pt_embed_resources target)
   add_library(${target}_resources_${serial} OBJECT ${sources})
   target_link_libraries(${target} PRIVATE ${target}_resources_${serial})
 endfunction()
+
+# pt_add_subfolders(): every subfolder of the current folder that has a CMakeLists.txt joins the
+# build, so a new tool or data source needs no edit of its parent.
+function(pt_add_subfolders)
+  file(GLOB children LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  foreach(child IN LISTS children)
+    if(IS_DIRECTORY ${child} AND EXISTS ${child}/CMakeLists.txt)
+      add_subdirectory(${child})
+    endif()
+  endforeach()
+endfunction()
