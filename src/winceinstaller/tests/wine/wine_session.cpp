@@ -196,7 +196,7 @@ int WineSession::XDoTool(const std::vector<std::string>& args, int seconds) {
 
 std::optional<std::string> WineSession::RegQuery(const std::string& key, const std::string& value) {
   std::string output;
-  if (Wine({"reg", "query", key, "/v", value}, root_, 60, &output) != 0) return std::nullopt;
+  if (!RegCommand({"reg", "query", key, "/v", value}, &output)) return std::nullopt;
   // "    <value>    REG_SZ    <data>\r\n"
   std::string marker = value + "    REG_SZ    ";
   size_t at = output.find(marker);
@@ -207,5 +207,18 @@ std::optional<std::string> WineSession::RegQuery(const std::string& key, const s
 }
 
 bool WineSession::KeyExists(const std::string& key) {
-  return Wine({"reg", "query", key}, root_, 60) == 0;
+  std::string output;
+  return RegCommand({"reg", "query", key}, &output);
+}
+
+// A new Wine process can fail to start while the prefix's services are still shutting down
+// after the last program ended, so a failed query is asked again before it counts as
+// "absent"; the output of the last attempt stays in lastRegOutput_ for the test's message.
+bool WineSession::RegCommand(const std::vector<std::string>& args, std::string* output) {
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    if (attempt > 0) std::this_thread::sleep_for(std::chrono::seconds(1));
+    if (Wine(args, root_, 60, output) == 0) return true;
+    lastRegOutput_ = *output;
+  }
+  return false;
 }

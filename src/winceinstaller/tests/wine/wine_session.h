@@ -39,8 +39,11 @@ class WineSession {
   // A REG_SZ value through Wine's "reg query", or nothing when the key or value is absent.
   std::optional<std::string> RegQuery(const std::string& key, const std::string& value);
   bool KeyExists(const std::string& key);
+  // What the last failed "reg" command printed.
+  const std::string& LastRegOutput() const { return lastRegOutput_; }
 
  private:
+  bool RegCommand(const std::vector<std::string>& args, std::string* output);
   pid_t Spawn(const std::vector<std::string>& argv, const std::string& cwd,
               const std::string& outputFile, int keepFd = -1);
   std::vector<std::string> Environment() const;
@@ -49,4 +52,5 @@ class WineSession {
   std::string display_;
   pid_t xvfb_ = -1;
   bool serverRunning_ = false;
+  std::string lastRegOutput_;
 };

@@ -242,8 +242,9 @@ TEST_F(SetupUnderWine,
   }
   std::string key = kUninstallRoot + "Puttland Test";
   EXPECT_EQ(session_->RegQuery(key, "UninstallString"),
-            "\"C:\\Tools\\Ombrelune Puttland\\Setup.exe\" /uninstall ");
-  EXPECT_EQ(session_->RegQuery(key, "DisplayName"), "Puttland Test");
+            "\"C:\\Tools\\Ombrelune Puttland\\Setup.exe\" /uninstall ")
+      << session_->LastRegOutput();
+  EXPECT_EQ(session_->RegQuery(key, "DisplayName"), "Puttland Test") << session_->LastRegOutput();
   ASSERT_TRUE(WaitFor([] { return fs::exists(AppManagerRecord()); }, 20));
   EXPECT_EQ(ReadFile(AppManagerRecord()),
             "C:\\Tools\\CEAppMgr.exe \"C:\\Tools\\Ombrelune Puttland\\Setup.ini\"");
@@ -309,7 +310,7 @@ TEST_F(SetupUnderWine, SelfRemoveKeepsTheRegistryEntryAndTheUsersOwnFiles) {
   EXPECT_FALSE(fs::exists(dest / "game.cab"));
   EXPECT_TRUE(WaitForBatch(dest / "Setup.exe"));
   EXPECT_EQ(ReadFile(dest / "notes.txt"), "mine");  // so the folder stays too
-  EXPECT_EQ(session_->RegQuery(key, "DisplayName"), "Kept");
+  EXPECT_EQ(session_->RegQuery(key, "DisplayName"), "Kept") << session_->LastRegOutput();
 }
 
 TEST_F(SetupUnderWine, WithoutAnUninstallLineTheEntryIsNamedAfterTheDestination) {
@@ -317,12 +318,13 @@ TEST_F(SetupUnderWine, WithoutAnUninstallLineTheEntryIsNamedAfterTheDestination)
   ASSERT_EQ(RunAnsweringDialog(media, "Return"), 0);
   fs::path dest = Tools() / "Ombrelune Nameless";
   std::string key = kUninstallRoot + "Ombrelune Nameless";
-  EXPECT_EQ(session_->RegQuery(key, "DisplayName"), "Ombrelune Nameless");
+  EXPECT_EQ(session_->RegQuery(key, "DisplayName"), "Ombrelune Nameless")
+      << session_->LastRegOutput();
   EXPECT_EQ(session_->RegQuery(kUninstallRoot, "UninstallString"), std::nullopt);
 
   EXPECT_EQ(session_->Wine({"Setup.exe", "/uninstall"}, dest.string(), 60), 0);
   EXPECT_FALSE(session_->KeyExists(key));
-  EXPECT_TRUE(session_->KeyExists(kUninstallRoot));
+  EXPECT_TRUE(session_->KeyExists(kUninstallRoot)) << session_->LastRegOutput();
   EXPECT_TRUE(WaitForBatch(dest / "Setup.exe"));
 }
 
