@@ -6,7 +6,4 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build
-if [[ -x build/bin/Puttland ]]; then
-  exec build/bin/Puttland "$@"
-fi
-exec build/bin/platform-demo "$@"
+exec build/bin/Puttland "$@"
