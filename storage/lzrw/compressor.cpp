@@ -49,3 +49,7 @@ std::vector<uint8_t> Compressor::Decompress(const uint8_t* block, uint32_t lengt
                                       out.data(), out.size());
   return out;
 }
+
+bool IsLzrw2Block(const uint8_t* data, size_t size) {
+  return size > kBlockHeaderSize && ReadLittle32(data) == kLzrw2Identifier;
+}
