@@ -1,4 +1,4 @@
-// The angle tables are built once from integer data so that they do not depend on the
+// The angle tables are built at compile time from integer data so that they do not depend on the
 // C library's sin and acos; the tests check them against those functions.
 #include "golf/angle_tables.h"
 
@@ -18,7 +18,7 @@ constexpr int kSinQuarter[91] = {
     9848, 9877, 9903, 9925, 9945, 9962, 9976, 9986, 9994, 9998, 10000};
 
 // acos(i / 100 - 1) in degrees, rounded to the nearest integer, i = 0..200.
-constexpr int32_t kAcos[201] = {
+constexpr std::array<int32_t, 201> kAcos = {
     180, 172, 169, 166, 164, 162, 160, 158, 157, 156, 154, 153, 152, 150, 149, 148, 147, 146, 145,
     144, 143, 142, 141, 140, 139, 139, 138, 137, 136, 135, 134, 134, 133, 132, 131, 131, 130, 129,
     128, 128, 127, 126, 125, 125, 124, 123, 123, 122, 121, 121, 120, 119, 119, 118, 117, 117, 116,
@@ -33,44 +33,40 @@ constexpr int32_t kAcos[201] = {
 
 // sin(a) * 10000 rounded, for any whole degree 0..359, by the quadrant symmetries
 // (rounding to the nearest integer commutes with the sign change).
-int SinTenThousandths(int a) {
+constexpr int SinTenThousandths(int a) {
   if (a <= 90) return kSinQuarter[a];
   if (a <= 180) return kSinQuarter[180 - a];
   if (a <= 270) return -kSinQuarter[a - 180];
   return -kSinQuarter[360 - a];
 }
 
-std::array<double, 360> BuildSin() {
+constexpr std::array<double, 360> BuildSin() {
   std::array<double, 360> table{};
   for (int a = 0; a < 360; ++a) table[a] = SinTenThousandths(a) / 10000.0;
   return table;
 }
 
-std::array<double, 360> BuildCos() {
+constexpr std::array<double, 360> BuildCos() {
   std::array<double, 360> table{};
   for (int a = 0; a < 360; ++a) table[a] = SinTenThousandths((450 - a) % 360) / 10000.0;
   return table;
 }
 
+constexpr std::array<double, 360> kSin = BuildSin();
+constexpr std::array<double, 360> kCos = BuildCos();
+
 }  // namespace
 
 const std::array<double, 360>& SinTable() {
-  static const std::array<double, 360> table = BuildSin();
-  return table;
+  return kSin;
 }
 
 const std::array<double, 360>& CosTable() {
-  static const std::array<double, 360> table = BuildCos();
-  return table;
+  return kCos;
 }
 
 const std::array<int32_t, 201>& AcosTable() {
-  static const std::array<int32_t, 201> table = [] {
-    std::array<int32_t, 201> t{};
-    for (int i = 0; i < 201; ++i) t[i] = kAcos[i];
-    return t;
-  }();
-  return table;
+  return kAcos;
 }
 
 double SinLookup(int a) {

@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "frame/base/byte_order.h"
 #include "golf/block_table.h"
 
 namespace golf {
@@ -312,8 +313,8 @@ std::string WriteCourseSource(const std::vector<HoleRecord>& holes) {
         if (r[6] == 1) out << " joinA";
         if (r[7] == 1) out << " joinB";
       } else if (r[0] == 1) {
-        out << "arc " << Location(r[1], r[2]) << " " << int(r[3]) << " " << (r[4] | r[5] << 8)
-            << " " << (r[6] | r[7] << 8);
+        out << "arc " << Location(r[1], r[2]) << " " << int(r[3]) << " " << ReadLittle16(&r[4])
+            << " " << ReadLittle16(&r[6]);
       } else {
         out << "record";
         for (uint8_t b : r) out << " " << Hex(b);

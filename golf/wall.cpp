@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "frame/base/byte_order.h"
 #include "golf/angle_tables.h"
 #include "golf/grid.h"
 
@@ -71,8 +72,8 @@ Wall MakeArcWall(const uint8_t record[8], double r) {
   w.y1 = GridToPixel(Axis::Y, record[1], record[2]);
   w.x2 = record[3] * 21;
   w.y2 = record[4];
-  w.extA = record[4] | (record[5] << 8);
-  w.extB = record[6] | (record[7] << 8);
+  w.extA = ReadLittle16(record + 4);
+  w.extB = ReadLittle16(record + 6);
   const double reach = w.x2 + r;
   w.boxMinX = w.x1 - reach;
   w.boxMaxX = w.x1 + reach;

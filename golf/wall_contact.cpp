@@ -11,6 +11,18 @@ namespace {
 
 constexpr double kEps = kContactEpsilon;
 
+// The contact: the ball stands at (x, y), its velocity is mirrored about the unit normal
+// (nx, ny), and the fraction f of its time left is spent.
+void Bounce(Motion& m, double x, double y, double nx, double ny, double f) {
+  const double vx = m.vx, vy = m.vy, t = m.t;
+  const double k = (vx * nx + vy * ny) * -2.0;
+  m.px = x;
+  m.py = y;
+  m.vx = vx + k * nx;
+  m.vy = vy + k * ny;
+  m.t = t - t * f;
+}
+
 }  // namespace
 
 bool TestWall(Wall& w, Motion& m, double r, OverlapRule rule) {
@@ -88,12 +100,7 @@ bool TestStraightWall(const Wall& w, Motion& m, double r, OverlapRule rule) {
   // face and moves into it, so it bounces where it stands.
   if (onFace && s2 < -kEps && rule == OverlapRule::Mended) s2 = 0.0;
   if (onFace && s2 >= -kEps) {
-    m.px = px + s2 * dx;
-    m.py = py + s2 * dy;
-    const double k = (w.normalX * vx + w.normalY * vy) * -2.0;
-    m.vx = vx + k * w.normalX;
-    m.vy = vy + k * w.normalY;
-    m.t = t - t * s2;
+    Bounce(m, px + s2 * dx, py + s2 * dy, w.normalX, w.normalY, s2);
     return true;
   }
   if (u2 < -kEps && w.capA == 0) return false;
@@ -132,12 +139,7 @@ bool TestCorner(const Wall& w, Motion& m, double r, double u, OverlapRule rule) 
   const double len = NewtonSqrt((cx - qx) * (cx - qx) + (cy - qy) * (cy - qy), 0.01);
   const double nx = (cx - qx) / len;
   const double ny = (cy - qy) / len;
-  const double k = (vx * nx + vy * ny) * -2.0;
-  m.px = cx;
-  m.py = cy;
-  m.vx = vx + k * nx;
-  m.vy = vy + k * ny;
-  m.t = t - t * s;
+  Bounce(m, cx, cy, nx, ny, s);
   return true;
 }
 
@@ -208,12 +210,7 @@ bool TestArcWall(Wall& w, Motion& m, double r, OverlapRule rule) {
   }
   if (!counts) return false;
 
-  const double k = (ny * vy + nx * vx) * -2.0;
-  m.px = x;
-  m.py = y;
-  m.vx = vx + k * nx;
-  m.vy = vy + k * ny;
-  m.t = t - t * f;
+  Bounce(m, x, y, nx, ny, f);
   return true;
 }
 

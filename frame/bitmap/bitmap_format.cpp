@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "frame/base/byte_order.h"
+
 namespace {
 
 constexpr uint32_t kBitsOffsetAt = 10;
@@ -11,18 +13,14 @@ constexpr uint32_t kInfoAt = 14;
 constexpr uint32_t kInfoSize = 40;
 constexpr uint32_t kMaskBytes = 12;
 
-uint32_t U32(const uint8_t* p) {
-  return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-
 }  // namespace
 
 BitmapProblem ParseBitmap(const uint8_t* data, uint32_t size, BitmapLayout* layout) {
   if (!data || size < kBitmapHeadersSize) return BitmapProblem::kTooShort;
-  layout->bits_offset = U32(data + kBitsOffsetAt);
-  layout->width = int32_t(U32(data + 18));
-  layout->height = int32_t(U32(data + 22));
-  layout->bits_per_pixel = uint32_t(data[28]) | uint32_t(data[29]) << 8;
+  layout->bits_offset = ReadLittle32(data + kBitsOffsetAt);
+  layout->width = int32_t(ReadLittle32(data + 18));
+  layout->height = int32_t(ReadLittle32(data + 22));
+  layout->bits_per_pixel = ReadLittle16(data + 28);
   const uint64_t row_bits =
       uint64_t(int64_t(layout->width) < 0 ? 0 : layout->width) * layout->bits_per_pixel;
   const uint64_t stride = (row_bits + 31) / 32 * 4;

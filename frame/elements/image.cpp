@@ -2,15 +2,11 @@
 #include "frame/elements/image.h"
 
 #include "frame/bitmap/bitmap.h"
+#include "frame/elements/picture_source.h"
 
 Image::Image(const char* entryName) {
   Bitmap bitmap(entryName);
-  surface_ = std::make_unique<OffscreenSurface>(bitmap.Width(), bitmap.Height());
-  HDC source = CreateCompatibleDC(surface_->DeviceContext());
-  HGDIOBJ original = SelectObject(source, bitmap.Handle());
-  BitBlt(surface_->DeviceContext(), 0, 0, Width(), Height(), source, 0, 0, SRCCOPY);
-  SelectObject(source, original);
-  DeleteDC(source);
+  surface_ = SurfaceFromBitmap(bitmap.Handle(), bitmap.Width(), bitmap.Height());
 }
 
 Image::Image(int width, int height) : surface_(std::make_unique<OffscreenSurface>(width, height)) {}

@@ -2,9 +2,8 @@
 #include "frame/elements/picture_source.h"
 
 #include "frame/bitmap/bitmap.h"
-#include "frame/surface/offscreen_surface.h"
 
-std::unique_ptr<DrawingSurface> SurfaceFromBitmap(HBITMAP bitmap, int width, int height) {
+std::unique_ptr<OffscreenSurface> SurfaceFromBitmap(HBITMAP bitmap, int width, int height) {
   auto surface = std::make_unique<OffscreenSurface>(width, height);
   HDC source = CreateCompatibleDC(surface->DeviceContext());
   HGDIOBJ original = SelectObject(source, bitmap);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "frame/surface/drawing_surface.h"
+#include "frame/surface/offscreen_surface.h"
 
 class PictureSource {
  public:
@@ -53,4 +54,4 @@ class SurfacePictureSource : public PictureSource {
 };
 
 // Copies a loaded bitmap's pixels into a new off-screen surface of the same size.
-std::unique_ptr<DrawingSurface> SurfaceFromBitmap(HBITMAP bitmap, int width, int height);
+std::unique_ptr<OffscreenSurface> SurfaceFromBitmap(HBITMAP bitmap, int width, int height);

@@ -82,7 +82,7 @@ class Form : public DrawingSurface {
   void CancelModeStep();
   void CommandStep(WPARAM wParam, LPARAM lParam);
   LRESULT ControlColour(WPARAM wParam, LPARAM lParam, UINT message);
-  void KeyStep(WPARAM wParam, int down);
+  void KeyStep(int key, int down);
   UIControl* FindControl(HWND window) const;
   LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -77,10 +77,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       LaunchHelp();
       return 0;
     case WM_KEYDOWN:
-    case WM_KEYUP:
-      if (GameKeyFromVirtualKey(wParam) == 0) return Default(message, wParam, lParam);
-      KeyStep(wParam, message == WM_KEYDOWN ? 1 : 0);
+    case WM_KEYUP: {
+      const int key = GameKeyFromVirtualKey(wParam);
+      if (key == 0) return Default(message, wParam, lParam);
+      KeyStep(key, message == WM_KEYDOWN ? 1 : 0);
       return 0;
+    }
     case WM_CHAR:
       OnChar(LOWORD(wParam));
       return 0;
@@ -160,7 +162,7 @@ LRESULT Form::ControlColour(WPARAM wParam, LPARAM lParam, UINT message) {
   return reinterpret_cast<LRESULT>(control->BackgroundBrush());
 }
 
-void Form::KeyStep(WPARAM wParam, int down) {
+void Form::KeyStep(int key, int down) {
   // Keys go to the active form through the application, whichever form received them.
-  if (TheApplication != nullptr) TheApplication->OnKey(GameKeyFromVirtualKey(wParam), down);
+  if (TheApplication != nullptr) TheApplication->OnKey(key, down);
 }

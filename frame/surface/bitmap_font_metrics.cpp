@@ -1,25 +1,19 @@
 // BitmapFontMetrics: the ".fmc" table read safely, and glyph lookup with the default character.
 #include "frame/surface/bitmap_font.h"
 
-namespace {
-
-uint16_t ReadU16(const uint8_t* p) {
-  return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
-
-}  // namespace
+#include "frame/base/byte_order.h"
 
 BitmapFontMetrics BitmapFontMetrics::Parse(const uint8_t* data, size_t size) {
   BitmapFontMetrics metrics;
   if (data == nullptr || size < 6) return metrics;
-  metrics.first = static_cast<int16_t>(ReadU16(data));
-  metrics.count = static_cast<int16_t>(ReadU16(data + 2));
-  metrics.defaultCharacter = static_cast<uint8_t>(ReadU16(data + 4) & 0xFF);
+  metrics.first = static_cast<int16_t>(ReadLittle16(data));
+  metrics.count = static_cast<int16_t>(ReadLittle16(data + 2));
+  metrics.defaultCharacter = static_cast<uint8_t>(ReadLittle16(data + 4) & 0xFF);
   const size_t count = metrics.count > 0 ? static_cast<size_t>(metrics.count) : 0;
   metrics.glyphs.resize(count);
   for (size_t i = 0; i < count && 6 + 4 * i + 4 <= size; ++i) {
     const uint8_t* entry = data + 6 + 4 * i;
-    metrics.glyphs[i].x = static_cast<int16_t>(ReadU16(entry));
+    metrics.glyphs[i].x = static_cast<int16_t>(ReadLittle16(entry));
     metrics.glyphs[i].width = entry[2];
   }
   return metrics;

@@ -4,13 +4,11 @@
 
 #include <cstring>
 
+#include "frame/base/byte_order.h"
+
 namespace {
 
 constexpr uint32_t kChunk = 16;
-
-uint32_t LittleU32(const uint8_t* p) {
-  return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
 
 }  // namespace
 
@@ -41,7 +39,7 @@ ArchiveDirectory ReadArchiveDirectory(AbstractFile& file, bool* complete) {
     if (read == NameRead::kCutShort) return directory;
     uint8_t record[8];
     if (file.Read(record, 8) != 8) return directory;  // a record without its 8 bytes
-    directory[name] = {LittleU32(record), LittleU32(record + 4)};
+    directory[name] = {ReadLittle32(record), ReadLittle32(record + 4)};
   }
   if (complete) *complete = true;
   return directory;

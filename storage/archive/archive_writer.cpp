@@ -26,9 +26,8 @@ bool BuildArchive(const std::vector<ArchiveSource>& entries, EntryPacking packin
     bool is_packed = false;
     // Raw bytes that begin like an LZRW2 block would be expanded by the reader: those are
     // always stored as a block.
-    const bool looks_packed = packing != EntryPacking::kVerbatim && body.size() > 8 &&
-                              body[0] == 0x3A && body[1] == 0x73 && body[2] == 0x8F &&
-                              body[3] == 0x3D;
+    const bool looks_packed =
+        packing != EntryPacking::kVerbatim && IsLzrw2Block(body.data(), body.size());
     if (packing == EntryPacking::kLzrw2WhenSmaller || looks_packed) {
       std::vector<uint8_t> block = compressor.Compress(e.bytes.data(), uint32_t(e.bytes.size()));
       // A reader expands only blocks longer than 8 bytes.

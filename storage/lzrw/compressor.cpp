@@ -3,18 +3,12 @@
 
 #include <cstring>
 
+#include "frame/base/byte_order.h"
 #include "storage/lzrw/lzrw.h"
 
 namespace {
 
 constexpr uint32_t kScratchSlack = 1023;
-
-uint32_t ReadU32(const uint8_t* p) {
-  return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-void WriteU32(uint8_t* p, uint32_t v) {
-  for (int i = 0; i < 4; ++i) p[i] = uint8_t(v >> (8 * i));
-}
 
 }  // namespace
 
@@ -38,15 +32,15 @@ std::vector<uint8_t> Compressor::Compress(const uint8_t* source, uint32_t length
   AlgorithmTable()[index_].entry(kLzrwCompress, work_memory_.get(), const_cast<uint8_t*>(source),
                                  length, scratch.data(), &produced);
   std::vector<uint8_t> block(size_t(produced) + kBlockHeaderSize);
-  WriteU32(block.data(), identifier_);
-  WriteU32(block.data() + 4, length);
+  WriteLittle32(block.data(), identifier_);
+  WriteLittle32(block.data() + 4, length);
   std::memcpy(block.data() + kBlockHeaderSize, scratch.data(), produced);
   return block;
 }
 
 std::vector<uint8_t> Compressor::Decompress(const uint8_t* block, uint32_t length) {
   if (!IsBound() || length < kBlockHeaderSize) return {};
-  const uint32_t expanded = ReadU32(block + 4);
+  const uint32_t expanded = ReadLittle32(block + 4);
   const uint32_t stream = length - kBlockHeaderSize;
   // A stream expands at most ninefold (a 2-byte copy item gives up to 18 bytes).
   if (expanded > uint64_t(stream) * 9) return {};
@@ -54,4 +48,8 @@ std::vector<uint8_t> Compressor::Decompress(const uint8_t* block, uint32_t lengt
   AlgorithmTable()[index_].decompress(work_memory_.get(), block + kBlockHeaderSize, stream,
                                       out.data(), out.size());
   return out;
+}
+
+bool IsLzrw2Block(const uint8_t* data, size_t size) {
+  return size > kBlockHeaderSize && ReadLittle32(data) == kLzrw2Identifier;
 }

@@ -2,6 +2,7 @@
 // archive's compressed blocks (u32 identifier, u32 expanded length, stream) and back.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -28,3 +29,7 @@ class Compressor {
 };
 
 inline constexpr uint32_t kBlockHeaderSize = 8;
+
+// Whether entry bytes are an LZRW2 block that readers expand: longer than the block header and
+// starting with the LZRW2 identifier.
+bool IsLzrw2Block(const uint8_t* data, size_t size);

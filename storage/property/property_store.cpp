@@ -25,6 +25,23 @@ void WriteBig(uint8_t* p, uint32_t v) {
   p[3] = uint8_t(v);
 }
 
+// Walks the whole records of bytes[0, length): calls visit(at, key_length, value_length) for
+// each until it returns true, and gives where the walk stopped (at the record visit accepted, or
+// at the end of the last whole record, lengths running past the end counting as damage).
+template <typename Visit>
+uint64_t WalkRecords(const uint8_t* bytes, uint64_t length, Visit visit) {
+  uint64_t at = 0;
+  while (at + kHeaderSize <= length) {
+    const uint32_t key_length = ReadBig(bytes + at + 4);
+    const uint32_t value_length = ReadBig(bytes + at + 8);
+    const uint64_t size = kHeaderSize + uint64_t(key_length) + value_length;
+    if (at + size > length) break;
+    if (visit(at, key_length, value_length)) break;
+    at += size;
+  }
+  return at;
+}
+
 // A request of 0 bytes or fewer gives no buffer; a request the heap refuses is fatal.
 uint8_t* Allocate(int64_t size) {
   if (size <= 0) return nullptr;
@@ -42,22 +59,19 @@ PropertyStore::~PropertyStore() {
 bool PropertyStore::FindRecord(const char* key, uint32_t key_length, uint32_t /*type*/,
                                Found* found) const {
   // The tag is written into every record but lookups match the key alone.
-  uint64_t at = 0;
-  const uint64_t used = uint64_t(used_ > 0 ? used_ : 0);
-  while (at + kHeaderSize <= used) {
-    const uint8_t* header = data_ + at;
-    const uint32_t record_key = ReadBig(header + 4);
-    const uint32_t record_value = ReadBig(header + 8);
-    const uint64_t size = kHeaderSize + uint64_t(record_key) + record_value;
-    if (at + size > used) return false;  // lengths run past the end: damaged from here on
-    if (record_key == key_length && std::memcmp(header + kHeaderSize, key, key_length) == 0) {
-      *found = {uint32_t(at), uint32_t(at + kHeaderSize + record_key), record_value,
-                uint32_t(size)};
-      return true;
-    }
-    at += size;
-  }
-  return false;
+  bool matched = false;
+  WalkRecords(data_, uint64_t(used_ > 0 ? used_ : 0),
+              [&](uint64_t at, uint32_t record_key, uint32_t record_value) {
+                if (record_key != key_length ||
+                    std::memcmp(data_ + at + kHeaderSize, key, key_length) != 0) {
+                  return false;
+                }
+                *found = {uint32_t(at), uint32_t(at + kHeaderSize + record_key), record_value,
+                          uint32_t(kHeaderSize + record_key + record_value)};
+                matched = true;
+                return true;
+              });
+  return matched;
 }
 
 void PropertyStore::Reserve(int64_t needed) {
@@ -150,11 +164,7 @@ void PropertyStore::FromBytes(const uint8_t* bytes, uint32_t length) {
   capacity_ = int32_t(length);
   // Bytes past the last whole record (a damaged value) are kept in the buffer but not counted
   // as used, so records added later stay reachable and ToBytes gives whole records only.
-  bool complete = true;
-  uint32_t whole = 0;
-  for (const PropertyRecord& r : ListRecords(bytes, length, &complete))
-    whole += uint32_t(12 + r.key.size() + r.value.size());
-  used_ = int32_t(whole);
+  used_ = int32_t(WalkRecords(bytes, length, [](uint64_t, uint32_t, uint32_t) { return false; }));
 }
 
 void PropertyStore::FromBytes(const std::vector<uint8_t>& bytes) {
@@ -163,17 +173,14 @@ void PropertyStore::FromBytes(const std::vector<uint8_t>& bytes) {
 
 std::vector<PropertyRecord> ListRecords(const uint8_t* bytes, uint32_t length, bool* complete) {
   std::vector<PropertyRecord> records;
-  uint64_t at = 0;
-  while (at + kHeaderSize <= length) {
-    const uint32_t key_length = ReadBig(bytes + at + 4);
-    const uint32_t value_length = ReadBig(bytes + at + 8);
-    const uint64_t size = kHeaderSize + uint64_t(key_length) + value_length;
-    if (at + size > length) break;
-    const uint8_t* key = bytes + at + kHeaderSize;
-    records.push_back({ReadBig(bytes + at), std::string(key, key + key_length),
-                       std::vector<uint8_t>(key + key_length, key + key_length + value_length)});
-    at += size;
-  }
-  if (complete) *complete = at == length;
+  const uint64_t end =
+      WalkRecords(bytes, length, [&](uint64_t at, uint32_t key_length, uint32_t value_length) {
+        const uint8_t* key = bytes + at + kHeaderSize;
+        records.push_back(
+            {ReadBig(bytes + at), std::string(key, key + key_length),
+             std::vector<uint8_t>(key + key_length, key + key_length + value_length)});
+        return false;
+      });
+  if (complete) *complete = end == length;
   return records;
 }

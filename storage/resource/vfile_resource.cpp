@@ -36,8 +36,7 @@ void VFileResource::Load(AbstractFile& entry, const char* name) {
     if (got < want) break;
   }
   data_.resize(have);
-  if (have > kBlockHeaderSize && data_[0] == 0x3A && data_[1] == 0x73 && data_[2] == 0x8F &&
-      data_[3] == 0x3D) {
+  if (IsLzrw2Block(data_.data(), have)) {
     // A damaged block (a length field no stream of this size can fill) gives no data.
     Compressor lzrw2(kLzrw2Identifier);
     data_ = lzrw2.Decompress(data_.data(), have);

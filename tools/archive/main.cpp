@@ -30,11 +30,6 @@ const char kUsage[] =
 
 using Bytes = std::vector<uint8_t>;
 
-bool IsBlock(const Bytes& entry) {
-  return entry.size() > 8 && entry[0] == 0x3A && entry[1] == 0x73 && entry[2] == 0x8F &&
-         entry[3] == 0x3D;
-}
-
 // The entry's bytes, or false when the directory points outside the file.
 bool EntryBytes(const Bytes& archive, const ArchiveEntry& e, Bytes* out) {
   if (uint64_t(e.offset) + e.size > archive.size()) return false;
@@ -111,9 +106,9 @@ int List(int argc, char** argv) {
   if (!Load(argv[2], &archive, &directory)) return 1;
   for (const auto& [name, e] : directory) {
     Bytes bytes;
-    const char* kind = !EntryBytes(archive, e, &bytes) ? "outside-file"
-                       : IsBlock(bytes)                ? "compressed"
-                                                       : "raw";
+    const char* kind = !EntryBytes(archive, e, &bytes)            ? "outside-file"
+                       : IsLzrw2Block(bytes.data(), bytes.size()) ? "compressed"
+                                                                  : "raw";
     std::printf("%-40s %10u %10u %s\n", name.c_str(), e.offset, e.size, kind);
   }
   return 0;
@@ -148,7 +143,8 @@ int Extract(int argc, char** argv) {
       status = 1;
       continue;
     }
-    if (IsBlock(bytes)) bytes = lzrw2.Decompress(bytes.data(), uint32_t(bytes.size()));
+    if (IsLzrw2Block(bytes.data(), bytes.size()))
+      bytes = lzrw2.Decompress(bytes.data(), uint32_t(bytes.size()));
     // Names come from the archive: never let one climb out of the target folder.
     if (name.find('/') != std::string::npos || name == "." || name == "..") {
       std::fprintf(stderr, "pt-archive: skipping unsafe name %s\n", name.c_str());

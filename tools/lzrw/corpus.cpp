@@ -6,20 +6,15 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <random>
+
+#include "tools/common/whole_file.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr size_t kPartLimit = 8u << 20;
-
-std::vector<uint8_t> ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
 
 std::vector<uint8_t> Gather(const fs::path& root, bool recursive, bool elf_only) {
   std::vector<fs::path> files;
@@ -36,7 +31,8 @@ std::vector<uint8_t> Gather(const fs::path& root, bool recursive, bool elf_only)
   std::vector<uint8_t> out;
   for (const fs::path& f : files) {
     if (out.size() >= kPartLimit) break;
-    std::vector<uint8_t> bytes = ReadFile(f);
+    std::vector<uint8_t> bytes;
+    tools::ReadWholeFile(f, bytes);  // an unreadable file adds nothing
     if (elf_only && (bytes.size() < 4 || bytes[0] != 0x7F || bytes[1] != 'E')) continue;
     out.insert(out.end(), bytes.begin(), bytes.end());
   }
@@ -127,9 +123,9 @@ bool WriteCorpus(const std::vector<CorpusPart>& parts, const fs::path& folder) {
   std::error_code ec;
   fs::create_directories(folder, ec);
   for (const CorpusPart& part : parts) {
-    std::ofstream out(folder / part.name, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(part.bytes.data()), std::streamsize(part.bytes.size()));
-    if (!out) return false;
+    if (!tools::WriteWholeFile(folder / part.name, part.bytes.data(), part.bytes.size())) {
+      return false;
+    }
   }
   return true;
 }

@@ -1,14 +1,15 @@
 // pt-lzrw: command-line access to the LZRW entry points and Compressor blocks, the
 // benchmark, and the benchmark's standard corpus.
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "storage/lzrw/compressor.h"
 #include "storage/lzrw/lzrw.h"
+#include "tools/common/whole_file.h"
 #include "tools/lzrw/bench.h"
 #include "tools/lzrw/corpus.h"
 
@@ -27,19 +28,6 @@ const char kUsage[] =
     "  NAME ratio R compress C MB/s decompress D MB/s\n"
     "corpus writes the standard corpus (about 22 MB of C++ headers, /usr/bin programs and\n"
     "generated uncompressed pictures) into DIR.\n";
-
-bool Read(const char* path, std::vector<uint8_t>* out) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  out->assign(std::istreambuf_iterator<char>(in), {});
-  return true;
-}
-
-bool Write(const char* path, const uint8_t* data, size_t size) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(data), std::streamsize(size));
-  return bool(out);
-}
 
 CompressionAlgorithm* Find(const std::string& name) {
   if (name == "lzrw1a") return LZRW1A;
@@ -61,7 +49,7 @@ int Code(bool compress, int argc, char** argv) {
   }
   const bool block = argc > 5 && std::strcmp(argv[5], "--block") == 0;
   std::vector<uint8_t> in;
-  if (!Read(argv[3], &in)) {
+  if (!tools::ReadWholeFile(argv[3], in)) {
     std::fprintf(stderr, "pt-lzrw: cannot read %s\n", argv[3]);
     return 1;
   }
@@ -96,7 +84,7 @@ int Code(bool compress, int argc, char** argv) {
     }
     out.resize(n);
   }
-  if (!Write(argv[4], out.data(), out.size())) {
+  if (!tools::WriteWholeFile(argv[4], out.data(), out.size())) {
     std::fprintf(stderr, "pt-lzrw: cannot write %s\n", argv[4]);
     return 1;
   }
@@ -112,7 +100,7 @@ int Bench(int argc, char** argv) {
       continue;
     }
     std::vector<uint8_t> bytes;
-    if (!Read(argv[i], &bytes)) {
+    if (!tools::ReadWholeFile(argv[i], bytes)) {
       std::fprintf(stderr, "pt-lzrw: cannot read %s\n", argv[i]);
       return 1;
     }
