@@ -58,10 +58,6 @@ struct Window {
   HWND lastActivePopup = nullptr;
 };
 
-struct QueuedMessage {
-  MSG msg{};
-};
-
 class WindowManager {
  public:
   static WindowManager& Get();
