@@ -23,7 +23,7 @@ HDC MakeClientDC(HWND hwnd, bool paintOnly) {
       RECT paint = Offset(w->paintRect, view.origin.x, view.origin.y);
       std::vector<RECT> clipped;
       for (const RECT& r : view.visible) {
-        RECT i = Intersect(r, paint);
+        RECT i = IntersectRects(r, paint);
         if (!RectEmpty(i)) clipped.push_back(i);
       }
       view.visible.swap(clipped);
@@ -65,7 +65,7 @@ void ReleaseWindowDCs(Window* w) {
 }
 
 void WindowManager::InvalidateClient(Window* w, const RECT& clientRect, bool erase, bool children) {
-  RECT r = Intersect(clientRect, ClientRectLocal(w));
+  RECT r = IntersectRects(clientRect, ClientRectLocal(w));
   if (!RectEmpty(r)) {
     w->update = Union(w->update, r);
     w->eraseNeeded |= erase;
@@ -75,7 +75,7 @@ void WindowManager::InvalidateClient(Window* w, const RECT& clientRect, bool era
   for (Window* c : w->children) {
     if (!c->visible) continue;
     RECT onScreen = Offset(clientRect, origin.x, origin.y);
-    RECT cw = Intersect(onScreen, WindowRectOnScreen(c));
+    RECT cw = IntersectRects(onScreen, WindowRectOnScreen(c));
     if (RectEmpty(cw)) continue;
     if (HasFrame(c)) c->frameDirty = true;
     POINT co = ClientOrigin(c);
@@ -90,11 +90,11 @@ void WindowManager::InvalidateWindowAll(Window* w, bool erase) {
 
 void WindowManager::InvalidateWindowArea(Window* w, const RECT& area) {
   if (!IsShown(w) || w->remote) return;
-  RECT wr = Intersect(WindowRectOnScreen(w), area);
+  RECT wr = IntersectRects(WindowRectOnScreen(w), area);
   if (RectEmpty(wr)) return;
   if (HasFrame(w)) w->frameDirty = true;
   RECT client = ClientRectOnScreen(w);
-  RECT cr = Intersect(client, area);
+  RECT cr = IntersectRects(client, area);
   if (!RectEmpty(cr)) InvalidateClient(w, Offset(cr, -client.left, -client.top), true, true);
 }
 
@@ -111,10 +111,10 @@ void WindowManager::InvalidateScreenArea(const RECT& area, const Window* except)
   // Only what lies below `except` was covered by it.
   auto touchSelf = [&](Window* w) {
     if (!IsShown(w) || w->remote) return;
-    RECT wr = Intersect(WindowRectOnScreen(w), area);
+    RECT wr = IntersectRects(WindowRectOnScreen(w), area);
     if (RectEmpty(wr)) return;
     RECT client = ClientRectOnScreen(w);
-    RECT cr = Intersect(client, area);
+    RECT cr = IntersectRects(client, area);
     if (!RectEmpty(cr)) InvalidateClient(w, Offset(cr, -client.left, -client.top), true, false);
     if (HasFrame(w)) w->frameDirty = true;
   };

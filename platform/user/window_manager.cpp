@@ -184,9 +184,9 @@ std::vector<RECT> WindowManager::VisibleWindowRects(Window* w) {
   std::vector<RECT> rects;
   if (!IsShown(w)) return rects;
   RECT screen{0, 0, 240, 320};
-  RECT r = Intersect(WindowRectOnScreen(w), screen);
+  RECT r = IntersectRects(WindowRectOnScreen(w), screen);
   // Clipped to every ancestor's client area.
-  for (Window* p = w->parent; p; p = p->parent) r = Intersect(r, ClientRectOnScreen(p));
+  for (Window* p = w->parent; p; p = p->parent) r = IntersectRects(r, ClientRectOnScreen(p));
   if (RectEmpty(r)) return rects;
   rects.push_back(r);
   // Whatever lies above: siblings above each window of the chain, then top-level windows.
@@ -207,7 +207,7 @@ std::vector<RECT> WindowManager::VisibleClientRects(Window* w) {
   RECT client = ClientRectOnScreen(w);
   std::vector<RECT> out;
   for (const RECT& r : rects) {
-    RECT i = Intersect(r, client);
+    RECT i = IntersectRects(r, client);
     if (!RectEmpty(i)) out.push_back(i);
   }
   if (w->style & WS_CLIPCHILDREN) {
@@ -306,17 +306,6 @@ Window* WindowManager::HitTest(POINT pt, bool enabledOnly) {
 
 // ---- Helpers ----
 
-bool RectEmpty(const RECT& r) {
-  return r.right <= r.left || r.bottom <= r.top;
-}
-
-RECT Intersect(const RECT& a, const RECT& b) {
-  RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-         std::min(a.bottom, b.bottom)};
-  if (RectEmpty(r)) return RECT{0, 0, 0, 0};
-  return r;
-}
-
 RECT Union(const RECT& a, const RECT& b) {
   if (RectEmpty(a)) return b;
   if (RectEmpty(b)) return a;
@@ -332,7 +321,7 @@ void SubtractRect(std::vector<RECT>& rects, const RECT& cut) {
   if (RectEmpty(cut)) return;
   std::vector<RECT> out;
   for (const RECT& r : rects) {
-    RECT i = Intersect(r, cut);
+    RECT i = IntersectRects(r, cut);
     if (RectEmpty(i)) {
       out.push_back(r);
       continue;

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "gdi/region.h"
+
 namespace platform::user {
 
 struct WindowClass {
@@ -142,9 +144,9 @@ class WindowManager {
   bool systemClassesReady_ = false;
 };
 
-// Rectangle helpers.
-bool RectEmpty(const RECT& r);
-RECT Intersect(const RECT& a, const RECT& b);
+// Rectangle helpers (emptiness and intersection are the drawing layer's).
+using gdi::IntersectRects;
+using gdi::RectEmpty;
 RECT Union(const RECT& a, const RECT& b);
 RECT Offset(RECT r, int dx, int dy);
 void SubtractRect(std::vector<RECT>& rects, const RECT& cut);

@@ -272,7 +272,7 @@ BOOL WINAPI InflateRect(LPRECT lprc, int dx, int dy) {
 
 BOOL WINAPI IntersectRect(LPRECT lprcDst, const RECT* lprcSrc1, const RECT* lprcSrc2) {
   if (!lprcDst || !lprcSrc1 || !lprcSrc2) return FALSE;
-  *lprcDst = platform::user::Intersect(*lprcSrc1, *lprcSrc2);
+  *lprcDst = platform::user::IntersectRects(*lprcSrc1, *lprcSrc2);
   return !platform::user::RectEmpty(*lprcDst);
 }
 
