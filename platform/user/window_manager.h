@@ -104,8 +104,9 @@ class WindowManager {
   // Makes a window invisible and repaints what it covered on the screen.
   void TakeOffScreen(Window* w);
   void InvalidateWindowAll(Window* w, bool erase);
-  // Invalidates a screen area of one window and its children (frame included).
-  void InvalidateWindowArea(Window* w, const RECT& screen);
+  // Invalidates a screen area of one window (frame included) and, unless told not to, of its
+  // children.
+  void InvalidateWindowArea(Window* w, const RECT& screen, bool children = true);
   void InvalidateClient(Window* w, const RECT& clientRect, bool erase, bool children);
   Window* NextWindowToPaint(HWND only);  // only: null for any window
 
