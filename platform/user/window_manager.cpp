@@ -3,9 +3,9 @@
 #include "user/window_manager.h"
 
 #include <algorithm>
-#include <cwctype>
 
 #include "device/chrome.h"
+#include "kernel/wide_text.h"
 #include "user/input.h"
 #include "user/system_classes.h"
 
@@ -68,7 +68,7 @@ void WindowManager::ForgetWindow(Window* w) {
 WindowClass* WindowManager::FindClass(const std::wstring& name) {
   EnsureSystemClasses();
   for (auto& c : classes_) {
-    if (SameTextIgnoringCase(c->name, name)) return c.get();
+    if (EqualsNoCase(c->name, name)) return c.get();
   }
   return nullptr;
 }
@@ -86,7 +86,7 @@ WindowClass* WindowManager::AddClass(const WNDCLASSW& info, bool system) {
 
 bool WindowManager::RemoveClass(const std::wstring& name) {
   for (auto it = classes_.begin(); it != classes_.end(); ++it) {
-    if (SameTextIgnoringCase((*it)->name, name) && !(*it)->system) {
+    if (EqualsNoCase((*it)->name, name) && !(*it)->system) {
       classes_.erase(it);
       return true;
     }
@@ -332,14 +332,6 @@ void SubtractRect(std::vector<RECT>& rects, const RECT& cut) {
     if (i.right < r.right) out.push_back({i.right, i.top, r.right, i.bottom});
   }
   rects.swap(out);
-}
-
-bool SameTextIgnoringCase(const std::wstring& a, const std::wstring& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::towlower(a[i]) != std::towlower(b[i])) return false;
-  }
-  return true;
 }
 
 std::wstring ClassNameOf(LPCWSTR name) {

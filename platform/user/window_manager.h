@@ -161,7 +161,6 @@ void DrawNonClient(Window* w);
 bool EraseBackground(Window* w, HDC dc);
 LRESULT DefaultControlColor(HDC dc, UINT message);
 
-bool SameTextIgnoringCase(const std::wstring& a, const std::wstring& b);
 std::wstring ClassNameOf(LPCWSTR name);  // "#atom" for MAKEINTRESOURCE atoms
 
 }  // namespace platform::user
