@@ -185,14 +185,8 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       }
       return TRUE;
     }
-    case WM_GETTEXT: {
-      auto* buffer = reinterpret_cast<LPWSTR>(lParam);
-      if (!buffer || wParam == 0) return 0;
-      size_t n = std::min<size_t>(s->text.size(), wParam - 1);
-      std::wmemcpy(buffer, s->text.data(), n);
-      buffer[n] = L'\0';
-      return static_cast<LRESULT>(n);
-    }
+    case WM_GETTEXT:
+      return AnswerGetText(s->text, wParam, lParam);
     case WM_GETTEXTLENGTH:
       return static_cast<LRESULT>(s->text.size());
     case WM_CHAR:

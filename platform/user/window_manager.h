@@ -160,6 +160,9 @@ void DrawNonClient(Window* w);
 // DefWindowProcW's painting: the class background, and the default control colours.
 bool EraseBackground(Window* w, HDC dc);
 LRESULT DefaultControlColor(HDC dc, UINT message);
+// WM_GETTEXT's answer: as much of `text` as fits the buffer of `capacity` characters with its
+// terminator; the number of characters copied.
+LRESULT AnswerGetText(const std::wstring& text, WPARAM capacity, LPARAM buffer);
 
 std::wstring ClassNameOf(LPCWSTR name);  // "#atom" for MAKEINTRESOURCE atoms
 
