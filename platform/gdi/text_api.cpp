@@ -180,11 +180,8 @@ BOOL WINAPI GetTextMetricsW(HDC hdc, LPTEXTMETRICW lptm) {
 
 BOOL WINAPI GetTextExtentExPointW(HDC hdc, LPCWSTR lpszString, int cchString, int nMaxExtent,
                                   LPINT lpnFit, LPINT lpnDx, LPSIZE lpSize) {
-  DcObject* dc = LookupDc(hdc);
-  if (!dc) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return FALSE;
-  }
+  DcObject* dc = CheckDc(hdc);
+  if (!dc) return FALSE;
   if (cchString < 0 || (!lpszString && cchString > 0) || !lpSize) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;
