@@ -1,6 +1,6 @@
 // Throughput of the software GDI on the game's hot paths, in megapixels per second: the
-// full-screen copy of the hole picture, masked sprites, keyed cells, an 8-bit picture and a line
-// of text.
+// full-screen copy of the hole picture, masked sprites, keyed cells, an 8-bit picture, a scrolled
+// strip and a line of text.
 #include <benchmark/benchmark.h>
 #include <windows.h>
 
@@ -97,6 +97,16 @@ void BM_EightBitDibToScreen(benchmark::State& state) {
   DeleteObject(dib);
 }
 BENCHMARK(BM_EightBitDibToScreen);
+
+// A strip of an off-screen picture scrolled by a pixel within itself, as a panning view does.
+void BM_ScrollStrip(benchmark::State& state) {
+  Screen screen;
+  Offscreen view(screen.dc, 240, 268, RGB(20, 140, 40), RGB(30, 160, 50));
+  const RECT strip{0, 100, 240, 140};
+  for (auto _ : state) ScrollDC(view.dc, 1, 0, &strip, &strip, nullptr, nullptr);
+  Report(state, 240 * 40);
+}
+BENCHMARK(BM_ScrollStrip);
 
 // A status line of text in the system font, drawn transparently, in characters per second.
 void BM_TextLine(benchmark::State& state) {
