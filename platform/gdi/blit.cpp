@@ -168,16 +168,21 @@ BOOL RunBlit(DrawTarget& target, const BlitSource* source, const BlitRequest& re
     return TRUE;  // the null brush paints nothing
   }
 
-  // Reading and writing the same surface: take the source pixels first, as a plain 32-bit copy.
+  // Reading and writing the same surface: take the source pixels first, as a plain 32-bit copy
+  // of just the part the axes reach (which then count from its corner).
   std::unique_ptr<BitmapObject> snapshot;
   const Surface* src_surface = uses_source ? source->surface : nullptr;
   if (uses_source && src_surface == target.surface) {
-    snapshot = MakeBitmap(src_surface->width, src_surface->height, 32, 4);
-    for (int y = 0; y < src_surface->height; ++y) {
-      ReadSpan(*src_surface, 0, y, src_surface->width,
-               reinterpret_cast<uint32_t*>(snapshot->surface.Row(y)));
-    }
-    src_surface = &snapshot->surface;
+    const auto [x_lo, x_hi] = std::minmax_element(ax.source.begin(), ax.source.end());
+    const auto [y_lo, y_hi] = std::minmax_element(ay.source.begin(), ay.source.end());
+    const int x0 = *x_lo, y0 = *y_lo;
+    snapshot = MakeBitmap(*x_hi - x0 + 1, *y_hi - y0 + 1, 32, 4);
+    Surface& copy = snapshot->surface;
+    for (int y = 0; y < copy.height; ++y)
+      ReadSpan(*src_surface, x0, y0 + y, copy.width, reinterpret_cast<uint32_t*>(copy.Row(y)));
+    for (int& x : ax.source) x -= x0;
+    for (int& y : ay.source) y -= y0;
+    src_surface = &copy;
   }
 
   const bool identity_x =
