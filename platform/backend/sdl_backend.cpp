@@ -12,6 +12,7 @@
 #include "backend/sdl_keys.h"
 #include "backend/viewport.h"
 #include "device/screen.h"
+#include "kernel/wide_text.h"
 
 namespace platform {
 namespace {
@@ -20,17 +21,8 @@ constexpr uint32_t kForever = 0xFFFFFFFFu;
 constexpr int kIdleWaitMs = 1;  // the brief wait after an empty poll
 
 std::u32string DecodeUtf8(const char* text) {
-  std::u32string out;
-  const auto* p = reinterpret_cast<const unsigned char*>(text);
-  while (*p) {
-    char32_t c = *p;
-    int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-    c &= extra == 3 ? 0x07 : extra == 2 ? 0x0F : extra == 1 ? 0x1F : 0x7F;
-    ++p;
-    for (int i = 0; i < extra && (*p & 0xC0) == 0x80; ++i, ++p) c = c << 6 | (*p & 0x3F);
-    out.push_back(c);
-  }
-  return out;
+  const std::wstring wide = Utf8ToWideLenient(text);
+  return std::u32string(wide.begin(), wide.end());
 }
 
 class SdlBackend final : public Backend {

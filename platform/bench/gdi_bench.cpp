@@ -1,8 +1,10 @@
 // Throughput of the software GDI on the game's hot paths, in megapixels per second: the
-// full-screen copy of the hole picture, masked sprites, keyed cells and an 8-bit picture.
+// full-screen copy of the hole picture, masked sprites, keyed cells, an 8-bit picture, a scrolled
+// strip and a line of text.
 #include <benchmark/benchmark.h>
 #include <windows.h>
 
+#include <iterator>
 #include <vector>
 
 #include "gdi/display_dc.h"
@@ -95,6 +97,28 @@ void BM_EightBitDibToScreen(benchmark::State& state) {
   DeleteObject(dib);
 }
 BENCHMARK(BM_EightBitDibToScreen);
+
+// A strip of an off-screen picture scrolled by a pixel within itself, as a panning view does.
+void BM_ScrollStrip(benchmark::State& state) {
+  Screen screen;
+  Offscreen view(screen.dc, 240, 268, RGB(20, 140, 40), RGB(30, 160, 50));
+  const RECT strip{0, 100, 240, 140};
+  for (auto _ : state) ScrollDC(view.dc, 1, 0, &strip, &strip, nullptr, nullptr);
+  Report(state, 240 * 40);
+}
+BENCHMARK(BM_ScrollStrip);
+
+// A status line of text in the system font, drawn transparently, in characters per second.
+void BM_TextLine(benchmark::State& state) {
+  Screen screen;
+  SetBkMode(screen.dc, TRANSPARENT);
+  const wchar_t text[] = L"Hole 7   Par 3   Strokes 12";
+  const int length = static_cast<int>(std::size(text)) - 1;
+  for (auto _ : state) ExtTextOutW(screen.dc, 4, 240, 0, nullptr, text, length, nullptr);
+  state.counters["chars"] = benchmark::Counter(static_cast<double>(length) * state.iterations(),
+                                               benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_TextLine);
 
 }  // namespace
 

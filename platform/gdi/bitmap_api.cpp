@@ -33,11 +33,8 @@ BitmapObject* PalettedDib(HDC hdc, const RGBQUAD* table) {
 
 HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int cx, int cy) {
   if (cx == 0 || cy == 0) return DefaultBitmap();  // the stock 1x1 monochrome bitmap
-  DcObject* dc = LookupDc(hdc);
-  if (!dc) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return nullptr;
-  }
+  DcObject* dc = CheckDc(hdc);
+  if (!dc) return nullptr;
   // A memory DC gives the format of the bitmap selected into it: monochrome at first, a DIB
   // section of the same layout when one is selected; other DCs give the screen's 32 bits.
   const BitmapObject* selected = dc->display ? nullptr : LookupBitmap(dc->bitmap);
@@ -85,10 +82,7 @@ HBITMAP WINAPI CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCoun
 HBITMAP WINAPI CreateDIBSection(HDC hdc, CONST BITMAPINFO* pbmi, UINT usage, VOID** ppvBits,
                                 HANDLE hSection, DWORD offset) {
   if (ppvBits) *ppvBits = nullptr;
-  if (hdc && !LookupDc(hdc)) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return nullptr;
-  }
+  if (hdc && !CheckDc(hdc)) return nullptr;
   if (!pbmi || usage != DIB_RGB_COLORS || hSection || offset) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return nullptr;

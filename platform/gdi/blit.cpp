@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "gdi/rop_table.h"
@@ -73,10 +74,6 @@ void MapSourceColours(const BlitSource& src, const DrawTarget& dst, uint32_t* px
     const uint32_t key = ColorRefToPixel(src.bk_color & 0xFFFFFF);
     for (int i = 0; i < n; ++i) px[i] = px[i] == key ? 0xFFFFFF : 0;
   }
-}
-
-bool Plain32(const Surface& s) {
-  return s.IsPlain32();
 }
 
 // Fast paths: whole rows on 32-bit surfaces for the codes the game draws with.
@@ -171,33 +168,29 @@ BOOL RunBlit(DrawTarget& target, const BlitSource* source, const BlitRequest& re
     return TRUE;  // the null brush paints nothing
   }
 
-  // Reading and writing the same surface: take the source pixels first.
-  Surface snapshot;
-  std::vector<uint32_t> snapshot_pixels;
+  // Reading and writing the same surface: take the source pixels first, as a plain 32-bit copy
+  // of just the part the axes reach (which then count from its corner).
+  std::unique_ptr<BitmapObject> snapshot;
   const Surface* src_surface = uses_source ? source->surface : nullptr;
   if (uses_source && src_surface == target.surface) {
-    snapshot = *src_surface;
-    snapshot.bpp = 32;
-    snapshot.bottom_up = false;
-    snapshot.palette.clear();
-    snapshot.masks[0] = 0xFF0000;
-    snapshot.masks[1] = 0xFF00;
-    snapshot.masks[2] = 0xFF;
-    snapshot.stride = snapshot.width * 4;
-    snapshot_pixels.resize(static_cast<size_t>(snapshot.width) * snapshot.height);
-    snapshot.bits = reinterpret_cast<uint8_t*>(snapshot_pixels.data());
-    for (int y = 0; y < src_surface->height; ++y) {
-      ReadSpan(*src_surface, 0, y, src_surface->width,
-               snapshot_pixels.data() + static_cast<size_t>(y) * snapshot.width);
-    }
-    src_surface = &snapshot;
+    const auto [x_lo, x_hi] = std::minmax_element(ax.source.begin(), ax.source.end());
+    const auto [y_lo, y_hi] = std::minmax_element(ay.source.begin(), ay.source.end());
+    const int x0 = *x_lo, y0 = *y_lo;
+    snapshot = MakeBitmap(*x_hi - x0 + 1, *y_hi - y0 + 1, 32, 4);
+    Surface& copy = snapshot->surface;
+    for (int y = 0; y < copy.height; ++y)
+      ReadSpan(*src_surface, x0, y0 + y, copy.width, reinterpret_cast<uint32_t*>(copy.Row(y)));
+    for (int& x : ax.source) x -= x0;
+    for (int& y : ay.source) y -= y0;
+    src_surface = &copy;
   }
 
   const bool identity_x =
       uses_source && ax.dest_len > 0 && ax.source.back() - ax.source.front() == ax.dest_len - 1;
-  const bool fast = !request.transparent && Plain32(*target.surface) &&
-                    (!uses_source || (Plain32(*src_surface) && identity_x && !source->mono_ddb)) &&
-                    (!uses_pattern || brush.IsSolid());
+  const bool fast =
+      !request.transparent && target.surface->IsPlain32() &&
+      (!uses_source || (src_surface->IsPlain32() && identity_x && !source->mono_ddb)) &&
+      (!uses_pattern || brush.IsSolid());
   const bool dest_is_mono = target.bitmap && target.bitmap->is_mono_ddb;
 
   std::vector<uint32_t> sbuf, dbuf, pbuf, segment;

@@ -12,18 +12,12 @@ using namespace platform::gdi;
 
 namespace {
 
-DcObject* Dc(HDC hdc) {
-  DcObject* dc = LookupDc(hdc);
-  if (!dc) SetLastError(ERROR_INVALID_HANDLE);
-  return dc;
-}
-
 // Replaces one of the DC's settings with a valid `value` and returns the old one; `failed` on a
 // bad handle or value.
 template <typename T>
 T Replace(HDC hdc, T DcObject::*setting, std::type_identity_t<T> value, bool valid,
           std::type_identity_t<T> failed) {
-  DcObject* dc = Dc(hdc);
+  DcObject* dc = CheckDc(hdc);
   if (!dc) return failed;
   if (!valid) {
     SetLastError(ERROR_INVALID_PARAMETER);
@@ -75,12 +69,12 @@ void DestroyDisplayDC(HDC hdc) {
 }  // namespace platform::gdi
 
 HDC WINAPI CreateCompatibleDC(HDC hdc) {
-  if (hdc && !Dc(hdc)) return nullptr;
+  if (hdc && !CheckDc(hdc)) return nullptr;
   return NewDc(false, {});
 }
 
 BOOL WINAPI DeleteDC(HDC hdc) {
-  DcObject* dc = Dc(hdc);
+  DcObject* dc = CheckDc(hdc);
   if (!dc) return FALSE;
   if (dc->display) {  // window DCs are released through the window manager
     SetLastError(ERROR_INVALID_HANDLE);
@@ -92,7 +86,7 @@ BOOL WINAPI DeleteDC(HDC hdc) {
 }
 
 HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h) {
-  DcObject* dc = Dc(hdc);
+  DcObject* dc = CheckDc(hdc);
   GdiObject* object = Lookup(h);
   if (!dc || !object) {
     SetLastError(ERROR_INVALID_HANDLE);
@@ -173,7 +167,7 @@ DWORD WINAPI GetObjectType(HGDIOBJ h) {
 }
 
 HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type) {
-  DcObject* dc = Dc(hdc);
+  DcObject* dc = CheckDc(hdc);
   if (!dc) return nullptr;
   switch (type) {
     case OBJ_PEN:
@@ -241,7 +235,7 @@ int WINAPI GetObjectW(HGDIOBJ h, int c, LPVOID pv) {
 }
 
 int WINAPI GetDeviceCaps(HDC hdc, int index) {
-  DcObject* dc = Dc(hdc);
+  DcObject* dc = CheckDc(hdc);
   if (!dc) return 0;
   int bpp = 32;
   if (!dc->display) {
@@ -280,7 +274,7 @@ COLORREF WINAPI SetTextColor(HDC hdc, COLORREF color) {
 }
 
 COLORREF WINAPI GetTextColor(HDC hdc) {
-  DcObject* dc = Dc(hdc);
+  DcObject* dc = CheckDc(hdc);
   return dc ? dc->text_color : CLR_INVALID;
 }
 
@@ -289,7 +283,7 @@ COLORREF WINAPI SetBkColor(HDC hdc, COLORREF color) {
 }
 
 COLORREF WINAPI GetBkColor(HDC hdc) {
-  DcObject* dc = Dc(hdc);
+  DcObject* dc = CheckDc(hdc);
   return dc ? dc->bk_color : CLR_INVALID;
 }
 
@@ -298,7 +292,7 @@ int WINAPI SetBkMode(HDC hdc, int mode) {
 }
 
 int WINAPI GetBkMode(HDC hdc) {
-  DcObject* dc = Dc(hdc);
+  DcObject* dc = CheckDc(hdc);
   return dc ? dc->bk_mode : 0;
 }
 
@@ -307,7 +301,7 @@ int WINAPI SetROP2(HDC hdc, int rop2) {
 }
 
 int WINAPI GetROP2(HDC hdc) {
-  DcObject* dc = Dc(hdc);
+  DcObject* dc = CheckDc(hdc);
   return dc ? dc->rop2 : 0;
 }
 
@@ -316,13 +310,13 @@ int WINAPI SetStretchBltMode(HDC hdc, int mode) {
 }
 
 int WINAPI GetStretchBltMode(HDC hdc) {
-  DcObject* dc = Dc(hdc);
+  DcObject* dc = CheckDc(hdc);
   return dc ? dc->stretch_mode : 0;
 }
 
 BOOL WINAPI SetBrushOrgEx(HDC hdc, int x, int y, LPPOINT lppt) {
   if (!CoordinatesOk({x, y})) return FALSE;
-  DcObject* dc = Dc(hdc);
+  DcObject* dc = CheckDc(hdc);
   if (!dc) return FALSE;
   if (lppt) *lppt = dc->brush_org;
   dc->brush_org = POINT{x, y};
@@ -330,7 +324,7 @@ BOOL WINAPI SetBrushOrgEx(HDC hdc, int x, int y, LPPOINT lppt) {
 }
 
 BOOL WINAPI GetBrushOrgEx(HDC hdc, LPPOINT lppt) {
-  DcObject* dc = Dc(hdc);
+  DcObject* dc = CheckDc(hdc);
   if (!dc) return FALSE;
   if (!lppt) {
     SetLastError(ERROR_INVALID_PARAMETER);
@@ -342,7 +336,7 @@ BOOL WINAPI GetBrushOrgEx(HDC hdc, LPPOINT lppt) {
 
 BOOL WINAPI MoveToEx(HDC hdc, int x, int y, LPPOINT lppt) {
   if (!CoordinatesOk({x, y})) return FALSE;
-  DcObject* dc = Dc(hdc);
+  DcObject* dc = CheckDc(hdc);
   if (!dc) return FALSE;
   if (lppt) *lppt = dc->position;
   dc->position = POINT{x, y};

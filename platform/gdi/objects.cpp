@@ -4,6 +4,8 @@
 #include <mutex>
 #include <unordered_map>
 
+#include "winbase.h"
+
 namespace platform::gdi {
 
 namespace {
@@ -78,6 +80,12 @@ GdiObject* Lookup(const void* handle) {
 
 void Unregister(const void* handle) {
   Table().erase(handle);
+}
+
+DcObject* CheckDc(HDC dc) {
+  DcObject* object = LookupDc(dc);
+  if (!object) SetLastError(ERROR_INVALID_HANDLE);
+  return object;
 }
 
 HBITMAP DefaultBitmap() {

@@ -95,6 +95,8 @@ T* LookupAs(const void* handle, ObjectKind kind) {
 inline DcObject* LookupDc(HDC dc) {
   return LookupAs<DcObject>(dc, ObjectKind::Dc);
 }
+// As LookupDc, and a handle that is not a DC sets ERROR_INVALID_HANDLE.
+DcObject* CheckDc(HDC dc);
 inline BitmapObject* LookupBitmap(const void* h) {
   return LookupAs<BitmapObject>(h, ObjectKind::Bitmap);
 }

@@ -34,11 +34,8 @@ std::optional<Region> DrawableArea(HDC hdc) {
 }
 
 int ClipWith(HDC hdc, const Region& region, RegionOp op) {
-  DcObject* dc = LookupDc(hdc);
-  if (!dc) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return ERROR;
-  }
+  DcObject* dc = CheckDc(hdc);
+  if (!dc) return ERROR;
   const std::optional<Region> area = DrawableArea(hdc);
   if (!area) return ERROR;
   dc->clip = Region::Combine(dc->clip ? *dc->clip : *area, region, op);
@@ -143,11 +140,8 @@ BOOL WINAPI EqualRgn(HRGN hrgn1, HRGN hrgn2) {
 }
 
 int WINAPI SelectClipRgn(HDC hdc, HRGN hrgn) {
-  DcObject* dc = LookupDc(hdc);
-  if (!dc) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return ERROR;
-  }
+  DcObject* dc = CheckDc(hdc);
+  if (!dc) return ERROR;
   if (!hrgn) {  // no clip region: the whole drawable area
     dc->clip.reset();
     const std::optional<Region> area = DrawableArea(hdc);

@@ -32,11 +32,8 @@ int Mod(int a, int m) {
 }  // namespace
 
 std::optional<DrawTarget> ResolveTarget(HDC handle) {
-  DcObject* dc = LookupDc(handle);
-  if (!dc) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return std::nullopt;
-  }
+  DcObject* dc = CheckDc(handle);
+  if (!dc) return std::nullopt;
   DrawTarget t;
   t.dc = dc;
   if (dc->display) {

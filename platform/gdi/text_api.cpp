@@ -25,14 +25,21 @@ std::u32string ToU32(LPCWSTR text, size_t n) {
   return out;
 }
 
+// Paints [x0, x1) of row y (surface coordinates) in one colour inside the clip; `scratch` is
+// reused between calls so that a glyph's pixel runs cost no allocation.
+void FillRow(const DrawTarget& t, int y, int x0, int x1, uint32_t colour,
+             std::vector<uint32_t>& scratch) {
+  ForEachClippedSpan(t, y, x0, x1, [&](int a, int b, int row) {
+    scratch.assign(static_cast<size_t>(b - a), colour);
+    WriteSpan(*t.surface, a, row, b - a, scratch.data());
+  });
+}
+
 void FillSolid(const DrawTarget& t, const RECT& r, uint32_t colour) {
-  std::vector<uint32_t> row;
-  const Region area = t.clip.Intersect(r);
-  for (const RECT& c : area.Rects()) {
-    row.assign(static_cast<size_t>(c.right - c.left), colour);
-    for (int y = c.top; y < c.bottom; ++y)
-      WriteSpan(*t.surface, c.left, y, c.right - c.left, row.data());
-  }
+  std::vector<uint32_t> scratch;
+  const RECT area = IntersectRects(r, t.clip.Box());
+  for (int y = area.top; y < area.bottom; ++y)
+    FillRow(t, y, area.left, area.right, colour, scratch);
 }
 
 // Draws a line of text with its cell's top-left corner at (x, y), surface coordinates. An
@@ -44,6 +51,7 @@ void DrawRun(const DrawTarget& t, Font& font, int x, int y, std::u32string_view 
   int width = 0;
   for (size_t i = 0; i < text.size(); ++i) width += dx ? dx[i] : font.GlyphFor(text[i]).advance;
   if (opaque) FillSolid(t, RECT{x, y, x + width, y + m.height}, TargetColour(t, t.dc->bk_color));
+  std::vector<uint32_t> scratch;
   int pen = x;
   for (size_t i = 0; i < text.size(); ++i) {
     const Glyph& g = font.GlyphFor(text[i]);
@@ -57,12 +65,11 @@ void DrawRun(const DrawTarget& t, Font& font, int x, int y, std::u32string_view 
         }
         int end = col;
         while (end < g.width && bits[end]) ++end;
-        FillSolid(t, RECT{gx + col, gy + row, gx + end, gy + row + 1}, colour);
+        FillRow(t, gy + row, gx + col, gx + end, colour, scratch);
         col = end;
       }
     }
-    if (i == underline)
-      FillSolid(t, RECT{pen, y + m.ascent + 1, pen + g.advance, y + m.ascent + 2}, colour);
+    if (i == underline) FillRow(t, y + m.ascent + 1, pen, pen + g.advance, colour, scratch);
     pen += dx ? dx[i] : g.advance;
   }
 }
@@ -173,11 +180,8 @@ BOOL WINAPI GetTextMetricsW(HDC hdc, LPTEXTMETRICW lptm) {
 
 BOOL WINAPI GetTextExtentExPointW(HDC hdc, LPCWSTR lpszString, int cchString, int nMaxExtent,
                                   LPINT lpnFit, LPINT lpnDx, LPSIZE lpSize) {
-  DcObject* dc = LookupDc(hdc);
-  if (!dc) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return FALSE;
-  }
+  DcObject* dc = CheckDc(hdc);
+  if (!dc) return FALSE;
   if (cchString < 0 || (!lpszString && cchString > 0) || !lpSize) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <optional>
 
 #include "device/storage.h"
 #include "kernel/handle_table.h"
@@ -46,10 +47,22 @@ DWORD OpenError(int error, const std::filesystem::path& host) {
   return ErrorFromErrno(error);
 }
 
+// The host path of a device file name; nothing (last error set) for a null or impossible name.
+std::optional<std::filesystem::path> HostPathFor(LPCWSTR name) {
+  if (name == nullptr) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return std::nullopt;
+  }
+  auto host = HostPathOf(name);
+  if (!host) SetLastError(ERROR_INVALID_NAME);
+  return host;
+}
+
 }  // namespace
 }  // namespace platform
 
 using platform::FileOf;
+using platform::HostPathFor;
 
 HANDLE WINAPI CreateFileW(LPCWSTR lpFileName, DWORD dwDesiredAccess, DWORD /*dwShareMode*/,
                           LPSECURITY_ATTRIBUTES /*lpSecurityAttributes*/,
@@ -60,11 +73,8 @@ HANDLE WINAPI CreateFileW(LPCWSTR lpFileName, DWORD dwDesiredAccess, DWORD /*dwS
     SetLastError(ERROR_INVALID_PARAMETER);
     return INVALID_HANDLE_VALUE;
   }
-  auto host = platform::HostPathOf(lpFileName);
-  if (!host) {
-    SetLastError(ERROR_INVALID_NAME);
-    return INVALID_HANDLE_VALUE;
-  }
+  auto host = HostPathFor(lpFileName);
+  if (!host) return INVALID_HANDLE_VALUE;
   const bool canRead = (dwDesiredAccess & (GENERIC_READ | GENERIC_ALL)) != 0;
   const bool canWrite = (dwDesiredAccess & (GENERIC_WRITE | GENERIC_ALL)) != 0;
   if (dwCreationDisposition == TRUNCATE_EXISTING && !canWrite) {
@@ -234,15 +244,8 @@ DWORD WINAPI GetFileSize(HANDLE hFile, LPDWORD lpFileSizeHigh) {
 }
 
 BOOL WINAPI DeleteFileW(LPCWSTR lpFileName) {
-  if (lpFileName == nullptr) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return FALSE;
-  }
-  auto host = platform::HostPathOf(lpFileName);
-  if (!host) {
-    SetLastError(ERROR_INVALID_NAME);
-    return FALSE;
-  }
+  auto host = HostPathFor(lpFileName);
+  if (!host) return FALSE;
   struct stat info {};
   if (::lstat(host->c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
     SetLastError(ERROR_ACCESS_DENIED);
@@ -256,15 +259,8 @@ BOOL WINAPI DeleteFileW(LPCWSTR lpFileName) {
 }
 
 BOOL WINAPI CreateDirectoryW(LPCWSTR lpPathName, LPSECURITY_ATTRIBUTES /*lpSecurityAttributes*/) {
-  if (lpPathName == nullptr) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return FALSE;
-  }
-  auto host = platform::HostPathOf(lpPathName);
-  if (!host) {
-    SetLastError(ERROR_INVALID_NAME);
-    return FALSE;
-  }
+  auto host = HostPathFor(lpPathName);
+  if (!host) return FALSE;
   if (::mkdir(host->c_str(), 0755) != 0) {
     SetLastError(platform::OpenError(errno, *host));
     return FALSE;

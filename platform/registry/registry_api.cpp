@@ -51,8 +51,10 @@ HKEY NewHandle(OpenKey key) {
   return reinterpret_cast<HKEY>(value);
 }
 
-Key* Walk(Key& root, const std::vector<std::wstring>& path) {
-  Key* key = &root;
+// The key at `path` below `root`, or null when a name is missing; const for readers.
+template <typename K>
+K* Walk(K& root, const std::vector<std::wstring>& path) {
+  K* key = &root;
   for (const auto& name : path) {
     key = key->FindChild(name);
     if (key == nullptr) return nullptr;
@@ -106,7 +108,7 @@ LONG WINAPI RegOpenKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD /*ulOptions*/, REGS
   if (LONG error = reg::SplitSubKey(lpSubKey, parts); error != ERROR_SUCCESS) return error;
   reg::OpenKey opened{base->root, {}};
   const LONG result = reg::ReadHive([&](const reg::Hive& hive) -> LONG {
-    reg::Key* key = reg::Walk(const_cast<reg::Key&>(hive.RootKey(base->root)), base->path);
+    const reg::Key* key = reg::Walk(hive.RootKey(base->root), base->path);
     if (key == nullptr) return ERROR_KEY_DELETED;
     opened.path = base->path;
     for (const auto& name : parts) {
@@ -160,7 +162,7 @@ LONG WINAPI RegQueryValueExW(HKEY hKey, LPCWSTR lpValueName, LPDWORD lpReserved,
   if (!open) return ERROR_INVALID_HANDLE;
   const std::wstring_view name = lpValueName ? std::wstring_view(lpValueName) : std::wstring_view();
   return reg::ReadHive([&](const reg::Hive& hive) -> LONG {
-    const reg::Key* key = reg::Walk(const_cast<reg::Key&>(hive.RootKey(open->root)), open->path);
+    const reg::Key* key = reg::Walk(hive.RootKey(open->root), open->path);
     if (key == nullptr) return ERROR_KEY_DELETED;
     const reg::Value* value = key->FindValue(name);
     if (value == nullptr) return ERROR_FILE_NOT_FOUND;

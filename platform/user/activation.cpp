@@ -159,14 +159,7 @@ BOOL WINAPI EnableWindow(HWND hWnd, BOOL bEnable) {
     wm.Send(w, WM_CANCELMODE, 0, 0);
     if (!wm.Find(hWnd)) return FALSE;
     w->style |= WS_DISABLED;
-    if (wm.focus) {
-      for (Window* f = wm.Find(wm.focus); f; f = f->parent) {
-        if (f == w) {
-          wm.ChangeFocus(nullptr);
-          break;
-        }
-      }
-    }
+    if (wm.focus && platform::user::Within(wm, wm.focus, w)) wm.ChangeFocus(nullptr);
     if (wm.Find(hWnd)) wm.Send(w, WM_ENABLE, FALSE, 0);
   }
   return wasDisabled ? TRUE : FALSE;

@@ -1,12 +1,21 @@
 // DefWindowProcW: what a window does with the messages its procedure leaves to the system.
 #include <algorithm>
-#include <cstring>
+#include <cwchar>
 
 #include "device/chrome.h"
 #include "user/window_manager.h"
 
 using platform::user::Window;
 using platform::user::WindowManager;
+
+LRESULT platform::user::AnswerGetText(const std::wstring& text, WPARAM capacity, LPARAM buffer) {
+  auto* out = reinterpret_cast<LPWSTR>(buffer);
+  if (!out || capacity == 0) return 0;
+  const size_t n = std::min<size_t>(text.size(), capacity - 1);
+  std::wmemcpy(out, text.data(), n);
+  out[n] = L'\0';
+  return static_cast<LRESULT>(n);
+}
 
 LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
   auto& wm = WindowManager::Get();
@@ -31,14 +40,8 @@ LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
       platform::device::WindowListChanged();
       return TRUE;
     }
-    case WM_GETTEXT: {
-      auto* buffer = reinterpret_cast<LPWSTR>(lParam);
-      if (!buffer || wParam == 0) return 0;
-      size_t n = std::min<size_t>(w->title.size(), wParam - 1);
-      std::wmemcpy(buffer, w->title.data(), n);
-      buffer[n] = L'\0';
-      return static_cast<LRESULT>(n);
-    }
+    case WM_GETTEXT:
+      return platform::user::AnswerGetText(w->title, wParam, lParam);
     case WM_GETTEXTLENGTH:
       return static_cast<LRESULT>(w->title.size());
     case WM_ACTIVATE:

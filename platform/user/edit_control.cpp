@@ -142,12 +142,12 @@ void Key(HWND hwnd, EditState& s, WPARAM vk) {
 
 // The caret index nearest to a tap at client x (single line).
 size_t CaretFromX(HWND hwnd, const EditState& s, int x) {
-  int total = MeasureEditText(hwnd, s.text);
-  int start = s.format.left + EditAlignOffset(StyleOf(hwnd), s.format, total) - s.scrollX;
+  const std::vector<int> widths = MeasureEditPrefixes(hwnd, s.text);
+  int start = s.format.left + EditAlignOffset(StyleOf(hwnd), s.format, widths.back()) - s.scrollX;
   size_t best = 0;
   int bestDistance = std::abs(x - start);
   for (size_t i = 1; i <= s.text.size(); ++i) {
-    int d = std::abs(x - (start + MeasureEditText(hwnd, s.text.substr(0, i))));
+    int d = std::abs(x - (start + widths[i]));
     if (d < bestDistance) best = i, bestDistance = d;
   }
   return best;
@@ -185,14 +185,8 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       }
       return TRUE;
     }
-    case WM_GETTEXT: {
-      auto* buffer = reinterpret_cast<LPWSTR>(lParam);
-      if (!buffer || wParam == 0) return 0;
-      size_t n = std::min<size_t>(s->text.size(), wParam - 1);
-      std::wmemcpy(buffer, s->text.data(), n);
-      buffer[n] = L'\0';
-      return static_cast<LRESULT>(n);
-    }
+    case WM_GETTEXT:
+      return AnswerGetText(s->text, wParam, lParam);
     case WM_GETTEXTLENGTH:
       return static_cast<LRESULT>(s->text.size());
     case WM_CHAR:

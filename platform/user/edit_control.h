@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace platform::user {
 
@@ -22,6 +23,8 @@ struct EditState {
 // Painting and measuring, done with the GDI (edit_paint.cpp).
 void PaintEdit(HWND hwnd, const EditState& state);
 int MeasureEditText(HWND hwnd, const std::wstring& text);
+// The widths of every leading part of text, measured at once: element i is that of i characters.
+std::vector<int> MeasureEditPrefixes(HWND hwnd, const std::wstring& text);
 // Where text of the given width starts inside the format rectangle, before scrolling.
 int EditAlignOffset(DWORD style, const RECT& format, int textWidth);
 

@@ -36,6 +36,17 @@ int MeasureEditText(HWND hwnd, const std::wstring& text) {
   return width;
 }
 
+std::vector<int> MeasureEditPrefixes(HWND hwnd, const std::wstring& text) {
+  std::vector<int> widths(text.size() + 1, 0);
+  if (text.empty()) return widths;
+  HDC dc = GetDC(hwnd);
+  SIZE size{0, 0};
+  GetTextExtentExPointW(dc, text.c_str(), static_cast<int>(text.size()), 0, nullptr,
+                        widths.data() + 1, &size);
+  ReleaseDC(hwnd, dc);
+  return widths;
+}
+
 void PaintEdit(HWND hwnd, const EditState& s) {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd, &ps);

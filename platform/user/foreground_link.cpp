@@ -129,7 +129,8 @@ HWND FindRemoteWindow(const std::wstring* className, LPCWSTR title) {
   if (!Prepare()) return nullptr;
   auto& wm = WindowManager::Get();
   Link& link = TheLink();
-  std::string wantClass = className ? Utf8(*className) : std::string();
+  // Compared as the other programs wrote them (tabs and line breaks made spaces).
+  const std::wstring wantClass = className ? Utf8ToWideLenient(Utf8(*className)) : std::wstring();
   std::string wantTitle = title ? Utf8(title) : std::string();
   std::error_code ec;
   for (const auto& entry : fs::directory_iterator(link.run, ec)) {
@@ -150,10 +151,7 @@ HWND FindRemoteWindow(const std::wstring* className, LPCWSTR title) {
       if (b == std::string::npos) continue;
       std::string cls = line.substr(a + 1, b - a - 1);
       std::string ttl = line.substr(b + 1);
-      if (className && !SameTextIgnoringCase(std::wstring(cls.begin(), cls.end()),
-                                             std::wstring(wantClass.begin(), wantClass.end()))) {
-        continue;
-      }
+      if (className && !EqualsNoCase(Utf8ToWideLenient(cls), wantClass)) continue;
       if (title && ttl != wantTitle) continue;
       uint64_t handle = std::strtoull(line.c_str(), nullptr, 10);
       if (Window* known = wm.FindRemote(static_cast<int>(pid), handle)) return known->handle;

@@ -64,12 +64,16 @@ std::vector<std::wstring> Wrap(HDC dc, const std::wstring& text, int width) {
       } else {
         line = candidate;
       }
-      // A single word wider than the box is cut where it no longer fits.
+      // A single word wider than the box is cut where it no longer fits (keeping at least one
+      // character a line).
       while (measure(line) > width && line.size() > 1) {
-        size_t fit = line.size() - 1;
-        while (fit > 1 && measure(line.substr(0, fit)) > width) --fit;
-        lines.push_back(line.substr(0, fit));
-        line = line.substr(fit);
+        INT fit = 0;
+        SIZE size{0, 0};
+        GetTextExtentExPointW(dc, line.c_str(), static_cast<int>(line.size()), width, &fit, nullptr,
+                              &size);
+        const size_t cut = std::max<size_t>(1, static_cast<size_t>(fit));
+        lines.push_back(line.substr(0, cut));
+        line = line.substr(cut);
       }
       if (space == std::wstring::npos) break;
       i = space + 1;

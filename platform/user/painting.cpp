@@ -23,7 +23,7 @@ HDC MakeClientDC(HWND hwnd, bool paintOnly) {
       RECT paint = Offset(w->paintRect, view.origin.x, view.origin.y);
       std::vector<RECT> clipped;
       for (const RECT& r : view.visible) {
-        RECT i = Intersect(r, paint);
+        RECT i = IntersectRects(r, paint);
         if (!RectEmpty(i)) clipped.push_back(i);
       }
       view.visible.swap(clipped);
@@ -65,7 +65,7 @@ void ReleaseWindowDCs(Window* w) {
 }
 
 void WindowManager::InvalidateClient(Window* w, const RECT& clientRect, bool erase, bool children) {
-  RECT r = Intersect(clientRect, ClientRectLocal(w));
+  RECT r = IntersectRects(clientRect, ClientRectLocal(w));
   if (!RectEmpty(r)) {
     w->update = Union(w->update, r);
     w->eraseNeeded |= erase;
@@ -75,7 +75,7 @@ void WindowManager::InvalidateClient(Window* w, const RECT& clientRect, bool era
   for (Window* c : w->children) {
     if (!c->visible) continue;
     RECT onScreen = Offset(clientRect, origin.x, origin.y);
-    RECT cw = Intersect(onScreen, WindowRectOnScreen(c));
+    RECT cw = IntersectRects(onScreen, WindowRectOnScreen(c));
     if (RectEmpty(cw)) continue;
     if (HasFrame(c)) c->frameDirty = true;
     POINT co = ClientOrigin(c);
@@ -88,14 +88,14 @@ void WindowManager::InvalidateWindowAll(Window* w, bool erase) {
   InvalidateClient(w, ClientRectLocal(w), erase, true);
 }
 
-void WindowManager::InvalidateWindowArea(Window* w, const RECT& area) {
+void WindowManager::InvalidateWindowArea(Window* w, const RECT& area, bool children) {
   if (!IsShown(w) || w->remote) return;
-  RECT wr = Intersect(WindowRectOnScreen(w), area);
+  RECT wr = IntersectRects(WindowRectOnScreen(w), area);
   if (RectEmpty(wr)) return;
   if (HasFrame(w)) w->frameDirty = true;
   RECT client = ClientRectOnScreen(w);
-  RECT cr = Intersect(client, area);
-  if (!RectEmpty(cr)) InvalidateClient(w, Offset(cr, -client.left, -client.top), true, true);
+  RECT cr = IntersectRects(client, area);
+  if (!RectEmpty(cr)) InvalidateClient(w, Offset(cr, -client.left, -client.top), true, children);
 }
 
 void WindowManager::TakeOffScreen(Window* w) {
@@ -109,17 +109,8 @@ void WindowManager::TakeOffScreen(Window* w) {
 
 void WindowManager::InvalidateScreenArea(const RECT& area, const Window* except) {
   // Only what lies below `except` was covered by it.
-  auto touchSelf = [&](Window* w) {
-    if (!IsShown(w) || w->remote) return;
-    RECT wr = Intersect(WindowRectOnScreen(w), area);
-    if (RectEmpty(wr)) return;
-    RECT client = ClientRectOnScreen(w);
-    RECT cr = Intersect(client, area);
-    if (!RectEmpty(cr)) InvalidateClient(w, Offset(cr, -client.left, -client.top), true, false);
-    if (HasFrame(w)) w->frameDirty = true;
-  };
   std::function<void(Window*)> touchTree = [&](Window* w) {
-    touchSelf(w);
+    InvalidateWindowArea(w, area, false);
     for (Window* c : w->children) touchTree(c);
   };
   if (!except) {
@@ -129,7 +120,7 @@ void WindowManager::InvalidateScreenArea(const RECT& area, const Window* except)
   const std::vector<Window*>& band = except->parent ? except->parent->children : topLevels_;
   auto it = std::find(band.begin(), band.end(), except);
   if (it != band.end()) ++it;
-  if (except->parent) touchSelf(except->parent);
+  if (except->parent) InvalidateWindowArea(except->parent, area, false);
   for (; it != band.end(); ++it) touchTree(*it);
 }
 
@@ -196,7 +187,7 @@ BOOL WINAPI UpdateWindow(HWND hWnd) {
   auto& wm = WindowManager::Get();
   Window* w = wm.Check(hWnd);
   if (!w) return FALSE;
-  if (wm.IsShown(w) && (!platform::user::RectEmpty(w->update) || w->frameDirty)) {
+  if (wm.IsShown(w) && platform::user::NeedsPaint(w)) {
     wm.Send(w, WM_PAINT, 0, 0);
   }
   // Then the children that still wait for their paint.

@@ -3,9 +3,9 @@
 #include "user/window_manager.h"
 
 #include <algorithm>
-#include <cwctype>
 
 #include "device/chrome.h"
+#include "kernel/wide_text.h"
 #include "user/input.h"
 #include "user/system_classes.h"
 
@@ -68,7 +68,7 @@ void WindowManager::ForgetWindow(Window* w) {
 WindowClass* WindowManager::FindClass(const std::wstring& name) {
   EnsureSystemClasses();
   for (auto& c : classes_) {
-    if (SameTextIgnoringCase(c->name, name)) return c.get();
+    if (EqualsNoCase(c->name, name)) return c.get();
   }
   return nullptr;
 }
@@ -86,7 +86,7 @@ WindowClass* WindowManager::AddClass(const WNDCLASSW& info, bool system) {
 
 bool WindowManager::RemoveClass(const std::wstring& name) {
   for (auto it = classes_.begin(); it != classes_.end(); ++it) {
-    if (SameTextIgnoringCase((*it)->name, name) && !(*it)->system) {
+    if (EqualsNoCase((*it)->name, name) && !(*it)->system) {
       classes_.erase(it);
       return true;
     }
@@ -184,9 +184,9 @@ std::vector<RECT> WindowManager::VisibleWindowRects(Window* w) {
   std::vector<RECT> rects;
   if (!IsShown(w)) return rects;
   RECT screen{0, 0, 240, 320};
-  RECT r = Intersect(WindowRectOnScreen(w), screen);
+  RECT r = IntersectRects(WindowRectOnScreen(w), screen);
   // Clipped to every ancestor's client area.
-  for (Window* p = w->parent; p; p = p->parent) r = Intersect(r, ClientRectOnScreen(p));
+  for (Window* p = w->parent; p; p = p->parent) r = IntersectRects(r, ClientRectOnScreen(p));
   if (RectEmpty(r)) return rects;
   rects.push_back(r);
   // Whatever lies above: siblings above each window of the chain, then top-level windows.
@@ -207,7 +207,7 @@ std::vector<RECT> WindowManager::VisibleClientRects(Window* w) {
   RECT client = ClientRectOnScreen(w);
   std::vector<RECT> out;
   for (const RECT& r : rects) {
-    RECT i = Intersect(r, client);
+    RECT i = IntersectRects(r, client);
     if (!RectEmpty(i)) out.push_back(i);
   }
   if (w->style & WS_CLIPCHILDREN) {
@@ -306,17 +306,6 @@ Window* WindowManager::HitTest(POINT pt, bool enabledOnly) {
 
 // ---- Helpers ----
 
-bool RectEmpty(const RECT& r) {
-  return r.right <= r.left || r.bottom <= r.top;
-}
-
-RECT Intersect(const RECT& a, const RECT& b) {
-  RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-         std::min(a.bottom, b.bottom)};
-  if (RectEmpty(r)) return RECT{0, 0, 0, 0};
-  return r;
-}
-
 RECT Union(const RECT& a, const RECT& b) {
   if (RectEmpty(a)) return b;
   if (RectEmpty(b)) return a;
@@ -332,7 +321,7 @@ void SubtractRect(std::vector<RECT>& rects, const RECT& cut) {
   if (RectEmpty(cut)) return;
   std::vector<RECT> out;
   for (const RECT& r : rects) {
-    RECT i = Intersect(r, cut);
+    RECT i = IntersectRects(r, cut);
     if (RectEmpty(i)) {
       out.push_back(r);
       continue;
@@ -343,14 +332,6 @@ void SubtractRect(std::vector<RECT>& rects, const RECT& cut) {
     if (i.right < r.right) out.push_back({i.right, i.top, r.right, i.bottom});
   }
   rects.swap(out);
-}
-
-bool SameTextIgnoringCase(const std::wstring& a, const std::wstring& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::towlower(a[i]) != std::towlower(b[i])) return false;
-  }
-  return true;
 }
 
 std::wstring ClassNameOf(LPCWSTR name) {

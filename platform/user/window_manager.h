@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "gdi/region.h"
+
 namespace platform::user {
 
 struct WindowClass {
@@ -58,10 +60,6 @@ struct Window {
   HWND lastActivePopup = nullptr;
 };
 
-struct QueuedMessage {
-  MSG msg{};
-};
-
 class WindowManager {
  public:
   static WindowManager& Get();
@@ -106,8 +104,9 @@ class WindowManager {
   // Makes a window invisible and repaints what it covered on the screen.
   void TakeOffScreen(Window* w);
   void InvalidateWindowAll(Window* w, bool erase);
-  // Invalidates a screen area of one window and its children (frame included).
-  void InvalidateWindowArea(Window* w, const RECT& screen);
+  // Invalidates a screen area of one window (frame included) and, unless told not to, of its
+  // children.
+  void InvalidateWindowArea(Window* w, const RECT& screen, bool children = true);
   void InvalidateClient(Window* w, const RECT& clientRect, bool erase, bool children);
   Window* NextWindowToPaint(HWND only);  // only: null for any window
 
@@ -146,9 +145,9 @@ class WindowManager {
   bool systemClassesReady_ = false;
 };
 
-// Rectangle helpers.
-bool RectEmpty(const RECT& r);
-RECT Intersect(const RECT& a, const RECT& b);
+// Rectangle helpers (emptiness and intersection are the drawing layer's).
+using gdi::IntersectRects;
+using gdi::RectEmpty;
 RECT Union(const RECT& a, const RECT& b);
 RECT Offset(RECT r, int dx, int dy);
 void SubtractRect(std::vector<RECT>& rects, const RECT& cut);
@@ -161,8 +160,10 @@ void DrawNonClient(Window* w);
 // DefWindowProcW's painting: the class background, and the default control colours.
 bool EraseBackground(Window* w, HDC dc);
 LRESULT DefaultControlColor(HDC dc, UINT message);
+// WM_GETTEXT's answer: as much of `text` as fits the buffer of `capacity` characters with its
+// terminator; the number of characters copied.
+LRESULT AnswerGetText(const std::wstring& text, WPARAM capacity, LPARAM buffer);
 
-bool SameTextIgnoringCase(const std::wstring& a, const std::wstring& b);
 std::wstring ClassNameOf(LPCWSTR name);  // "#atom" for MAKEINTRESOURCE atoms
 
 }  // namespace platform::user

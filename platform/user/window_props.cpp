@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "device/chrome.h"
+#include "kernel/wide_text.h"
 #include "user/foreground_link.h"
 #include "user/window_manager.h"
 
@@ -153,7 +154,7 @@ HWND WINAPI FindWindowW(LPCWSTR lpClassName, LPCWSTR lpWindowName) {
   std::wstring cls = platform::user::ClassNameOf(lpClassName);
   for (Window* t : wm.TopLevels()) {
     if (t->remote) continue;
-    if (lpClassName && !platform::user::SameTextIgnoringCase(t->cls->name, cls)) continue;
+    if (lpClassName && !platform::EqualsNoCase(t->cls->name, cls)) continue;
     if (lpWindowName && t->title != lpWindowName) continue;
     return t->handle;
   }
@@ -272,7 +273,7 @@ BOOL WINAPI InflateRect(LPRECT lprc, int dx, int dy) {
 
 BOOL WINAPI IntersectRect(LPRECT lprcDst, const RECT* lprcSrc1, const RECT* lprcSrc2) {
   if (!lprcDst || !lprcSrc1 || !lprcSrc2) return FALSE;
-  *lprcDst = platform::user::Intersect(*lprcSrc1, *lprcSrc2);
+  *lprcDst = platform::user::IntersectRects(*lprcSrc1, *lprcSrc2);
   return !platform::user::RectEmpty(*lprcDst);
 }
 

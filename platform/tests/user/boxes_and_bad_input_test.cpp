@@ -3,17 +3,12 @@
 #include <aygshell.h>
 #include <commctrl.h>
 
-#include "device/screen.h"
 #include "user_test_support.h"
 
 namespace user_test {
 namespace {
 
 using Boxes = UserTest;
-
-uint32_t Pixel(int x, int y) {
-  return platform::TheScreen().Row(y)[x] & 0xFFFFFF;
-}
 
 // The centre of the box's button `index` of `count` (they share the bottom row evenly).
 POINT ButtonCentre(HWND box, int index, int count) {

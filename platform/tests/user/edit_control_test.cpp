@@ -2,7 +2,6 @@
 // the formatting rectangle, focus on a tap, notifications and colour requests to the parent.
 #include <aygshell.h>
 
-#include "device/screen.h"
 #include "user_test_support.h"
 
 namespace user_test {
@@ -157,25 +156,24 @@ TEST_F(EditControl, PaintsWithTheParentsColoursAndACaretWhileFocused) {
   SetFocus(edit);
   Type(edit, L"W");
   Drain();
-  auto pixel = [](int x, int y) { return platform::TheScreen().Row(y)[x] & 0xFFFFFF; };
   // The edit lies at (62, 26 + 109), 117 by 16.
-  EXPECT_EQ(pixel(62 + 110, 26 + 109 + 8), 0xFFFF00u);
+  EXPECT_EQ(Pixel(62 + 110, 26 + 109 + 8), 0xFFFF00u);
   int blue = 0;
   for (int x = 62; x < 62 + 40; ++x) {
-    for (int y = 26 + 109; y < 26 + 125; ++y) blue += pixel(x, y) == 0x0000FFu;
+    for (int y = 26 + 109; y < 26 + 125; ++y) blue += Pixel(x, y) == 0x0000FFu;
   }
   EXPECT_GT(blue, 10);  // the letter and the caret after it
   SetFocus(nullptr);
   Drain();
   int blueWithoutCaret = 0;
   for (int x = 62; x < 62 + 40; ++x) {
-    for (int y = 26 + 109; y < 26 + 125; ++y) blueWithoutCaret += pixel(x, y) == 0x0000FFu;
+    for (int y = 26 + 109; y < 26 + 125; ++y) blueWithoutCaret += Pixel(x, y) == 0x0000FFu;
   }
   EXPECT_LT(blueWithoutCaret, blue);
   // Read-only: the static colour request decides.
   SendMessageW(edit, EM_SETREADONLY, TRUE, 0);
   Drain();
-  EXPECT_EQ(pixel(62 + 110, 26 + 109 + 8), 0u);
+  EXPECT_EQ(Pixel(62 + 110, 26 + 109 + 8), 0u);
   DestroyWindow(edit);
   DeleteObject(yellow);
 }

@@ -9,6 +9,7 @@
 #include <map>
 #include <sstream>
 
+#include "device/screen.h"
 #include "device/storage.h"
 #include "user/window_manager.h"
 
@@ -152,6 +153,10 @@ void CheckSequence(const std::vector<Expect>& expected, const char* file, int li
   for (const Seen& s : seen) diff << "\n    " << Describe(s.hwnd, s.message, s.wParam, s.lParam);
   ADD_FAILURE_AT(file, line) << diff.str();
   Log().clear();
+}
+
+uint32_t Pixel(int x, int y) {
+  return platform::TheScreen().Row(y)[x] & 0xFFFFFF;
 }
 
 void Drain() {

@@ -79,6 +79,9 @@ void CheckSequence(const std::vector<Expect>& expected, const char* file, int li
 // Dispatches everything waiting, WM_PAINT included, until the queue is empty.
 void Drain();
 
+// The screen's pixel at (x, y) as 0x00RRGGBB.
+uint32_t Pixel(int x, int y);
+
 // Registers the test window class "TestWindow" (white background) and gives every test a clean
 // window manager and a scripted backend.
 class UserTest : public ::testing::Test {

@@ -1,16 +1,11 @@
 // Window device contexts draw straight onto the screen, only where the window shows: windows
 // above it are left alone, a paint DC keeps to the invalid area, a class DC lives with its window.
-#include "device/screen.h"
 #include "user_test_support.h"
 
 namespace user_test {
 namespace {
 
 using WindowDC = UserTest;
-
-uint32_t Pixel(int x, int y) {
-  return platform::TheScreen().Row(y)[x] & 0xFFFFFF;
-}
 
 void FillClient(HWND hwnd, HDC dc, COLORREF colour) {
   RECT client;
