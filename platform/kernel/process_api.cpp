@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "backend/backend.h"
 #include "device/storage.h"
 #include "kernel/handle_table.h"
 #include "kernel/module.h"
@@ -71,13 +72,12 @@ bool HasEnv(const char* name) {
   return value != nullptr && *value != 0;
 }
 
-// Without a configured viewer, xdg-open shows the document, but only on a display: a headless
-// run (a test, most of all) must never open a browser on the desktop.
+// Without a configured viewer, xdg-open shows the document, but only where the device has a
+// window: a headless run (a test, --headless, or no display) must never open a browser on the
+// desktop, even when the desktop has a display.
 bool ViewerWouldShowNothing() {
   if (HasEnv("PUTTLAND_HELP_VIEWER")) return false;
-  const char* backend = std::getenv("PUTTLAND_BACKEND");
-  if (backend != nullptr && std::string_view(backend) == "headless") return true;
-  return !HasEnv("DISPLAY") && !HasEnv("WAYLAND_DISPLAY");
+  return std::string_view(CurrentBackend().Name()) == "headless";
 }
 
 // Starts the viewer; returns its process id, or -1 with errno set.
