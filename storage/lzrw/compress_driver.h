@@ -20,6 +20,15 @@ concept SettlesDown = requires(Policy& policy, const uint8_t* s, uint32_t* refer
   policy.SettledItem(s, reference);
 };
 
+// A policy that can encode a whole group on its own, where EncodesGroupAt(p) says so for the
+// group beginning at p (asked once per group, in order), returns the group's control bits and
+// moves p and out past it, writing nothing beyond the 32 bytes that 16 items can take.
+template <class Policy>
+concept EncodesGroups = requires(Policy& policy, const uint8_t*& p, uint8_t*& out) {
+  { policy.EncodesGroupAt(p) } -> std::same_as<bool>;
+  { policy.EncodeGroup(p, out) } -> std::same_as<uint32_t>;
+};
+
 // One item's search, the settled one where asked for (a policy without one is never asked).
 template <bool kSettled, class Policy>
 inline uint32_t Search(Policy& policy, const uint8_t* p, uint32_t* reference) {
@@ -86,7 +95,13 @@ uint32_t CompressWith(Policy& policy, const uint8_t* source, uint32_t length,
         }
         control = bits;
       };
-      if constexpr (SettlesDown<Policy>) {
+      if constexpr (EncodesGroups<Policy>) {
+        if (policy.EncodesGroupAt(p)) {
+          control = policy.EncodeGroup(p, out);
+        } else {
+          group.template operator()<false>();
+        }
+      } else if constexpr (SettlesDown<Policy>) {
         if (policy.Settled()) {
           group.template operator()<true>();
         } else {

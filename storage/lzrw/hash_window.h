@@ -18,6 +18,11 @@ class BasicHashWindow {
     if (s >= to_) Fill(s, end);
     return hashes_[s - from_];
   }
+  // The hashes of the n positions from s on, under the same conditions for s + n - 1.
+  const uint16_t* Span(const uint8_t* s, size_t n, const uint8_t* end) {
+    if (s + n > to_) Fill(s, end);
+    return hashes_ + (s - from_);
+  }
 
  private:
   static constexpr size_t kWindow = 256;

@@ -21,11 +21,51 @@ inline T* Opaque(T* p) {
   return p;
 }
 
+// x == 0 ? a : b as a conditional move. The compiler would turn some of these choices into
+// branches, and the whole point of the two-lane step below is that it has none to mispredict.
+template <class T>
+inline T PickIfZero(uint64_t x, T a, T b) {
+#if defined(__x86_64__)
+  asm("test %[x], %[x]\n\tcmovz %[a], %[b]" : [b] "+r"(b) : [a] "r"(a), [x] "r"(x) : "cc");
+  return b;
+#else
+  return x == 0 ? a : b;
+#endif
+}
+
+// The index of the lowest set bit of x; any value when x is 0 (the callers then pick another).
+inline uint64_t LowBit(uint64_t x) {
+#if defined(__x86_64__)
+  uint64_t r;
+  asm("rep bsf %[x], %[r]" : [r] "=r"(r) : [x] "r"(x) : "cc");
+  return r;
+#else
+  return x ? uint64_t(__builtin_ctzll(x)) : 64;
+#endif
+}
+
+// What a candidate offers: its first 8 bytes compared (0 where equal), and the number of
+// equal leading bytes up to 18, all without a branch. Both need 18 readable bytes.
+struct Offer {
+  uint64_t head;
+  uint32_t length;
+};
+inline Offer OfferAt(const uint8_t* s, const uint8_t* c) {
+  const uint64_t x0 = Load64(s) ^ Load64(c);
+  const uint64_t x1 = Load64(s + 8) ^ Load64(c + 8);
+  const uint32_t x2 = uint32_t(Load16(s + 16) ^ Load16(c + 16)) | 0x10000u;
+  const uint32_t t0 = uint32_t(LowBit(x0));
+  const uint32_t t1 = 64 + uint32_t(LowBit(x1));
+  const uint32_t t2 = 128 + uint32_t(__builtin_ctz(x2));
+  return {x0, PickIfZero(x0, PickIfZero(x1, t2, t1), t0) >> 3};
+}
+
 struct Lzrw1aCompressor {
   uint32_t* table = nullptr;
   const uint8_t* base = nullptr;
   const uint8_t* end = nullptr;
   BasicHashWindow<true> hashes;
+  const uint8_t* group_start = nullptr;
 
   uint32_t Item(const uint8_t* s, uint32_t* reference) {
     const uint32_t h = hashes.At(s, end);
@@ -47,6 +87,77 @@ struct Lzrw1aCompressor {
     return 8 + MatchLength(s + 8, c + 8, kMaxMatch - 8);
   }
   void GroupEnd() {}
+
+  // Items one at a time follow the branch predictor well where literals run long (the next
+  // position is known at once) or copies run long; in between, where short copies and
+  // literals mix, mispredicted choices cost more than the search itself. There a group is
+  // encoded in branch-free steps instead. The last group's length in bytes tells which
+  // kind of data this is; the first group always goes item by item (see EncodeGroup).
+  bool EncodesGroupAt(const uint8_t* p) {
+    const uint8_t* const previous = group_start;
+    group_start = p;
+    if (previous == nullptr) return false;
+    const size_t used = size_t(p - previous);
+    return used >= kMixedFrom && used <= kMixedTo;
+  }
+  static constexpr size_t kMixedFrom = 40;
+  static constexpr size_t kMixedTo = 200;
+
+  // A step looks up two positions at once, the second as if the first were a literal (its
+  // table write comes first, so a shared slot gives the second the first's position), and
+  // takes the second back when the first is a copy. A step is one item or two. Every
+  // position here is past the first group, and every table entry is an earlier position or
+  // 0, so a distance is never 0 and only its upper limit needs testing.
+  uint32_t EncodeGroup(const uint8_t*& p, uint8_t*& out) {
+    uint32_t bits = 0;
+    uint32_t count = 0;
+    while (count < kGroupItems - 1) {
+      const uint16_t* w = hashes.Span(p, 2, end);
+      const uint32_t h0 = w[0];
+      const uint32_t h1 = w[1];
+      const uint32_t here = uint32_t(p - base);
+      const uint32_t c0 = table[h0];
+      table[h0] = here;
+      const uint32_t c1 = table[h1];
+      table[h1] = here + 1;
+      const uint32_t d0 = here - c0;
+      const uint32_t d1 = here + 1 - c1;
+      const Offer m0 = OfferAt(p, base + c0);
+      const Offer m1 = OfferAt(p + 1, base + c1);
+      // Nonzero for a literal: a difference in the first 3 bytes, or too far back.
+      const uint64_t literal0 = (m0.head & 0x00FFFFFF) | (d0 >> 12);
+      const uint64_t literal1 = (m1.head & 0x00FFFFFF) | (d1 >> 12);
+      const uint32_t copy0 = literal0 == 0;
+      const uint32_t copy1 = uint32_t(literal1 == 0) & (copy0 ^ 1);  // after a literal
+      const uint32_t code0 = ((d0 >> 4) & 0xF0) | (m0.length - kMinMatch);
+      const uint32_t code1 = ((d1 >> 4) & 0xF0) | (m1.length - kMinMatch);
+      out[0] = uint8_t(PickIfZero(literal0, code0, uint32_t(p[0])));
+      out[1] = uint8_t(PickIfZero(literal0, d0, PickIfZero(literal1, code1, uint32_t(p[1]))));
+      out[2] = uint8_t(d1);
+      out += 2 + copy1;
+      table[h1] = PickIfZero(literal0, c1, here + 1);
+      p += PickIfZero(literal0, uint64_t(m0.length),
+                      PickIfZero(literal1, uint64_t(1 + m1.length), uint64_t(2)));
+      bits |= (copy0 | (copy1 << 1)) << count;
+      count += 2 - copy0;
+    }
+    if (count < kGroupItems) {
+      const uint32_t h = hashes.At(p, end);
+      const uint32_t here = uint32_t(p - base);
+      const uint32_t candidate = table[h];
+      Opaque(table)[h] = here;
+      const uint32_t distance = here - candidate;
+      const Offer m = OfferAt(p, Opaque(base) + candidate);
+      const uint64_t literal = (m.head & 0x00FFFFFF) | (distance >> 12);
+      const uint32_t code = ((distance >> 4) & 0xF0) | (m.length - kMinMatch);
+      out[0] = uint8_t(PickIfZero(literal, code, uint32_t(p[0])));
+      out[1] = uint8_t(distance);
+      out += 1 + uint32_t(literal == 0);
+      p += PickIfZero(literal, uint64_t(m.length), uint64_t(1));
+      bits |= uint32_t(literal == 0) << count;
+    }
+    return bits;
+  }
 };
 
 struct Lzrw1aDecompressor {
