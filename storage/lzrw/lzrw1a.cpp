@@ -137,7 +137,7 @@ struct Lzrw1aCompressor {
       out += 2 + copy1;
       table[h1] = PickIfZero(literal0, c1, here + 1);
       p += PickIfZero(literal0, uint64_t(m0.length),
-                      PickIfZero(literal1, uint64_t(1 + m1.length), uint64_t(2)));
+                      PickIfZero(literal1, uint64_t(m1.length) + 1, uint64_t(2)));
       bits |= (copy0 | (copy1 << 1)) << count;
       count += 2 - copy0;
     }
