@@ -95,20 +95,23 @@ uint32_t CompressWith(Policy& policy, const uint8_t* source, uint32_t length,
         }
         control = bits;
       };
+      auto item_by_item = [&]() __attribute__((always_inline)) {
+        if constexpr (SettlesDown<Policy>) {
+          if (policy.Settled()) {
+            group.template operator()<true>();
+            return;
+          }
+        }
+        group.template operator()<false>();
+      };
       if constexpr (EncodesGroups<Policy>) {
         if (policy.EncodesGroupAt(p)) {
           control = policy.EncodeGroup(p, out);
         } else {
-          group.template operator()<false>();
-        }
-      } else if constexpr (SettlesDown<Policy>) {
-        if (policy.Settled()) {
-          group.template operator()<true>();
-        } else {
-          group.template operator()<false>();
+          item_by_item();
         }
       } else {
-        group.template operator()<false>();
+        item_by_item();
       }
     } else if (remaining >= kMaxMatch) {
       item();

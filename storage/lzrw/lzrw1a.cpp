@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "storage/lzrw/algorithms.h"
+#include "storage/lzrw/branch_free.h"
 #include "storage/lzrw/compress_driver.h"
 #include "storage/lzrw/decompress_driver.h"
 #include "storage/lzrw/hash_window.h"
@@ -21,51 +22,11 @@ inline T* Opaque(T* p) {
   return p;
 }
 
-// x == 0 ? a : b as a conditional move. The compiler would turn some of these choices into
-// branches, and the whole point of the two-lane step below is that it has none to mispredict.
-template <class T>
-inline T PickIfZero(uint64_t x, T a, T b) {
-#if defined(__x86_64__)
-  asm("test %[x], %[x]\n\tcmovz %[a], %[b]" : [b] "+r"(b) : [a] "r"(a), [x] "r"(x) : "cc");
-  return b;
-#else
-  return x == 0 ? a : b;
-#endif
-}
-
-// The index of the lowest set bit of x; any value when x is 0 (the callers then pick another).
-inline uint64_t LowBit(uint64_t x) {
-#if defined(__x86_64__)
-  uint64_t r;
-  asm("rep bsf %[x], %[r]" : [r] "=r"(r) : [x] "r"(x) : "cc");
-  return r;
-#else
-  return x ? uint64_t(__builtin_ctzll(x)) : 64;
-#endif
-}
-
-// What a candidate offers: its first 8 bytes compared (0 where equal), and the number of
-// equal leading bytes up to 18, all without a branch. Both need 18 readable bytes.
-struct Offer {
-  uint64_t head;
-  uint32_t length;
-};
-inline Offer OfferAt(const uint8_t* s, const uint8_t* c) {
-  const uint64_t x0 = Load64(s) ^ Load64(c);
-  const uint64_t x1 = Load64(s + 8) ^ Load64(c + 8);
-  const uint32_t x2 = uint32_t(Load16(s + 16) ^ Load16(c + 16)) | 0x10000u;
-  const uint32_t t0 = uint32_t(LowBit(x0));
-  const uint32_t t1 = 64 + uint32_t(LowBit(x1));
-  const uint32_t t2 = 128 + uint32_t(__builtin_ctz(x2));
-  return {x0, PickIfZero(x0, PickIfZero(x1, t2, t1), t0) >> 3};
-}
-
 struct Lzrw1aCompressor {
   uint32_t* table = nullptr;
   const uint8_t* base = nullptr;
   const uint8_t* end = nullptr;
   BasicHashWindow<true> hashes;
-  const uint8_t* group_start = nullptr;
 
   uint32_t Item(const uint8_t* s, uint32_t* reference) {
     const uint32_t h = hashes.At(s, end);
@@ -88,20 +49,10 @@ struct Lzrw1aCompressor {
   }
   void GroupEnd() {}
 
-  // Items one at a time follow the branch predictor well where literals run long (the next
-  // position is known at once) or copies run long; in between, where short copies and
-  // literals mix, mispredicted choices cost more than the search itself. There a group is
-  // encoded in branch-free steps instead. The last group's length in bytes tells which
-  // kind of data this is; the first group always goes item by item (see EncodeGroup).
-  bool EncodesGroupAt(const uint8_t* p) {
-    const uint8_t* const previous = group_start;
-    group_start = p;
-    if (previous == nullptr) return false;
-    const size_t used = size_t(p - previous);
-    return used >= kMixedFrom && used <= kMixedTo;
-  }
-  static constexpr size_t kMixedFrom = 40;
-  static constexpr size_t kMixedTo = 200;
+  // Groups after one of 40 to 200 source bytes (mixed short copies and literals) go in
+  // branch-free steps.
+  MixedGroups mixed{40, 200};
+  bool EncodesGroupAt(const uint8_t* p) { return mixed.At(p); }
 
   // A step looks up two positions at once, the second as if the first were a literal (its
   // table write comes first, so a shared slot gives the second the first's position), and
