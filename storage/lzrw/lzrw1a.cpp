@@ -49,10 +49,48 @@ struct Lzrw1aCompressor {
   }
   void GroupEnd() {}
 
-  // Groups after one of 40 to 200 source bytes (mixed short copies and literals) go in
-  // branch-free steps.
+  // Every group after the first is encoded here: those after one of 40 to 200 source bytes
+  // (mixed short copies and literals) in branch-free steps, the others item by item.
   MixedGroups mixed{40, 200};
-  bool EncodesGroupAt(const uint8_t* p) { return mixed.At(p); }
+  bool mixed_group = false;
+  bool past_first = false;
+  bool EncodesGroupAt(const uint8_t* p) {
+    mixed_group = mixed.At(p);
+    const bool encodes = past_first;
+    past_first = true;
+    return encodes;
+  }
+
+  // Item by item as the driver would, but with the simpler distance test that holds past the
+  // first group (see EncodeGroup).
+  uint32_t ItemByItem(const uint8_t*& p, uint8_t*& out) {
+    uint32_t bits = 0;
+    for (uint32_t bit = 1; bit != 1u << kGroupItems; bit <<= 1) {
+      const uint32_t h = hashes.At(p, end);
+      const uint32_t here = uint32_t(p - base);
+      const uint32_t candidate = table[h];
+      Opaque(table)[h] = here;
+      const uint32_t distance = here - candidate;
+      const uint64_t head = (Load64(p) ^ Load64(base + candidate)) | (distance >> 12);
+      if (head & 0x00FFFFFF) {
+        *out++ = *p++;
+        continue;
+      }
+      uint32_t length;
+      if (head) {
+        length = uint32_t(uint64_t(__builtin_ctzll(head)) >> 3);
+      } else {
+        const uint8_t* c = Opaque(base) + candidate;
+        length = 8 + MatchLength(p + 8, c + 8, kMaxMatch - 8);
+      }
+      out[0] = uint8_t(((distance >> 4) & 0xF0) | (length - kMinMatch));
+      out[1] = uint8_t(distance);
+      out += 2;
+      p += length;
+      bits |= bit;
+    }
+    return bits;
+  }
 
   // A step looks up two positions at once, the second as if the first were a literal (its
   // table write comes first, so a shared slot gives the second the first's position), and
@@ -60,6 +98,7 @@ struct Lzrw1aCompressor {
   // position here is past the first group, and every table entry is an earlier position or
   // 0, so a distance is never 0 and only its upper limit needs testing.
   uint32_t EncodeGroup(const uint8_t*& p, uint8_t*& out) {
+    if (!mixed_group) return ItemByItem(p, out);
     uint32_t bits = 0;
     uint32_t count = 0;
     while (count < kGroupItems - 1) {
