@@ -99,9 +99,8 @@ struct Lzrw1aCompressor {
   // 0, so a distance is never 0 and only its upper limit needs testing.
   uint32_t EncodeGroup(const uint8_t*& p, uint8_t*& out) {
     if (!mixed_group) return ItemByItem(p, out);
-    uint32_t bits = 0;
-    uint32_t count = 0;
-    while (count < kGroupItems - 1) {
+    StepWriter steps(p, out);
+    while (steps.PairFits()) {
       const uint16_t* w = hashes.Span(p, 2, end);
       const uint32_t h0 = w[0];
       const uint32_t h1 = w[1];
@@ -114,39 +113,22 @@ struct Lzrw1aCompressor {
       const uint32_t d1 = here + 1 - c1;
       const Offer m0 = OfferAt(p, base + c0);
       const Offer m1 = OfferAt(p + 1, base + c1);
-      // Nonzero for a literal: a difference in the first 3 bytes, or too far back.
-      const uint64_t literal0 = (m0.head & 0x00FFFFFF) | (d0 >> 12);
-      const uint64_t literal1 = (m1.head & 0x00FFFFFF) | (d1 >> 12);
-      const uint32_t copy0 = literal0 == 0;
-      const uint32_t copy1 = uint32_t(literal1 == 0) & (copy0 ^ 1);  // after a literal
-      const uint32_t code0 = ((d0 >> 4) & 0xF0) | (m0.length - kMinMatch);
-      const uint32_t code1 = ((d1 >> 4) & 0xF0) | (m1.length - kMinMatch);
-      out[0] = uint8_t(PickIfZero(literal0, code0, uint32_t(p[0])));
-      out[1] = uint8_t(PickIfZero(literal0, d0, PickIfZero(literal1, code1, uint32_t(p[1]))));
-      out[2] = uint8_t(d1);
-      out += 2 + copy1;
-      table[h1] = PickIfZero(literal0, c1, here + 1);
-      p += PickIfZero(literal0, uint64_t(m0.length),
-                      PickIfZero(literal1, uint64_t(m1.length) + 1, uint64_t(2)));
-      bits |= (copy0 | (copy1 << 1)) << count;
-      count += 2 - copy0;
+      // Literal unless the first 3 bytes are equal and the candidate is not too far back.
+      const Lane lane0{(m0.head & 0x00FFFFFF) | (d0 >> 12), m0.length, d0};
+      const Lane lane1{(m1.head & 0x00FFFFFF) | (d1 >> 12), m1.length, d1};
+      steps.Pair(lane0, lane1);
+      table[h1] = PickIfZero(lane0.literal, c1, here + 1);
     }
-    if (count < kGroupItems) {
+    if (steps.OneFits()) {
       const uint32_t h = hashes.At(p, end);
       const uint32_t here = uint32_t(p - base);
       const uint32_t candidate = table[h];
       Opaque(table)[h] = here;
       const uint32_t distance = here - candidate;
       const Offer m = OfferAt(p, Opaque(base) + candidate);
-      const uint64_t literal = (m.head & 0x00FFFFFF) | (distance >> 12);
-      const uint32_t code = ((distance >> 4) & 0xF0) | (m.length - kMinMatch);
-      out[0] = uint8_t(PickIfZero(literal, code, uint32_t(p[0])));
-      out[1] = uint8_t(distance);
-      out += 1 + uint32_t(literal == 0);
-      p += PickIfZero(literal, uint64_t(m.length), uint64_t(1));
-      bits |= uint32_t(literal == 0) << count;
+      steps.One({(m.head & 0x00FFFFFF) | (distance >> 12), m.length, distance});
     }
-    return bits;
+    return steps.Bits();
   }
 };
 

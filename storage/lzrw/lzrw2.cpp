@@ -63,21 +63,14 @@ struct Lzrw2Compressor {
   MixedGroups mixed{40, 160};
   bool EncodesGroupAt(const uint8_t* p) { return mixed.At(p); }
 
-  const uint8_t* Source(uint32_t entry) const {
-    return reinterpret_cast<const uint8_t*>(PickIfZero(uint64_t(uint32_t(entry + 1)),
-                                                       reinterpret_cast<uintptr_t>(kStartString),
-                                                       reinterpret_cast<uintptr_t>(base + entry)));
-  }
-
   // A step searches two positions, the second as if the first were a literal: both enter
   // their phrases in item order (so the second sees the first's), and a copy at the first
   // takes the second's hash entry and phrase back, newest first. Inside a group the counter
   // stays below 4096 (it is a multiple of 16 when the group begins), so the second phrase
   // number needs no wrap.
   uint32_t EncodeGroup(const uint8_t*& p, uint8_t*& out) {
-    uint32_t bits = 0;
-    uint32_t count = 0;
-    while (count < kGroupItems - 1) {
+    StepWriter steps(p, out);
+    while (steps.PairFits()) {
       const uint16_t* w = hashes.Span(p, 2, end);
       const uint32_t h0 = w[0];
       const uint32_t h1 = w[1];
@@ -91,43 +84,26 @@ struct Lzrw2Compressor {
       const uint32_t replaced = phrase[counter + 1];
       hash[h1] = uint16_t(counter + 1);
       phrase[counter + 1] = here + 1;
-      const Offer m0 = OfferAt(p, Source(e0));
-      const Offer m1 = OfferAt(p + 1, Source(e1));
-      const uint64_t literal0 = m0.head & 0x00FFFFFF;
-      const uint64_t literal1 = m1.head & 0x00FFFFFF;
-      const uint32_t copy0 = literal0 == 0;
-      const uint32_t copy1 = uint32_t(literal1 == 0) & (copy0 ^ 1);
-      const uint32_t code0 = ((n0 >> 4) & 0xF0) | (m0.length - kMinMatch);
-      const uint32_t code1 = ((n1 >> 4) & 0xF0) | (m1.length - kMinMatch);
-      out[0] = uint8_t(PickIfZero(literal0, code0, uint32_t(p[0])));
-      out[1] = uint8_t(PickIfZero(literal0, n0, PickIfZero(literal1, code1, uint32_t(p[1]))));
-      out[2] = uint8_t(n1);
-      out += 2 + copy1;
-      phrase[counter + 1] = PickIfZero(literal0, replaced, here + 1);
-      hash[h1] = uint16_t(PickIfZero(literal0, n1, uint32_t(hash[h1])));
-      counter += 2 - copy0;
-      p += PickIfZero(literal0, uint64_t(m0.length),
-                      PickIfZero(literal1, uint64_t(m1.length) + 1, uint64_t(2)));
-      bits |= (copy0 | (copy1 << 1)) << count;
-      count += 2 - copy0;
+      const Offer m0 = OfferAt(p, SourceOf(base, e0));
+      const Offer m1 = OfferAt(p + 1, SourceOf(base, e1));
+      const Lane lane0{m0.head & 0x00FFFFFF, m0.length, n0};
+      const Lane lane1{m1.head & 0x00FFFFFF, m1.length, n1};
+      const uint32_t items = 2 - steps.Pair(lane0, lane1).first;
+      phrase[counter + 1] = PickIfZero(lane0.literal, replaced, here + 1);
+      hash[h1] = uint16_t(PickIfZero(lane0.literal, n1, uint32_t(hash[h1])));
+      counter += items;
     }
-    if (count < kGroupItems) {
+    if (steps.OneFits()) {
       const uint32_t h = hashes.At(p, end);
       const uint32_t n = hash[h];
       const uint32_t entry = phrase[n];
       hash[h] = uint16_t(counter);
       phrase[counter] = uint32_t(p - base);
       ++counter;
-      const Offer m = OfferAt(p, Source(entry));
-      const uint64_t literal = m.head & 0x00FFFFFF;
-      const uint32_t code = ((n >> 4) & 0xF0) | (m.length - kMinMatch);
-      out[0] = uint8_t(PickIfZero(literal, code, uint32_t(p[0])));
-      out[1] = uint8_t(n);
-      out += 1 + uint32_t(literal == 0);
-      p += PickIfZero(literal, uint64_t(m.length), uint64_t(1));
-      bits |= uint32_t(literal == 0) << count;
+      const Offer m = OfferAt(p, SourceOf(base, entry));
+      steps.One({m.head & 0x00FFFFFF, m.length, n});
     }
-    return bits;
+    return steps.Bits();
   }
 };
 

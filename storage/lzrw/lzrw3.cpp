@@ -21,6 +21,11 @@ inline const uint8_t* Resolve(const uint8_t* base, uint32_t offset) {
   return offset == kStartStringRef ? kStartString : base + offset;
 }
 
+// The hash of the position, from its first 4 bytes loaded at once.
+inline uint32_t SlotOf(const uint8_t* s) {
+  return (HashProductOf(Load32(s)) >> 4) & 0xFFF;
+}
+
 struct Lzrw3Compressor {
   uint32_t* table = nullptr;
   const uint8_t* base = nullptr;
@@ -28,7 +33,7 @@ struct Lzrw3Compressor {
   uint32_t pending2 = kNoSlot;  // slot of the literal before it
 
   uint32_t Item(const uint8_t* s, uint32_t* reference) {
-    const uint32_t h = (HashProductOf(Load32(s)) >> 4) & 0xFFF;
+    const uint32_t h = SlotOf(s);
     const uint32_t here = uint32_t(s - base);
     const uint32_t match = CopyLength(s, Resolve(base, table[h]));
     if (match >= kMinMatch) {
@@ -56,12 +61,6 @@ struct Lzrw3Compressor {
   MixedGroups mixed{40, 160};
   bool EncodesGroupAt(const uint8_t* p) { return mixed.At(p); }
 
-  const uint8_t* Source(uint32_t entry) const {
-    return reinterpret_cast<const uint8_t*>(PickIfZero(uint64_t(uint32_t(entry + 1)),
-                                                       reinterpret_cast<uintptr_t>(kStartString),
-                                                       reinterpret_cast<uintptr_t>(base + entry)));
-  }
-
   // A step searches two positions, the second as if the first were a literal, in the order
   // the item-by-item search would: the first position's lookup, the older pending literal's
   // write (made whatever the first item is), the second lookup, the newer pending literal's
@@ -71,59 +70,40 @@ struct Lzrw3Compressor {
   uint32_t EncodeGroup(const uint8_t*& p, uint8_t*& out) {
     uint32_t p1 = pending1 == kNoSlot ? kSpareSlot : pending1;
     uint32_t p2 = pending2 == kNoSlot ? kSpareSlot : pending2;
-    uint32_t bits = 0;
-    uint32_t count = 0;
-    while (count < kGroupItems - 1) {
-      const uint32_t h0 = (HashProductOf(Load32(p)) >> 4) & 0xFFF;
-      const uint32_t h1 = (HashProductOf(Load32(p + 1)) >> 4) & 0xFFF;
+    StepWriter steps(p, out);
+    while (steps.PairFits()) {
+      const uint32_t h0 = SlotOf(p);
+      const uint32_t h1 = SlotOf(p + 1);
       const uint32_t here = uint32_t(p - base);
       const uint32_t e0 = table[h0];
       table[p2] = here - 2;
       const uint32_t e1 = table[h1];
       table[p1] = here - 1;
-      const Offer m0 = OfferAt(p, Source(e0));
-      const Offer m1 = OfferAt(p + 1, Source(e1));
-      const uint64_t literal0 = m0.head & 0x00FFFFFF;
-      const uint64_t literal1 = m1.head & 0x00FFFFFF;
-      const uint32_t copy0 = literal0 == 0;
-      const uint32_t copy1 = uint32_t(literal1 == 0) & (copy0 ^ 1);
-      const uint32_t code0 = ((h0 >> 4) & 0xF0) | (m0.length - kMinMatch);
-      const uint32_t code1 = ((h1 >> 4) & 0xF0) | (m1.length - kMinMatch);
-      out[0] = uint8_t(PickIfZero(literal0, code0, uint32_t(p[0])));
-      out[1] = uint8_t(PickIfZero(literal0, h0, PickIfZero(literal1, code1, uint32_t(p[1]))));
-      out[2] = uint8_t(h1);
-      out += 2 + copy1;
-      const uint64_t copied = copy0 | copy1;
+      const Offer m0 = OfferAt(p, SourceOf(base, e0));
+      const Offer m1 = OfferAt(p + 1, SourceOf(base, e1));
+      const StepWriter::Copies copies =
+          steps.Pair({m0.head & 0x00FFFFFF, m0.length, h0}, {m1.head & 0x00FFFFFF, m1.length, h1});
+      const uint64_t copied = copies.first | copies.second;
       table[h0] = PickIfZero(copied, table[h0], here);
-      table[h1] = PickIfZero(uint64_t(copy1), table[h1], here + 1);
+      table[h1] = PickIfZero(uint64_t(copies.second), table[h1], here + 1);
       p2 = PickIfZero(copied, h0, kSpareSlot);
       p1 = PickIfZero(copied, h1, kSpareSlot);
-      p += PickIfZero(literal0, uint64_t(m0.length),
-                      PickIfZero(literal1, uint64_t(m1.length) + 1, uint64_t(2)));
-      bits |= (copy0 | (copy1 << 1)) << count;
-      count += 2 - copy0;
     }
-    if (count < kGroupItems) {
-      const uint32_t h = (HashProductOf(Load32(p)) >> 4) & 0xFFF;
+    if (steps.OneFits()) {
+      const uint32_t h = SlotOf(p);
       const uint32_t here = uint32_t(p - base);
       const uint32_t entry = table[h];
       table[p2] = here - 2;
-      const Offer m = OfferAt(p, Source(entry));
-      const uint64_t literal = m.head & 0x00FFFFFF;
-      const uint32_t code = ((h >> 4) & 0xF0) | (m.length - kMinMatch);
-      out[0] = uint8_t(PickIfZero(literal, code, uint32_t(p[0])));
-      out[1] = uint8_t(h);
-      out += 1 + uint32_t(literal == 0);
-      table[p1] = PickIfZero(literal, here - 1, table[p1]);
-      table[h] = PickIfZero(literal, here, table[h]);
-      p2 = PickIfZero(literal, kSpareSlot, p1);
-      p1 = PickIfZero(literal, kSpareSlot, h);
-      p += PickIfZero(literal, uint64_t(m.length), uint64_t(1));
-      bits |= uint32_t(literal == 0) << count;
+      const Offer m = OfferAt(p, SourceOf(base, entry));
+      const uint64_t copy = steps.One({m.head & 0x00FFFFFF, m.length, h});
+      table[p1] = PickIfZero(copy, table[p1], here - 1);
+      table[h] = PickIfZero(copy, table[h], here);
+      p2 = PickIfZero(copy, p1, kSpareSlot);
+      p1 = PickIfZero(copy, h, kSpareSlot);
     }
     pending1 = p1 == kSpareSlot ? kNoSlot : p1;
     pending2 = p2 == kSpareSlot ? kNoSlot : p2;
-    return bits;
+    return steps.Bits();
   }
 };
 
