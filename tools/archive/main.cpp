@@ -1,4 +1,4 @@
-// pt-archive: packs a folder into a data archive (optionally LZRW2 blocks), lists an
+// pt-archive: packs folders and files into a data archive (optionally LZRW2 blocks), lists an
 // archive's directory, and extracts entries with compressed ones expanded.
 #include <algorithm>
 #include <cstdio>
@@ -19,12 +19,14 @@ namespace fs = std::filesystem;
 namespace {
 
 const char kUsage[] =
-    "usage: pt-archive pack DIR -o FILE [--lzrw2]\n"
+    "usage: pt-archive pack DIR|FILE... -o FILE [--lzrw2]\n"
     "       pt-archive list FILE\n"
     "       pt-archive extract FILE [NAME...] -C DIR\n"
     "\n"
-    "pack     every regular file of DIR becomes an entry named by its file name (sorted);\n"
-    "         with --lzrw2 an entry is stored as an LZRW2 block where that makes it smaller\n"
+    "pack     every regular file of each DIR, and each FILE, becomes an entry named by its file\n"
+    "         name (sorted; a name given twice is an error); with --lzrw2 an entry is stored as\n"
+    "         an LZRW2 block where that makes it smaller. The archive is written to a temporary\n"
+    "         file and renamed, so a failed pack never leaves a partial archive\n"
     "list     prints name, offset, size and whether the entry is compressed or raw\n"
     "extract  writes the named entries (default: all) into DIR, compressed ones expanded\n";
 
@@ -38,32 +40,44 @@ bool EntryBytes(const Bytes& archive, const ArchiveEntry& e, Bytes* out) {
 }
 
 int Pack(int argc, char** argv) {
-  std::string folder, output;
+  std::vector<fs::path> inputs;
+  std::string output;
   bool lzrw2 = false;
   for (int i = 2; i < argc; ++i) {
     if (!std::strcmp(argv[i], "-o") && i + 1 < argc) {
       output = argv[++i];
     } else if (!std::strcmp(argv[i], "--lzrw2")) {
       lzrw2 = true;
-    } else if (folder.empty()) {
-      folder = argv[i];
-    } else {
+    } else if (argv[i][0] == '-') {
       return std::fputs(kUsage, stderr), 2;
+    } else {
+      inputs.emplace_back(argv[i]);
     }
   }
-  if (folder.empty() || output.empty()) return std::fputs(kUsage, stderr), 2;
+  if (inputs.empty() || output.empty()) return std::fputs(kUsage, stderr), 2;
   std::vector<fs::path> files;
-  std::error_code ec;
-  for (const auto& e : fs::directory_iterator(folder, ec))
-    if (e.is_regular_file()) files.push_back(e.path());
-  if (ec) {
-    std::fprintf(stderr, "pt-archive: cannot read folder %s\n", folder.c_str());
-    return 1;
+  for (const fs::path& input : inputs) {
+    std::error_code ec;
+    if (fs::is_regular_file(input, ec)) {
+      files.push_back(input);
+      continue;
+    }
+    for (const auto& e : fs::directory_iterator(input, ec))
+      if (e.is_regular_file()) files.push_back(e.path());
+    if (ec) {
+      std::fprintf(stderr, "pt-archive: cannot read %s\n", input.c_str());
+      return 1;
+    }
   }
-  std::sort(files.begin(), files.end());
+  std::sort(files.begin(), files.end(),
+            [](const fs::path& a, const fs::path& b) { return a.filename() < b.filename(); });
   std::vector<ArchiveSource> entries;
   for (const fs::path& f : files) {
     ArchiveSource source{f.filename().string(), {}};
+    if (!entries.empty() && entries.back().name == source.name) {
+      std::fprintf(stderr, "pt-archive: two inputs are named %s\n", source.name.c_str());
+      return 1;
+    }
     if (!tools::ReadWholeFile(f, source.bytes)) {
       std::fprintf(stderr, "pt-archive: cannot read %s\n", f.c_str());
       return 1;
@@ -77,13 +91,19 @@ int Pack(int argc, char** argv) {
     std::fprintf(stderr, "pt-archive: the archive would exceed 4 GiB\n");
     return 1;
   }
-  if (!tools::WriteWholeFile(output, archive.data(), archive.size())) {
+  const fs::path temporary = output + ".tmp";
+  std::error_code ec;
+  if (!tools::WriteWholeFile(temporary, archive.data(), archive.size()) ||
+      (fs::rename(temporary, output, ec), ec)) {
+    fs::remove(temporary, ec);
     std::fprintf(stderr, "pt-archive: cannot write %s\n", output.c_str());
     return 1;
   }
+  size_t raw = 0;
+  for (const ArchiveSource& e : entries) raw += e.bytes.size();
   const auto count = std::count(packed.begin(), packed.end(), true);
-  std::printf("%zu entries, %ld compressed, %zu bytes\n", entries.size(), long(count),
-              archive.size());
+  std::printf("%zu entries, %ld compressed, %zu bytes (%zu before compression)\n", entries.size(),
+              long(count), archive.size(), raw);
   return 0;
 }
 
