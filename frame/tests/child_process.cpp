@@ -41,7 +41,8 @@ ChildProcess::ChildProcess(const std::string& filter,
 
   std::string program = "/proc/self/exe";
   std::string filterArgument = "--gtest_filter=" + filter;
-  char* argv[] = {program.data(), filterArgument.data(), nullptr};
+  std::string disabledArgument = "--gtest_also_run_disabled_tests";
+  char* argv[] = {program.data(), filterArgument.data(), disabledArgument.data(), nullptr};
   char self[4096];
   const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
   if (length > 0) {

@@ -11,7 +11,8 @@ namespace frame_test {
 
 class ChildProcess {
  public:
-  // Runs the test `filter` of this program with `environment` added to ours.
+  // Runs the test `filter` of this program with `environment` added to ours. Helper tests are
+  // named DISABLED_...: only a child started here runs them, never the test run itself.
   ChildProcess(const std::string& filter, const std::map<std::string, std::string>& environment);
   ~ChildProcess();
   ChildProcess(const ChildProcess&) = delete;

@@ -29,7 +29,10 @@ bool HelperMode(const char* mode) {
   return value != nullptr && std::string(value) == mode;
 }
 
-// --- Helpers, run only inside the child processes started below.
+// --- Helpers, run only inside the child processes started below (with the environment that
+// names their mode; a helper started by hand without it does nothing).
+
+constexpr const char* kNotAChild = "a helper of ProgramProcesses, run only in its child processes";
 
 // The first copy covers its root window with another window, then reports whether the root
 // window came to the front once the parent has run a second copy.
@@ -58,15 +61,15 @@ int RunCoveredFirstCopy() {
   return 0;
 }
 
-TEST(ProgramHelper, FirstCopy) {
-  if (!HelperMode("first")) GTEST_SKIP();
+TEST(ProgramHelper, DISABLED_FirstCopy) {
+  if (!HelperMode("first")) GTEST_SKIP() << kNotAChild;
   const int result = EnterProgram(GetModuleHandleW(nullptr), RunCoveredFirstCopy);
   std::fflush(stdout);
   std::_Exit(result);
 }
 
-TEST(ProgramHelper, SecondCopy) {
-  if (!HelperMode("second")) GTEST_SKIP();
+TEST(ProgramHelper, DISABLED_SecondCopy) {
+  if (!HelperMode("second")) GTEST_SKIP() << kNotAChild;
   const int result = EnterProgram(GetModuleHandleW(nullptr), [] {
     std::printf("second copy ran\n");
     return 5;
@@ -75,8 +78,8 @@ TEST(ProgramHelper, SecondCopy) {
   std::_Exit(result);
 }
 
-TEST(ProgramHelper, MutexOnly) {
-  if (!HelperMode("mutex")) GTEST_SKIP();
+TEST(ProgramHelper, DISABLED_MutexOnly) {
+  if (!HelperMode("mutex")) GTEST_SKIP() << kNotAChild;
   HANDLE mutex = CreateMutexW(nullptr, TRUE, L"OmbrelunePuttland");
   std::printf("ready\n");
   std::fflush(stdout);
@@ -85,8 +88,8 @@ TEST(ProgramHelper, MutexOnly) {
   std::_Exit(0);
 }
 
-TEST(ProgramHelper, ClassTaken) {
-  if (!HelperMode("class")) GTEST_SKIP();
+TEST(ProgramHelper, DISABLED_ClassTaken) {
+  if (!HelperMode("class")) GTEST_SKIP() << kNotAChild;
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = DefWindowProcW;
   windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -95,14 +98,14 @@ TEST(ProgramHelper, ClassTaken) {
   std::_Exit(EnterProgram(GetModuleHandleW(nullptr), [] { return 0; }));
 }
 
-TEST(ProgramHelper, FormWithoutClass) {
-  if (!HelperMode("form")) GTEST_SKIP();
+TEST(ProgramHelper, DISABLED_FormWithoutClass) {
+  if (!HelperMode("form")) GTEST_SKIP() << kNotAChild;
   Form form("Lonely", 0, 0, 10, 10, false, 0);
   std::_Exit(0);
 }
 
-TEST(ProgramHelper, FirstControls) {
-  if (!HelperMode("controls")) GTEST_SKIP();
+TEST(ProgramHelper, DISABLED_FirstControls) {
+  if (!HelperMode("controls")) GTEST_SKIP() << kNotAChild;
   ProcessInstance = GetModuleHandleW(nullptr);
   CreateRootWindow();
   Form form("Form", 0, 0, 100, 100, false, 0);
@@ -126,11 +129,11 @@ class ProgramProcesses : public ::testing::Test {
 };
 
 TEST_F(ProgramProcesses, ASecondCopyBringsTheFirstToTheFrontAndEndsWithZero) {
-  ChildProcess first("ProgramHelper.FirstCopy", Environment("first"));
+  ChildProcess first("ProgramHelper.DISABLED_FirstCopy", Environment("first"));
   ASSERT_TRUE(first.WaitForLine("ready")) << first.Errors();
   ASSERT_TRUE(first.WaitForLine("root behind")) << first.Output();
 
-  ChildProcess second("ProgramHelper.SecondCopy", Environment("second"));
+  ChildProcess second("ProgramHelper.DISABLED_SecondCopy", Environment("second"));
   EXPECT_EQ(second.Wait(), 0) << second.Errors();
   EXPECT_EQ(second.Output().find("second copy ran"), std::string::npos);
 
@@ -140,15 +143,15 @@ TEST_F(ProgramProcesses, ASecondCopyBringsTheFirstToTheFrontAndEndsWithZero) {
   EXPECT_EQ(first.Wait(), 0) << first.Errors();
 
   // With the first copy gone, a new copy starts normally.
-  ChildProcess third("ProgramHelper.SecondCopy", Environment("second"));
+  ChildProcess third("ProgramHelper.DISABLED_SecondCopy", Environment("second"));
   EXPECT_EQ(third.Wait(), 5) << third.Errors();
   EXPECT_NE(third.Output().find("second copy ran"), std::string::npos);
 }
 
 TEST_F(ProgramProcesses, AMutexWithoutARootWindowIsFatal) {
-  ChildProcess holder("ProgramHelper.MutexOnly", Environment("mutex"));
+  ChildProcess holder("ProgramHelper.DISABLED_MutexOnly", Environment("mutex"));
   ASSERT_TRUE(holder.WaitForLine("ready")) << holder.Errors();
-  ChildProcess copy("ProgramHelper.SecondCopy", Environment("second"));
+  ChildProcess copy("ProgramHelper.DISABLED_SecondCopy", Environment("second"));
   EXPECT_EQ(copy.Wait(), 255);
   EXPECT_NE(copy.Errors().find("Another application instance is running, but application "
                                "window couldn't be found"),
@@ -160,20 +163,20 @@ TEST_F(ProgramProcesses, AMutexWithoutARootWindowIsFatal) {
 }
 
 TEST_F(ProgramProcesses, AWindowClassThatCannotBeRegisteredIsFatal) {
-  ChildProcess copy("ProgramHelper.ClassTaken", Environment("class"));
+  ChildProcess copy("ProgramHelper.DISABLED_ClassTaken", Environment("class"));
   EXPECT_EQ(copy.Wait(), 255);
   EXPECT_NE(copy.Errors().find("Couldn't register window class"), std::string::npos)
       << copy.Errors();
 }
 
 TEST_F(ProgramProcesses, AFormWindowThatCannotBeCreatedIsFatal) {
-  ChildProcess copy("ProgramHelper.FormWithoutClass", Environment("form"));
+  ChildProcess copy("ProgramHelper.DISABLED_FormWithoutClass", Environment("form"));
   EXPECT_EQ(copy.Wait(), 255);
   EXPECT_NE(copy.Errors().find("Couldn't create window"), std::string::npos) << copy.Errors();
 }
 
 TEST_F(ProgramProcesses, ControlIdsStartAt4000InAFreshProcess) {
-  ChildProcess child("ProgramHelper.FirstControls", Environment("controls"));
+  ChildProcess child("ProgramHelper.DISABLED_FirstControls", Environment("controls"));
   EXPECT_EQ(child.Wait(), 0) << child.Errors();
   EXPECT_NE(child.Output().find("ids 4000 4001"), std::string::npos) << child.Output();
 }

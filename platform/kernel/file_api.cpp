@@ -211,7 +211,8 @@ DWORD WINAPI SetFilePointer(HANDLE hFile, LONG lDistanceToMove, PLONG lpDistance
     SetLastError(platform::ErrorFromErrno(errno));
     return INVALID_SET_FILE_POINTER;
   }
-  if ((distance < 0 && base < -distance) || (distance > 0 && base > INT64_MAX - distance)) {
+  // base is never negative here, so -base cannot overflow (-distance could, for INT64_MIN).
+  if ((distance < 0 && distance < -base) || (distance > 0 && base > INT64_MAX - distance)) {
     SetLastError(ERROR_NEGATIVE_SEEK);
     return INVALID_SET_FILE_POINTER;
   }

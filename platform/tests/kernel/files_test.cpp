@@ -143,6 +143,57 @@ TEST_F(DeviceFiles, SeekingMovesBothWaysAndReadsStopAtTheEnd) {
   CloseHandle(file);
 }
 
+// Position 0 is a valid answer, not the failure value: a relative seek that lands exactly on the
+// first byte succeeds and clears the last error.
+TEST_F(DeviceFiles, RelativeSeeksCanLandOnTheFirstByte) {
+  WriteHost("data.bin", "abcdefghij");
+  WriteHost("empty.bin", "");
+  HANDLE file =
+      CreateFileW(L"\\data.bin", GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  char buffer[4];
+  DWORD read = 0;
+  auto readThree = [&] {
+    read = 0;
+    EXPECT_TRUE(ReadFile(file, buffer, 3, &read, nullptr));
+    return std::string(buffer, read);
+  };
+
+  EXPECT_EQ(readThree(), "abc");
+  SetLastError(ERROR_NEGATIVE_SEEK);
+  EXPECT_EQ(SetFilePointer(file, -3, nullptr, FILE_CURRENT), 0u) << "back by the position";
+  EXPECT_EQ(GetLastError(), NO_ERROR);
+  EXPECT_EQ(readThree(), "abc");
+
+  SetLastError(ERROR_NEGATIVE_SEEK);
+  EXPECT_EQ(SetFilePointer(file, -10, nullptr, FILE_END), 0u) << "back from the end by the size";
+  EXPECT_EQ(GetLastError(), NO_ERROR);
+  EXPECT_EQ(readThree(), "abc");
+
+  LONG high = -1;
+  SetLastError(ERROR_NEGATIVE_SEEK);
+  EXPECT_EQ(SetFilePointer(file, -10, &high, FILE_END), 0u) << "the same with a 64-bit distance";
+  EXPECT_EQ(high, 0);
+  EXPECT_EQ(GetLastError(), NO_ERROR);
+  EXPECT_EQ(readThree(), "abc");
+
+  // One byte further back fails and leaves the position where it was.
+  EXPECT_EQ(SetFilePointer(file, -4, nullptr, FILE_CURRENT), INVALID_SET_FILE_POINTER);
+  EXPECT_EQ(GetLastError(), ERROR_NEGATIVE_SEEK);
+  high = static_cast<LONG>(0x80000000u);  // the most negative 64-bit distance
+  EXPECT_EQ(SetFilePointer(file, 0, &high, FILE_CURRENT), INVALID_SET_FILE_POINTER);
+  EXPECT_EQ(GetLastError(), ERROR_NEGATIVE_SEEK);
+  EXPECT_EQ(readThree(), "def");
+  CloseHandle(file);
+
+  HANDLE empty = CreateFileW(L"\\empty.bin", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(empty, INVALID_HANDLE_VALUE);
+  SetLastError(ERROR_NEGATIVE_SEEK);
+  EXPECT_EQ(SetFilePointer(empty, 0, nullptr, FILE_END), 0u) << "the end of an empty file";
+  EXPECT_EQ(GetLastError(), NO_ERROR);
+  CloseHandle(empty);
+}
+
 TEST_F(DeviceFiles, BadHandlesAndPointersFailWithoutTouchingAnything) {
   HANDLE mutex = CreateMutexW(nullptr, FALSE, nullptr);
   char buffer[4];
