@@ -84,10 +84,22 @@ void Print(const std::vector<uint8_t>& bytes, int depth, std::string* out) {
   if (!complete) *out += indent + "# damaged bytes after the last whole record are not shown\n";
 }
 
-// Reads a quoted string at `at`; moves `at` past it.
-bool Unquote(const std::string& line, size_t* at, std::string* out) {
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// Reads a quoted string at `at`; moves `at` past it. The only escapes are \", \\ and \xHH: any
+// other backslash is refused rather than dropped, so a path written with single backslashes
+// (\Program Files\...) is reported instead of encoded without them.
+bool Unquote(const std::string& line, size_t* at, std::string* out, std::string* why) {
   size_t i = *at;
-  if (i >= line.size() || line[i] != '"') return false;
+  if (i >= line.size() || line[i] != '"') {
+    *why = "expected a quoted string";
+    return false;
+  }
   out->clear();
   for (++i; i < line.size(); ++i) {
     char c = line[i];
@@ -95,16 +107,28 @@ bool Unquote(const std::string& line, size_t* at, std::string* out) {
       *at = i + 1;
       return true;
     }
-    if (c == '\\' && i + 1 < line.size()) {
-      c = line[++i];
-      if (c == 'x' && i + 2 < line.size()) {
-        *out += char(std::stoi(line.substr(i + 1, 2), nullptr, 16));
+    if (c == '\\') {
+      if (++i == line.size()) break;
+      c = line[i];
+      if (c == 'x') {
+        const int high = i + 1 < line.size() ? HexDigit(line[i + 1]) : -1;
+        const int low = i + 2 < line.size() ? HexDigit(line[i + 2]) : -1;
+        if (high < 0 || low < 0) {
+          *why = "\\x needs two hex digits";
+          return false;
+        }
+        *out += char(high * 16 + low);
         i += 2;
         continue;
+      }
+      if (c != '"' && c != '\\') {
+        *why = std::string("unknown escape \\") + c + " (write a backslash as \\\\)";
+        return false;
       }
     }
     *out += c;
   }
+  *why = "missing closing quote";
   return false;
 }
 
@@ -125,8 +149,8 @@ struct Parser {
       size_t at = line.find_first_not_of(" \t");
       if (at == std::string::npos || line[at] == '#') continue;
       if (line[at] == '}') return nested ? true : Fail("unexpected }");
-      std::string key;
-      if (!Unquote(line, &at, &key)) return Fail("expected a quoted key");
+      std::string key, why;
+      if (!Unquote(line, &at, &key, &why)) return Fail("key: " + why);
       std::istringstream rest(line.substr(at));
       std::string tag_text, kind;
       rest >> tag_text >> kind;
@@ -147,7 +171,8 @@ struct Parser {
       } else if (kind == "text") {
         std::string text;
         size_t t = line.find('"', line.find("text", at));
-        if (t == std::string::npos || !Unquote(line, &t, &text)) return Fail("expected text");
+        if (t == std::string::npos) return Fail("expected quoted text");
+        if (!Unquote(line, &t, &text, &why)) return Fail("text: " + why);
         value.assign(text.begin(), text.end());
       } else if (kind == "hex") {
         std::string h;
