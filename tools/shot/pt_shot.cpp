@@ -30,9 +30,10 @@ constexpr const char* kUsage =
     "aim    the shot the game fires after the shoot button was held HOLDMS ms towards\n"
     "       the aim point (AIMX, AIMY): power wave, release snap, strike; then as trace.\n"
     "bench  rolls a mix of shots on every hole of the courses (default: the engine's\n"
-    "       test holes) for about two seconds; the last line is 'steps/s N'.\n"
+    "       test holes) for about two seconds; 'pass ...' tells how one round of the mix\n"
+    "       ended (the same on every machine), the last line is 'steps/s N'.\n"
     "\n"
-    "--from X Y          start the ball at (X, Y) instead of the tee\n"
+    "--from X Y          start the ball at (X, Y) instead of the tee (not with bench)\n"
     "--max-steps N       stop after N steps (default 100000)\n"
     "--no-overlap-mend   let a ball that overlaps a wall pass through it (for comparison)\n";
 
@@ -126,7 +127,11 @@ int Aim(const std::vector<std::string>& args, golf::ShotRequest request) {
   return Play(args[0], request);
 }
 
-int Bench(std::vector<std::string> courses) {
+int Bench(std::vector<std::string> courses, const golf::ShotRequest& options) {
+  if (options.fromPoint) {
+    std::fprintf(stderr, "pt-shot: bench plays from every tee; --from is for trace and aim\n");
+    return 2;
+  }
   if (courses.empty()) courses.push_back(PT_BENCH_COURSE);
   std::vector<std::vector<uint8_t>> entries;
   for (const std::string& course : courses) {
@@ -142,6 +147,7 @@ int Bench(std::vector<std::string> courses) {
   };
   std::vector<Shot> shots;
   golf::HoleLayout layout;
+  layout.SetOverlapRule(options.rule);
   golf::Ball ball;
   for (std::size_t e = 0; e < entries.size(); ++e) {
     for (int hole = 0; hole < 18; ++hole) {
@@ -163,6 +169,9 @@ int Bench(std::vector<std::string> courses) {
   long long steps = 0;
   long long rolls = 0;
   int mostContacts = 0;
+  // How the first round of the mix ended, by golf::ShotEnd, and its steps.
+  long long ends[4] = {};
+  long long passSteps = 0;
   const auto start = std::chrono::steady_clock::now();
   double seconds = 0;
   while (seconds < 2.0) {
@@ -170,16 +179,27 @@ int Bench(std::vector<std::string> courses) {
       layout.LoadHoleData(entries[shot.entry], shot.hole, ball);
       ball.Strike(shot.fx, shot.fy);
       int n = 0;
-      golf::RollShot(layout, ball, 100000, n, [&mostContacts](int, const golf::Ball& b) {
-        if (b.ContactsThisStep() > mostContacts) mostContacts = b.ContactsThisStep();
-      });
+      const golf::ShotEnd end = golf::RollShot(layout, ball, options.maxSteps, n,
+                                               [&mostContacts](int, const golf::Ball& b) {
+                                                 if (b.ContactsThisStep() > mostContacts)
+                                                   mostContacts = b.ContactsThisStep();
+                                               });
       steps += n;
+      if (rolls == 0) {
+        ++ends[static_cast<int>(end)];
+        passSteps += n;
+      }
     }
     rolls += static_cast<long long>(shots.size());
     seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   }
   std::printf("shots %lld (%zu different), steps %lld, %.3f s\n", rolls, shots.size(), steps,
               seconds);
+  std::printf("pass steps %lld, %s %lld, %s %lld, %s %lld, %s %lld\n", passSteps,
+              golf::ShotEndName(golf::ShotEnd::Stopped), ends[0],
+              golf::ShotEndName(golf::ShotEnd::Holed), ends[1],
+              golf::ShotEndName(golf::ShotEnd::Hazard), ends[2],
+              golf::ShotEndName(golf::ShotEnd::Limit), ends[3]);
   std::printf("most wall contacts in one step %d (bound %d)\n", mostContacts,
               golf::kMaxContactsPerStep);
   std::printf("microseconds per shot %.2f (hole loading included)\n", seconds * 1e6 / rolls);
@@ -226,7 +246,7 @@ int main(int argc, char** argv) {
   args.erase(args.begin());
   if (command == "trace") return Trace(args, options);
   if (command == "aim") return Aim(args, options);
-  if (command == "bench") return Bench(args);
+  if (command == "bench") return Bench(args, options);
   std::fprintf(stderr, "pt-shot: unknown command '%s'\n%s", command.c_str(), kUsage);
   return 2;
 }
