@@ -120,6 +120,45 @@ TEST_F(WallContact, ArcsReflectWithinTheirSpanOnly) {
   EXPECT_FALSE(Collide());
 }
 
+// Quarter arcs around the same centre whose spans are not symmetric about 0 degrees, so a
+// contact angle mirrored about either axis falls outside them. Angles turn from +x towards
+// +y, which is down the screen: 0 to 90 is the lower right quarter, 180 to 270 the upper left.
+// A ball 20 px off the centre's row, rolling sideways, meets the circle of radius
+// 42 - 3.5 at an oblique 31 degrees from the row: its mirror image about the row, the same
+// shot 20 px on the other side, crosses the circle where the arc is open.
+TEST_F(WallContact, ObliqueArcContactsBounceOnlyWhereTheSpanIs) {
+  struct ArcCase {
+    const char* name;
+    const char* arc;
+    double side;  // +1: the ball rolls right, below the centre; -1: left, above it
+  };
+  const double reach = std::sqrt(38.5 * 38.5 - 20.0 * 20.0);  // from the centre along the row
+  for (const ArcCase& c : {ArcCase{"0 to 90", "arc 4:4/5 2 0 90", 1.0},
+                           ArcCase{"180 to 270", "arc 4:4/5 2 180 270", -1.0}}) {
+    SCOPED_TRACE(c.name);
+    const double startX = 109 + c.side * 25, fx = c.side * 300;
+    Place(c.arc, startX, 158 + c.side * 20, fx, 0);
+    ASSERT_TRUE(Collide());
+    EXPECT_NEAR(ball_.posx, 109 + c.side * reach, 0.02);
+    EXPECT_EQ(ball_.posy, 158 + c.side * 20);
+    // The velocity is mirrored about the normal at the contact, the line from the arc's
+    // centre to the ball's (and loses 2 %).
+    const double nx = c.side * reach / 38.5, ny = c.side * 20 / 38.5;
+    const double k = -2.0 * (fx * nx);
+    EXPECT_NEAR(ball_.Fx, 0.98 * (fx + k * nx), 0.3);
+    EXPECT_NEAR(ball_.Fy, 0.98 * (k * ny), 0.3);
+    EXPECT_LT(ball_.Fx * nx + ball_.Fy * ny, 0) << "heads back into the circle";
+    EXPECT_NEAR(std::hypot(ball_.Fx, ball_.Fy), 0.98 * 300, 0.3);
+
+    // The mirror image about the centre's row, and about its column: open arc, no contact.
+    Place(c.arc, startX, 158 - c.side * 20, fx, 0);
+    EXPECT_FALSE(Collide());
+    EXPECT_EQ(t_, kPhysicsStep);
+    Place(c.arc, 109 - c.side * 25, 158 + c.side * 20, -fx, 0);
+    EXPECT_FALSE(Collide());
+  }
+}
+
 TEST_F(WallContact, AFastBallCanSlipIntoAnArcsBand) {
   // At 40 px per step the bisection steps past the contact band and gives up: the ball
   // ends the step inside the arc's band. The next step finds it overlapping the arc and
