@@ -1,0 +1,29 @@
+// Writing the ".fmc" table byte by byte, little-endian whatever the host's order.
+#include "content/fonts/font_metrics.h"
+
+namespace content {
+
+namespace {
+
+void Put16(std::vector<uint8_t>& out, uint16_t v) {
+  out.push_back(uint8_t(v & 0xFF));
+  out.push_back(uint8_t(v >> 8));
+}
+
+}  // namespace
+
+std::vector<uint8_t> EncodeFontMetrics(const FontMetrics& metrics) {
+  std::vector<uint8_t> out;
+  out.reserve(6 + 4 * metrics.glyphs.size());
+  Put16(out, metrics.first);
+  Put16(out, uint16_t(metrics.glyphs.size()));
+  Put16(out, metrics.defaultCharacter);
+  for (const FontMetrics::Glyph& g : metrics.glyphs) {
+    Put16(out, uint16_t(g.x));
+    out.push_back(g.width);
+    out.push_back(0);
+  }
+  return out;
+}
+
+}  // namespace content

@@ -1,0 +1,197 @@
+// The font strips against what the game draws with them: every character present, cells that
+// tile the strip, ink inside the cells, and metrics the game's own reader reads back the same.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "content/fonts/font_strip.h"
+#include "content/fonts/windows1252.h"
+#include "frame/surface/bitmap_font.h"
+
+namespace content {
+namespace {
+
+// The help screen's text, drawn line by line in the list font inside a 180-pixel box, 2 px in.
+const char* const kHelpLines[] = {"Controls:",
+                                  "Game controls are based on",
+                                  "the stylus. Tapping any loca-",
+                                  "tion on the screen will dis-",
+                                  "play an aiming index that",
+                                  "points in the direction the",
+                                  "ball will travel should it be",
+                                  "shot at that time.",
+                                  "By dragging the stylus on",
+                                  "the screen, the aiming index",
+                                  "can be manipulated to point",
+                                  "in any direction. Once the",
+                                  "aiming index is pointing in",
+                                  "the desired direction, the",
+                                  "'shot' button should be pres-",
+                                  "sed with the stylus. The",
+                                  "longer the stylus is held on",
+                                  "the 'shot' button, the harder",
+                                  "the ball will be struck.",
+                                  "",
+                                  "Game rules:",
+                                  "",
+                                  "-The objective is to sink",
+                                  " your golf ball in the hole",
+                                  " using as few strokes as",
+                                  " possible.",
+                                  "-Should your ball fall into",
+                                  " a hazard (i.e., water, lava",
+                                  " etc.), your ball will be",
+                                  " returned to the spot it",
+                                  " was shot from previous to",
+                                  " entering the hazard, while",
+                                  " incurring a 1 stroke penal-",
+                                  " ty.",
+                                  "-If you fail to complete a",
+                                  " hole in less then 7 strokes,",
+                                  " you are passed to the next",
+                                  " hole with 7 penalty points-",
+                                  " 6 pts for strokes and 1",
+                                  " additional.",
+                                  "-One course consists of 18",
+                                  " holes.",
+                                  "",
+                                  "Good Luck!"};
+constexpr int kHelpTextWidth = 180 - 2 - 2;
+
+struct Drawn {
+  const FontSpec* spec;
+  FontStrip strip;
+  BitmapFontMetrics read;  // the encoded metrics as the game reads them
+};
+
+const Drawn& Font(std::string_view picture) {
+  static std::vector<Drawn> fonts = [] {
+    std::vector<Drawn> all;
+    for (const FontSpec& spec : FontSpecs()) {
+      FontStrip strip = DrawFontStrip(spec);
+      const auto bytes = EncodeFontMetrics(strip.metrics);
+      all.push_back(
+          {&spec, std::move(strip), BitmapFontMetrics::Parse(bytes.data(), bytes.size())});
+    }
+    return all;
+  }();
+  for (const Drawn& f : fonts)
+    if (f.spec->picture == picture) return f;
+  throw std::runtime_error("no such font");
+}
+
+// The glyph of c itself (not the default character's), or null.
+const BitmapFontMetrics::Glyph* Own(const Drawn& f, uint8_t c) {
+  const BitmapFontMetrics::Glyph* g = f.read.Lookup(c);
+  const int index = c - f.read.first;
+  return index >= 0 && index < int(f.read.glyphs.size()) && g == &f.read.glyphs[size_t(index)]
+             ? g
+             : nullptr;
+}
+
+int Width(const Drawn& f, std::string_view text) {
+  int width = 0;
+  for (char c : text) width += f.read.Lookup(uint8_t(c))->width;
+  return width;
+}
+
+TEST(FontStrip, EveryCharacterTheGameDrawsHasItsOwnGlyph) {
+  std::vector<std::pair<std::string_view, std::string>> drawn = {
+      {"pt_font01.bmp", "0123456789"},
+      {"pt_font02.bmp", "0123456789"},
+      {"pt_highscores_font.bmp", "0123456789 GardenGolf clubDesertMoonMarsNo name v1.3"},
+  };
+  for (const char* line : kHelpLines) drawn.push_back({"pt_highscores_font.bmp", line});
+  for (const auto& [font, text] : drawn)
+    for (char c : text) EXPECT_NE(Own(Font(font), uint8_t(c)), nullptr) << font << " '" << c << "'";
+}
+
+TEST(FontStrip, TheListFontCarriesEveryPrintableWindows1252Byte) {
+  const Drawn& f = Font("pt_highscores_font.bmp");
+  EXPECT_EQ(f.read.first, 0x20);
+  EXPECT_EQ(f.read.count, 0xE0);
+  EXPECT_EQ(f.read.defaultCharacter, '?');
+  for (int c = 0x20; c < 0x100; ++c) {
+    if (Windows1252ToUnicode(uint8_t(c)) != 0)
+      EXPECT_NE(Own(f, uint8_t(c)), nullptr) << std::hex << c;
+    else  // the unassigned bytes (and DEL) show the default character
+      EXPECT_EQ(f.read.Lookup(uint8_t(c)), Own(f, '?')) << std::hex << c;
+  }
+  EXPECT_EQ(f.read.Lookup(0x0A), Own(f, '?'));
+}
+
+TEST(FontStrip, CellsTileTheStripAtItsFixedHeight) {
+  for (const FontSpec& spec : FontSpecs()) {
+    const Drawn& f = Font(spec.picture);
+    EXPECT_EQ(f.strip.picture.Height(), spec.height) << spec.picture;
+    int x = 0;
+    for (const auto& g : f.read.glyphs) {
+      if (g.width == 255) continue;
+      EXPECT_EQ(g.x, x) << spec.picture;
+      EXPECT_GT(g.width, 0);
+      x += g.width;
+    }
+    EXPECT_EQ(x, f.strip.picture.Width()) << spec.picture;
+    EXPECT_GT(Own(f, ' ')->width, 1) << spec.picture;
+  }
+}
+
+// Numbers are right-aligned in columns (score card, status line, high scores): equal digit
+// widths keep the columns straight.
+TEST(FontStrip, DigitsShareOneWidth) {
+  for (const FontSpec& spec : FontSpecs()) {
+    const Drawn& f = Font(spec.picture);
+    std::set<int> widths;
+    for (char c = '0'; c <= '9'; ++c) widths.insert(Own(f, uint8_t(c))->width);
+    EXPECT_EQ(widths.size(), 1u) << spec.picture;
+  }
+}
+
+TEST(FontStrip, GlyphsAreInkOnPaperInsideTheirOwnCells) {
+  for (const FontSpec& spec : FontSpecs()) {
+    const Drawn& f = Font(spec.picture);
+    const Canvas& p = f.strip.picture;
+    for (int c = spec.first; c <= spec.last; ++c) {
+      const auto* g = Own(f, uint8_t(c));
+      if (!g) continue;
+      int ink = 0;
+      for (int y = 0; y < p.Height(); ++y)
+        for (int x = g->x; x < g->x + g->width; ++x) {
+          const Rgb px = p.Get(x, y);
+          ASSERT_TRUE(px == spec.colours.ink || px == spec.colours.paper);
+          ink += px == spec.colours.ink;
+        }
+      const bool blank = c == ' ' || c == 0xA0;
+      EXPECT_EQ(ink > 0, !blank) << spec.picture << " " << std::hex << c;
+    }
+  }
+}
+
+// Accented capitals are taller than the strip allows above the baseline; their accents must be
+// tucked down, not cut off.
+TEST(FontStrip, AccentedCapitalsKeepTheirAccents) {
+  const Drawn& f = Font("pt_highscores_font.bmp");
+  auto inkRows = [&](uint8_t c) {
+    const auto* g = Own(f, c);
+    int rows = 0;
+    for (int y = 0; y < f.strip.picture.Height(); ++y)
+      for (int x = g->x; x < g->x + g->width; ++x)
+        if (f.strip.picture.Get(x, y) == f.spec->colours.ink) {
+          ++rows;
+          break;
+        }
+    return rows;
+  };
+  for (uint8_t accented : {0xC0, 0xC9, 0xD6, 0x8A /* Š */, 0x9F /* Ÿ */})
+    EXPECT_GT(inkRows(accented), inkRows('E')) << std::hex << int(accented);
+}
+
+TEST(FontStrip, HelpLinesFitTheHelpBox) {
+  const Drawn& f = Font("pt_highscores_font.bmp");
+  for (const char* line : kHelpLines) EXPECT_LE(Width(f, line), kHelpTextWidth) << line;
+}
+
+}  // namespace
+}  // namespace content
