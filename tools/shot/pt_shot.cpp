@@ -8,11 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "golf/course_entry.h"
-#include "golf/course_source.h"
 #include "golf/shot.h"
 #include "golf/shot_trace.h"
-#include "tools/common/whole_file.h"
+#include "tools/common/course_file.h"
 
 namespace {
 
@@ -38,28 +36,10 @@ constexpr const char* kUsage =
     "--no-overlap-mend   let a ball that overlaps a wall pass through it (for comparison)\n";
 
 bool LoadCourse(const std::string& path, std::vector<uint8_t>& entry) {
-  std::string data;
-  if (!tools::ReadWholeFile(path, data)) {
-    std::fprintf(stderr, "pt-shot: cannot read %s\n", path.c_str());
-    return false;
-  }
-  // A source is text; an entry starts with a hole index (0..17) or its closing 0xFF.
-  const std::string suffix = ".course";
-  const bool named = path.size() >= suffix.size() &&
-                     path.compare(path.size() - suffix.size(), suffix.size(), suffix) == 0;
-  const bool text = !data.empty() && data[0] >= 0x20 && data[0] < 0x7F;
-  if (named || text) {
-    std::vector<golf::HoleRecord> holes;
-    std::string error;
-    if (!golf::ParseCourseSource(data, path, holes, error)) {
-      std::fprintf(stderr, "%s\n", error.c_str());
-      return false;
-    }
-    entry = golf::WriteCourseEntry(holes);
-  } else {
-    entry.assign(data.begin(), data.end());
-  }
-  return true;
+  std::string error;
+  if (tools::LoadCourseFile(path, entry, error)) return true;
+  std::fprintf(stderr, "pt-shot: %s\n", error.c_str());
+  return false;
 }
 
 bool ParseInt(const std::string& text, long& value) {
