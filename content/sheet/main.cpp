@@ -84,6 +84,25 @@ Canvas FontSample(const Canvas& strip, const std::vector<uint8_t>& m, const std:
   return out;
 }
 
+// Windows-1252 sample text as UTF-8 for its caption (the few 0x80-0x9F signs it uses included).
+std::string CaptionOf(const std::string& text) {
+  std::string out;
+  for (unsigned char c : text) {
+    const unsigned code = c == 0x80 ? 0x20AC : c == 0x96 ? 0x2013 : c;
+    if (code < 0x80) {
+      out += char(code);
+    } else if (code < 0x800) {
+      out += char(0xC0 | code >> 6);
+      out += char(0x80 | (code & 0x3F));
+    } else {
+      out += char(0xE0 | code >> 12);
+      out += char(0x80 | ((code >> 6) & 0x3F));
+      out += char(0x80 | (code & 0x3F));
+    }
+  }
+  return out;
+}
+
 bool Save(const Sheet& sheet, const fs::path& file) {
   std::string error;
   if (content::WritePng(file, sheet.Render(), &error)) {
@@ -171,7 +190,7 @@ int main(int argc, char** argv) {
     fonts.Add(*strip, std::string(font) + ".bmp", 1);
     for (const char* text : {"Hole 7   Stroke 3   0123456789", "The quick brown fox: 18 holes!",
                              "Names: \xc6r\xf8 \xd1o\xf1o \x80 5 \x96 Zo\xeb"})
-      fonts.Add(FontSample(*strip, metrics, text), text, 3);
+      fonts.Add(FontSample(*strip, metrics, text), CaptionOf(text), 3);
   }
 
   ok &= Save(screens, out / "screens.png");
