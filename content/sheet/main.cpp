@@ -1,7 +1,11 @@
-// pt-contact-sheet MANIFEST ENTRIES OUTDIR: one PNG page per group of generated pictures
-// (screens, buttons, backgrounds, blocks over each course's ground, animations, fonts).
+// pt-contact-sheet MANIFEST ENTRIES OUTDIR [COURSE...]: one PNG page per group of generated
+// pictures (screens, buttons, backgrounds, blocks over each course's ground, animations, fonts)
+// and two per course (its 18 holes as the game shows them, and with every wall drawn).
+// pt-contact-sheet --hole MANIFEST ENTRIES COURSE HOLE OUT.png: one hole at 2x, both ways.
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -11,7 +15,9 @@
 #include "content/art/bmp.h"
 #include "content/art/manifest.h"
 #include "content/art/png.h"
+#include "content/sheet/hole_picture.h"
 #include "content/sheet/sheet.h"
+#include "tools/common/course_file.h"
 #include "tools/common/whole_file.h"
 
 namespace fs = std::filesystem;
@@ -103,6 +109,24 @@ std::string CaptionOf(const std::string& text) {
   return out;
 }
 
+// The course number (1..5) of a course file named course00N, or 0.
+int CourseNumber(const fs::path& file) {
+  const std::string stem = file.stem().string();
+  if (stem.size() == 9 && stem.rfind("course00", 0) == 0 && stem[8] >= '1' && stem[8] <= '5')
+    return stem[8] - '0';
+  return 0;
+}
+
+bool LoadHoles(const std::string& path, std::vector<golf::HoleRecord>& holes) {
+  std::vector<uint8_t> entry;
+  std::string error;
+  if (!tools::LoadCourseFile(path, entry, error) || !golf::ReadCourseEntry(entry, holes, error)) {
+    std::fprintf(stderr, "pt-contact-sheet: %s\n", error.c_str());
+    return false;
+  }
+  return true;
+}
+
 bool Save(const Sheet& sheet, const fs::path& file) {
   std::string error;
   if (content::WritePng(file, sheet.Render(), &error)) {
@@ -115,9 +139,44 @@ bool Save(const Sheet& sheet, const fs::path& file) {
 
 }  // namespace
 
+int HoleMode(int argc, char** argv) {
+  if (argc != 7) {
+    std::fprintf(stderr, "usage: pt-contact-sheet --hole MANIFEST ENTRIES COURSE HOLE OUT.png\n");
+    return 2;
+  }
+  std::string error;
+  const auto manifest = content::LoadManifest(argv[2], &error);
+  if (!manifest) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 1;
+  }
+  const Library lib{*manifest, argv[3]};
+  std::vector<golf::HoleRecord> holes;
+  if (!LoadHoles(argv[4], holes)) return 1;
+  const int hole = std::atoi(argv[5]);
+  const golf::HoleRecord* record = nullptr;
+  for (const auto& h : holes)
+    if (h.index == hole) record = &h;
+  if (!record) {
+    std::fprintf(stderr, "pt-contact-sheet: %s has no hole %d\n", argv[4], hole);
+    return 1;
+  }
+  const int course = std::max(CourseNumber(argv[4]), 1) - 1;
+  const auto look = [&](const std::string& n) { return lib.Picture(n); };
+  Sheet sheet(std::string(argv[4]) + " hole " + argv[5], 1000);
+  sheet.Add(content::RenderHole(*record, course, hole, look, content::WallOverlay::kGameLook),
+            "as the game shows it", 2);
+  sheet.Add(content::RenderHole(*record, course, hole, look, content::WallOverlay::kAllWalls),
+            "every wall (red), corners that can be hit (dots)", 2);
+  return Save(sheet, argv[6]) ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: pt-contact-sheet MANIFEST ENTRIES OUTDIR\n");
+  if (argc > 1 && std::string(argv[1]) == "--hole") return HoleMode(argc, argv);
+  if (argc < 4) {
+    std::fprintf(stderr,
+                 "usage: pt-contact-sheet MANIFEST ENTRIES OUTDIR [COURSE...]\n"
+                 "       pt-contact-sheet --hole MANIFEST ENTRIES COURSE HOLE OUT.png\n");
     return 2;
   }
   std::string error;
@@ -191,6 +250,27 @@ int main(int argc, char** argv) {
     for (const char* text : {"Hole 7   Stroke 3   0123456789", "The quick brown fox: 18 holes!",
                              "Names: \xc6r\xf8 \xd1o\xf1o \x80 5 \x96 Zo\xeb"})
       fonts.Add(FontSample(*strip, metrics, text), CaptionOf(text), 3);
+  }
+
+  for (int i = 4; i < argc; ++i) {
+    std::vector<golf::HoleRecord> holes;
+    if (!LoadHoles(argv[i], holes)) {
+      ok = false;
+      continue;
+    }
+    const int course = std::max(CourseNumber(argv[i]), 1) - 1;
+    const std::string stem = fs::path(argv[i]).stem().string();
+    const auto look = [&](const std::string& n) { return lib.Picture(n); };
+    Sheet game("Holes of " + stem, 1280), walls("Holes of " + stem + " with every wall", 1280);
+    for (const auto& h : holes) {
+      const std::string caption = "hole " + std::to_string(h.index + 1);
+      game.Add(content::RenderHole(h, course, h.index, look, content::WallOverlay::kGameLook),
+               caption);
+      walls.Add(content::RenderHole(h, course, h.index, look, content::WallOverlay::kAllWalls),
+                caption);
+    }
+    ok &= Save(game, out / ("holes-" + stem + ".png"));
+    ok &= Save(walls, out / ("walls-" + stem + ".png"));
   }
 
   ok &= Save(screens, out / "screens.png");
