@@ -20,21 +20,21 @@ struct Fit {
 
 // The largest em size at which every printable ASCII glyph fits between the strip's top and
 // bottom rows; a spare row goes above the text, so lines drawn 1 px apart keep a 2 px gap.
-Fit FitSize(const FontSpec& spec) {
-  for (int size = spec.height + 4; size >= 6; --size) {
+Fit FitSize(const FontRecipe& recipe) {
+  for (int size = recipe.height + 4; size >= 6; --size) {
     int above = 0, below = 0;
     for (char32_t c = 0x21; c < 0x7F; ++c) {
-      const Glyph g = RenderGlyph(c, spec.face, size, Smoothing::kCrisp);
+      const Glyph g = RenderGlyph(c, recipe.face, size, Smoothing::kCrisp);
       if (g.height == 0) continue;
       above = std::max(above, g.top);
       below = std::max(below, g.height - g.top);
     }
-    if (above + below <= spec.height) {
-      const int spare = spec.height - above - below;
+    if (above + below <= recipe.height) {
+      const int spare = recipe.height - above - below;
       return {size, (spare + 1) / 2 + above};
     }
   }
-  throw std::runtime_error("no size of the face fits " + std::to_string(spec.height) + " rows");
+  throw std::runtime_error("no size of the face fits " + std::to_string(recipe.height) + " rows");
 }
 
 bool BlankRow(const Glyph& g, int row) {
@@ -63,8 +63,8 @@ Glyph TuckUnder(Glyph g, int rowsAvailable) {
 
 }  // namespace
 
-FontStrip DrawFontStrip(const FontSpec& spec) {
-  const Fit fit = FitSize(spec);
+FontStrip DrawFontStrip(const FontRecipe& recipe) {
+  const Fit fit = FitSize(recipe);
   struct Cell {
     Glyph glyph;
     int offset;  // from the cell's left edge to the pen
@@ -74,16 +74,16 @@ FontStrip DrawFontStrip(const FontSpec& spec) {
   FontStrip strip;
   strip.pixelSize = fit.pixelSize;
   strip.baselineRow = fit.baselineRow;
-  strip.metrics.first = spec.first;
-  strip.metrics.defaultCharacter = spec.defaultCharacter;
+  strip.metrics.first = recipe.first;
+  strip.metrics.defaultCharacter = recipe.defaultCharacter;
 
   int x = 0;
-  for (int code = spec.first; code <= spec.last; ++code) {
+  for (int code = recipe.first; code <= recipe.last; ++code) {
     const char32_t c = Windows1252ToUnicode(uint8_t(code));
     FontMetrics::Glyph entry{int16_t(x), FontMetrics::kAbsent};
     if (c != 0) {
       const Glyph g =
-          TuckUnder(RenderGlyph(c, spec.face, fit.pixelSize, Smoothing::kCrisp), fit.baselineRow);
+          TuckUnder(RenderGlyph(c, recipe.face, fit.pixelSize, Smoothing::kCrisp), fit.baselineRow);
       const int left = std::min(0, g.left);
       const int right = std::max(g.advance, g.left + g.width);
       const int width = std::max(1, right - left);
@@ -96,16 +96,16 @@ FontStrip DrawFontStrip(const FontSpec& spec) {
   }
   if (x > 0x7FFF) throw std::runtime_error("strip too wide for 16-bit offsets");
 
-  strip.picture = Canvas(x, spec.height, spec.colours.paper);
+  strip.picture = Canvas(x, recipe.height, recipe.colours.paper);
   int cellX = 0;
   for (const Cell& cell : cells) {
     const Glyph& g = cell.glyph;
     for (int j = 0; j < g.height; ++j) {
       const int row = fit.baselineRow - g.top + j;
-      if (row < 0 || row >= spec.height) continue;
+      if (row < 0 || row >= recipe.height) continue;
       for (int i = 0; i < g.width; ++i)
         if (g.coverage[size_t(j) * size_t(g.width) + size_t(i)] >= 128)
-          strip.picture.Set(cellX + cell.offset + g.left + i, row, spec.colours.ink);
+          strip.picture.Set(cellX + cell.offset + g.left + i, row, recipe.colours.ink);
     }
     cellX += cell.width;
   }

@@ -4,17 +4,17 @@
 
 #include "content/art/canvas.h"
 #include "content/fonts/font_metrics.h"
-#include "content/fonts/font_specs.h"
+#include "content/fonts/font_recipes.h"
 
 namespace content {
 
 struct FontStrip {
-  Canvas picture;  // height = spec.height; width = the sum of the glyph widths
+  Canvas picture;  // height = recipe.height; width = the sum of the glyph widths
   FontMetrics metrics;
   int pixelSize = 0;    // the em size the glyphs were rendered at
   int baselineRow = 0;  // the first strip row below the baseline
 };
 
-FontStrip DrawFontStrip(const FontSpec& spec);
+FontStrip DrawFontStrip(const FontRecipe& recipe);
 
 }  // namespace content

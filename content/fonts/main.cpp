@@ -8,10 +8,10 @@
 int main(int argc, char** argv) {
   return content::RunGenerator(
       argc, argv, "fonts", [](const content::ManifestEntry& e) -> std::optional<content::Bytes> {
-        const content::FontSpec* spec = content::FindFontSpec(e.name);
-        if (!spec) return std::nullopt;
-        const content::FontStrip strip = content::DrawFontStrip(*spec);
-        if (e.name == spec->metrics) return content::EncodeFontMetrics(strip.metrics);
+        const content::FontRecipe* recipe = content::FindFontRecipe(e.name);
+        if (!recipe) return std::nullopt;
+        const content::FontStrip strip = content::DrawFontStrip(*recipe);
+        if (e.name == recipe->metrics) return content::EncodeFontMetrics(strip.metrics);
         return content::PictureBytes(e, strip.picture);
       });
 }

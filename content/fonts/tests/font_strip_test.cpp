@@ -61,7 +61,7 @@ const char* const kHelpLines[] = {"Controls:",
 constexpr int kHelpTextWidth = 180 - 2 - 2;
 
 struct Drawn {
-  const FontSpec* spec;
+  const FontRecipe* recipe;
   FontStrip strip;
   BitmapFontMetrics read;  // the encoded metrics as the game reads them
 };
@@ -69,16 +69,16 @@ struct Drawn {
 const Drawn& Font(std::string_view picture) {
   static std::vector<Drawn> fonts = [] {
     std::vector<Drawn> all;
-    for (const FontSpec& spec : FontSpecs()) {
-      FontStrip strip = DrawFontStrip(spec);
+    for (const FontRecipe& recipe : FontRecipes()) {
+      FontStrip strip = DrawFontStrip(recipe);
       const auto bytes = EncodeFontMetrics(strip.metrics);
       all.push_back(
-          {&spec, std::move(strip), BitmapFontMetrics::Parse(bytes.data(), bytes.size())});
+          {&recipe, std::move(strip), BitmapFontMetrics::Parse(bytes.data(), bytes.size())});
     }
     return all;
   }();
   for (const Drawn& f : fonts)
-    if (f.spec->picture == picture) return f;
+    if (f.recipe->picture == picture) return f;
   throw std::runtime_error("no such font");
 }
 
@@ -123,48 +123,48 @@ TEST(FontStrip, TheListFontCarriesEveryPrintableWindows1252Byte) {
 }
 
 TEST(FontStrip, CellsTileTheStripAtItsFixedHeight) {
-  for (const FontSpec& spec : FontSpecs()) {
-    const Drawn& f = Font(spec.picture);
-    EXPECT_EQ(f.strip.picture.Height(), spec.height) << spec.picture;
+  for (const FontRecipe& recipe : FontRecipes()) {
+    const Drawn& f = Font(recipe.picture);
+    EXPECT_EQ(f.strip.picture.Height(), recipe.height) << recipe.picture;
     int x = 0;
     for (const auto& g : f.read.glyphs) {
       if (g.width == 255) continue;
-      EXPECT_EQ(g.x, x) << spec.picture;
+      EXPECT_EQ(g.x, x) << recipe.picture;
       EXPECT_GT(g.width, 0);
       x += g.width;
     }
-    EXPECT_EQ(x, f.strip.picture.Width()) << spec.picture;
-    EXPECT_GT(Own(f, ' ')->width, 1) << spec.picture;
+    EXPECT_EQ(x, f.strip.picture.Width()) << recipe.picture;
+    EXPECT_GT(Own(f, ' ')->width, 1) << recipe.picture;
   }
 }
 
 // Numbers are right-aligned in columns (score card, status line, high scores): equal digit
 // widths keep the columns straight.
 TEST(FontStrip, DigitsShareOneWidth) {
-  for (const FontSpec& spec : FontSpecs()) {
-    const Drawn& f = Font(spec.picture);
+  for (const FontRecipe& recipe : FontRecipes()) {
+    const Drawn& f = Font(recipe.picture);
     std::set<int> widths;
     for (char c = '0'; c <= '9'; ++c) widths.insert(Own(f, uint8_t(c))->width);
-    EXPECT_EQ(widths.size(), 1u) << spec.picture;
+    EXPECT_EQ(widths.size(), 1u) << recipe.picture;
   }
 }
 
 TEST(FontStrip, GlyphsAreInkOnPaperInsideTheirOwnCells) {
-  for (const FontSpec& spec : FontSpecs()) {
-    const Drawn& f = Font(spec.picture);
+  for (const FontRecipe& recipe : FontRecipes()) {
+    const Drawn& f = Font(recipe.picture);
     const Canvas& p = f.strip.picture;
-    for (int c = spec.first; c <= spec.last; ++c) {
+    for (int c = recipe.first; c <= recipe.last; ++c) {
       const auto* g = Own(f, uint8_t(c));
       if (!g) continue;
       int ink = 0;
       for (int y = 0; y < p.Height(); ++y)
         for (int x = g->x; x < g->x + g->width; ++x) {
           const Rgb px = p.Get(x, y);
-          ASSERT_TRUE(px == spec.colours.ink || px == spec.colours.paper);
-          ink += px == spec.colours.ink;
+          ASSERT_TRUE(px == recipe.colours.ink || px == recipe.colours.paper);
+          ink += px == recipe.colours.ink;
         }
       const bool blank = c == ' ' || c == 0xA0;
-      EXPECT_EQ(ink > 0, !blank) << spec.picture << " " << std::hex << c;
+      EXPECT_EQ(ink > 0, !blank) << recipe.picture << " " << std::hex << c;
     }
   }
 }
@@ -178,7 +178,7 @@ TEST(FontStrip, AccentedCapitalsKeepTheirAccents) {
     int rows = 0;
     for (int y = 0; y < f.strip.picture.Height(); ++y)
       for (int x = g->x; x < g->x + g->width; ++x)
-        if (f.strip.picture.Get(x, y) == f.spec->colours.ink) {
+        if (f.strip.picture.Get(x, y) == f.recipe->colours.ink) {
           ++rows;
           break;
         }

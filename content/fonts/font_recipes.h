@@ -11,7 +11,7 @@
 
 namespace content {
 
-struct FontSpec {
+struct FontRecipe {
   std::string_view picture;  // the glyph strip's entry, "pt_font01.bmp"
   std::string_view metrics;  // its metrics entry, "pt_font01.fmc"
   FontFace face;
@@ -21,8 +21,8 @@ struct FontSpec {
   uint8_t defaultCharacter = '?';
 };
 
-std::span<const FontSpec> FontSpecs();
+std::span<const FontRecipe> FontRecipes();
 // The font a picture or metrics entry belongs to; null for any other name.
-const FontSpec* FindFontSpec(std::string_view entryName);
+const FontRecipe* FindFontRecipe(std::string_view entryName);
 
 }  // namespace content
