@@ -93,3 +93,27 @@ function(pt_add_subfolders)
     endif()
   endforeach()
 endfunction()
+
+# pt_layer_library(name SOURCE_ROOT dir FOLDER folder [PREFIX p] [BELOW lib...]): a static library
+# of one folder of a layered subsystem, built from the folder's sources (tests, fuzz targets and
+# benchmarks excepted) and linked PUBLIC to the libraries directly below it. Its headers are found
+# through an include root of its own in the build tree that holds nothing but a link
+# `<PREFIX><folder>` to the folder, and a library sees only its own root and those of the
+# libraries below it: a header from higher up is "not found". scripts/ci-layering.sh checks the
+# same order on the sources and on the built libraries.
+function(pt_layer_library name)
+  cmake_parse_arguments(ARG "" "SOURCE_ROOT;FOLDER;PREFIX" "BELOW" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${ARG_SOURCE_ROOT}/${ARG_FOLDER}/*.cpp)
+  list(FILTER sources EXCLUDE REGEX "(_test\\.cpp|/tests/|/fuzz/|/bench/)")
+  add_library(${name} STATIC ${sources})
+  set(root ${CMAKE_BINARY_DIR}/layers/${name})
+  set(link ${root}/${ARG_PREFIX}${ARG_FOLDER})
+  get_filename_component(parent ${link} DIRECTORY)
+  file(MAKE_DIRECTORY ${parent})
+  if(NOT IS_SYMLINK ${link})
+    file(CREATE_LINK ${ARG_SOURCE_ROOT}/${ARG_FOLDER} ${link} SYMBOLIC)
+  endif()
+  target_include_directories(${name} PUBLIC ${root})
+  target_link_libraries(${name} PUBLIC ${ARG_BELOW})
+  set_property(GLOBAL APPEND PROPERTY PT_LAYER_LIBRARIES "${name}|${ARG_SOURCE_ROOT}/${ARG_FOLDER}")
+endfunction()

@@ -3,10 +3,13 @@
 
 #include <windows.h>
 
-#include "frame/app/process_state.h"
 #include "frame/form/form.h"
+#include "frame/form/process_state.h"
 
 Application::Application() {
+  ApplicationKeyHandler = [](Application& application, int key, int down) {
+    return application.OnKey(key, down);
+  };
   TheApplication = this;
 }
 

@@ -4,11 +4,11 @@
 #include <string>
 
 #include "frame/app/application.h"
-#include "frame/app/process_state.h"
 #include "frame/base/application_names.h"
 #include "frame/base/fatal_error.h"
 #include "frame/base/wide_string.h"
 #include "frame/form/form.h"
+#include "frame/form/process_state.h"
 
 namespace {
 

@@ -19,8 +19,8 @@ DWORD EditStyle(bool editable, bool multiLine, DWORD extraStyle, bool numeric) {
 
 }  // namespace
 
-EditBox::EditBox(int x, int y, int width, int height, Form* form, int maxCharacters, bool editable,
-                 bool multiLine, DWORD extraStyle, bool numeric, COLORREF textColor,
+EditBox::EditBox(int x, int y, int width, int height, ControlHost* form, int maxCharacters,
+                 bool editable, bool multiLine, DWORD extraStyle, bool numeric, COLORREF textColor,
                  COLORREF backgroundColor)
     : UIControl(x, y, width, height, nullptr, form, "EDIT",
                 EditStyle(editable, multiLine, extraStyle, numeric), textColor, backgroundColor),

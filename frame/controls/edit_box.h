@@ -7,7 +7,7 @@
 
 class EditBox : public UIControl {
  public:
-  EditBox(int x, int y, int width, int height, Form* form, int maxCharacters, bool editable,
+  EditBox(int x, int y, int width, int height, ControlHost* form, int maxCharacters, bool editable,
           bool multiLine, DWORD extraStyle, bool numeric, COLORREF textColor,
           COLORREF backgroundColor);
 

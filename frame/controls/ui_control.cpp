@@ -3,9 +3,8 @@
 
 #include <cstdio>
 
-#include "frame/app/process_state.h"
+#include "frame/base/process_instance.h"
 #include "frame/base/wide_string.h"
-#include "frame/form/form.h"
 
 namespace {
 
@@ -14,7 +13,7 @@ WORD nextControlId = 4000;
 
 }  // namespace
 
-UIControl::UIControl(int x, int y, int width, int height, const char* text, Form* form,
+UIControl::UIControl(int x, int y, int width, int height, const char* text, ControlHost* form,
                      const char* windowClass, DWORD style, COLORREF textColor,
                      COLORREF backgroundColor)
     : id_(nextControlId++),
@@ -29,8 +28,8 @@ UIControl::UIControl(int x, int y, int width, int height, const char* text, Form
   WideString wideClass(windowClass);
   WideString wideTitle(text != nullptr ? text : "");
   window_ = CreateWindowExW(0, wideClass, wideTitle, style, x_, y_, width_, height_,
-                            form != nullptr ? form->Window() : nullptr, nullptr, ProcessInstance,
-                            nullptr);
+                            form != nullptr ? form->ControlParent() : nullptr, nullptr,
+                            ProcessInstance, nullptr);
   if (window_ == nullptr) {
     char message[256];
     std::snprintf(message, sizeof message,

@@ -6,7 +6,7 @@
 
 #include <string>
 
-class Form;
+#include "frame/controls/control_host.h"
 
 class UIControl {
  public:
@@ -25,7 +25,7 @@ class UIControl {
 
   WORD Id() const { return id_; }
   HWND Window() const { return window_; }
-  Form* Owner() const { return form_; }
+  ControlHost* Owner() const { return form_; }
   bool IsShown() const { return shown_; }
   bool ClosesForm() const { return closesForm_; }
   // A control that closes its form ends the form's modal loop with the control's id.
@@ -39,7 +39,7 @@ class UIControl {
  protected:
   // Creates the window; a failure is shown in a message box and the control stays out of the
   // form's list.
-  UIControl(int x, int y, int width, int height, const char* text, Form* form,
+  UIControl(int x, int y, int width, int height, const char* text, ControlHost* form,
             const char* windowClass, DWORD style, COLORREF textColor, COLORREF backgroundColor);
 
  private:
@@ -47,7 +47,7 @@ class UIControl {
   // Placement is kept as 16-bit values, like the system's own control placement.
   SHORT x_, y_, width_, height_;
   bool shown_ = false;
-  Form* form_;
+  ControlHost* form_;
   bool hasText_ = false;
   std::string text_;
   HWND window_ = nullptr;

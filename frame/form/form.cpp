@@ -3,11 +3,11 @@
 
 #include <algorithm>
 
-#include "frame/app/process_state.h"
 #include "frame/base/fatal_error.h"
 #include "frame/base/wide_string.h"
 #include "frame/controls/ui_control.h"
 #include "frame/form/menu_bar.h"
+#include "frame/form/process_state.h"
 
 Form::Form(const char* name, int x, int y, int width, int height, bool captioned, WORD menuId)
     : DrawingSurface(width, height), menuId_(menuId), captioned_(captioned), name_(name) {

@@ -7,12 +7,12 @@
 #include <memory>
 #include <vector>
 
+#include "frame/controls/control_host.h"
 #include "frame/surface/drawing_surface.h"
 
 class MenuBar;
-class UIControl;
 
-class Form : public DrawingSurface {
+class Form : public DrawingSurface, public ControlHost {
  public:
   // Forms sit 26 pixels below the given y, under the screen's top bar.
   static constexpr int kTopBarHeight = 26;
@@ -51,9 +51,10 @@ class Form : public DrawingSurface {
   // Null for a negative index or one at or past the number of controls.
   UIControl* GetControl(int index) const;
   int ControlCount() const { return static_cast<int>(controls_.size()); }
-  void AddControl(UIControl* control);
+  HWND ControlParent() const override { return Window(); }
+  void AddControl(UIControl* control) override;
   // Called by a control that is deleted before its form.
-  void RemoveControl(UIControl* control);
+  void RemoveControl(UIControl* control) override;
 
   void SetMenu(WORD menuId);
   MenuBar* GetMenuBar() const { return menuBar_.get(); }

@@ -1,6 +1,6 @@
 // Form::RunModal: the modal message loop.
-#include "frame/app/process_state.h"
 #include "frame/form/form.h"
+#include "frame/form/process_state.h"
 
 namespace {
 

@@ -1,10 +1,9 @@
 // The window procedure shared by every form: messages become the form's operations.
-#include "frame/app/application.h"
-#include "frame/app/process_state.h"
 #include "frame/base/launch_help.h"
 #include "frame/controls/ui_control.h"
 #include "frame/form/form.h"
 #include "frame/form/game_key.h"
+#include "frame/form/process_state.h"
 
 namespace {
 
@@ -164,5 +163,7 @@ LRESULT Form::ControlColour(WPARAM wParam, LPARAM lParam, UINT message) {
 
 void Form::KeyStep(int key, int down) {
   // Keys go to the active form through the application, whichever form received them.
-  if (TheApplication != nullptr) TheApplication->OnKey(key, down);
+  if (TheApplication != nullptr && ApplicationKeyHandler != nullptr) {
+    ApplicationKeyHandler(*TheApplication, key, down);
+  }
 }

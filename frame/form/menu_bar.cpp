@@ -6,7 +6,7 @@
 
 #include <cwchar>
 
-#include "frame/app/process_state.h"
+#include "frame/form/process_state.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "frame/base/application_names.h"
-#include "platform/device/storage.h"
+#include "platform/kernel/storage.h"
 
 namespace program {
 

@@ -10,10 +10,10 @@
 
 #include "backend/headless.h"
 #include "child_process.h"
+#include "frame/elements/bitmap_font.h"
 #include "frame/elements/frame_animation.h"
 #include "frame/elements/image.h"
 #include "frame/elements/picture_button.h"
-#include "frame/surface/bitmap_font.h"
 #include "frame_test_support.h"
 #include "storage/archive/archive_writer.h"
 

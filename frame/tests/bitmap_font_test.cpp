@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "frame/surface/bitmap_font.h"
+#include "frame/elements/bitmap_font.h"
 #include "frame_test_support.h"
 
 using namespace frame_test;

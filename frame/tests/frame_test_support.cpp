@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "frame/app/entry.h"
-#include "frame/app/process_state.h"
+#include "frame/form/process_state.h"
 #include "storage/tests/device_folder.h"
 
 namespace frame_test {

@@ -9,9 +9,9 @@
 
 #include "child_process.h"
 #include "frame/app/entry.h"
-#include "frame/app/process_state.h"
 #include "frame/controls/edit_box.h"
 #include "frame/form/form.h"
+#include "frame/form/process_state.h"
 
 using namespace frame_test;
 

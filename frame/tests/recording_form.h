@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "frame/app/process_state.h"
 #include "frame/form/form.h"
+#include "frame/form/process_state.h"
 
 namespace frame_test {
 

@@ -7,8 +7,9 @@
 #include <cstring>
 
 #include "backend/headless.h"
+#include "backend/options.h"
 #include "backend/sdl_backend.h"
-#include "device/options.h"
+#include "kernel/host_display.h"
 
 namespace platform {
 namespace {
@@ -41,7 +42,15 @@ std::unique_ptr<Backend> ChooseBackend() {
   return std::make_unique<HeadlessBackend>();
 }
 
+bool ShowsWindow() {
+  return std::strcmp(CurrentBackend().Name(), "headless") != 0;
+}
+
 }  // namespace
+
+// Installs the backend's answers into the kernel at start-up; every program links this through
+// the platform library (platform/CMakeLists.txt), so the hook is there before main runs.
+extern "C" const bool PtBackendHooks = (SetShowsWindowQuery(&ShowsWindow), true);
 
 Backend& CurrentBackend() {
   auto& slot = Slot();

@@ -3,8 +3,8 @@
 
 #include "backend/headless.h"
 #include "backend/png_file.h"
-#include "device/screen.h"
-#include "sound/resource_registry.h"
+#include "backend/screen.h"
+#include "kernel/resource_registry.h"
 
 namespace platform {
 

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "sound/wave.h"
+#include "backend/wave.h"
 
 namespace platform {
 

@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <chrono>
 
+#include "backend/screen.h"
 #include "backend/sdl_audio.h"
 #include "backend/sdl_keys.h"
 #include "backend/viewport.h"
-#include "device/screen.h"
 #include "kernel/wide_text.h"
 
 namespace platform {

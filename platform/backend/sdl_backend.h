@@ -6,7 +6,7 @@
 #include <string>
 
 #include "backend/backend.h"
-#include "device/options.h"
+#include "backend/options.h"
 
 namespace platform {
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "device/screen.h"
+#include "backend/screen.h"
 
 namespace platform {
 namespace {

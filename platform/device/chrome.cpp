@@ -8,7 +8,7 @@
 
 #include "backend/backend.h"
 #include "device/chrome_paint.h"
-#include "user/foreground_link.h"
+#include "device/input_panel.h"
 #include "user/window_manager.h"
 
 namespace platform::device {
@@ -113,7 +113,6 @@ HWND TopBarWindow() {
 }
 
 void WindowListChanged() {
-  user::PublishWindows();
   Chrome& chrome = TheChrome();
   if (!IsWindow(chrome.topBar)) return;
   if (ActiveTitle() != chrome.shownTitle) InvalidateRect(chrome.topBar, nullptr, FALSE);
@@ -132,4 +131,28 @@ void TickClock() {
   if (CurrentMinute() != chrome.shownMinute) InvalidateRect(chrome.topBar, nullptr, FALSE);
 }
 
+namespace {
+
+void RegisterChromeClasses() {
+  RegisterTopBarClass();
+  RegisterInputPanelClass();
+}
+
+bool InstallChrome() {
+  user::ChromeHooks hooks;
+  hooks.registerClasses = &RegisterChromeClasses;
+  hooks.ensure = &EnsureChrome;
+  hooks.windowListChanged = &WindowListChanged;
+  hooks.millisecondsToNextMinute = &MillisecondsToNextMinute;
+  hooks.tickClock = &TickClock;
+  user::SetChromeHooks(hooks);
+  return true;
+}
+
+}  // namespace
+
 }  // namespace platform::device
+
+// Plugs the chrome into the window manager at start-up; every program links this through the
+// platform library (platform/CMakeLists.txt).
+extern "C" const bool PtDeviceHooks = platform::device::InstallChrome();

@@ -4,15 +4,22 @@
 
 #include <windows.h>
 
+#include "backend/screen.h"
+#include "user/chrome_hooks.h"
+
 namespace platform::device {
 
-constexpr int kTopBarHeight = 26;
-constexpr int kMenuBarHeight = 26;
-constexpr int kCaptionHeight = 20;  // caption of a window with WS_CAPTION
+constexpr int kTopBarHeight = ScreenBuffer::kTopBarHeight;
+constexpr int kMenuBarHeight = ScreenBuffer::kMenuBarHeight;
+constexpr int kCaptionHeight = user::kCaptionHeight;
+
+// The top bar's and the desktop's window classes.
+void RegisterTopBarClass();
 
 // Creates the top bar window the first time a window is created.
 void EnsureChrome();
-// Tells the top bar that the active window, a title or the window list changed.
+// Tells the top bar that the active window, a title or the window list changed (the window
+// manager publishes the list to other programs itself).
 void WindowListChanged();
 // The top bar's window, or null before it exists.
 HWND TopBarWindow();

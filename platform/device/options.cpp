@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "device/storage.h"
+#include "kernel/storage.h"
 
 namespace platform {
 namespace {
@@ -42,11 +42,6 @@ std::optional<int> ParseScale(std::string_view text) {
 }
 
 }  // namespace
-
-DeviceOptions& TheDeviceOptions() {
-  static DeviceOptions options;
-  return options;
-}
 
 bool ApplyDeviceOptions(int& argc, char** argv, std::string* error) {
   auto fail = [&](std::string message) {

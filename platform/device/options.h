@@ -4,16 +4,9 @@
 
 #include <string>
 
+#include "backend/options.h"
+
 namespace platform {
-
-struct DeviceOptions {
-  int scale = 2;            // --scale N (1 to 16): window pixels per device pixel
-  bool fullscreen = false;  // --fullscreen: the largest integer scale, letterboxed
-  bool headless = false;    // --headless: no window, no sound, virtual clock
-};
-
-// The options in force; defaults until ApplyDeviceOptions changes them.
-DeviceOptions& TheDeviceOptions();
 
 // Consumes --scale N (or --scale=N), --fullscreen, --device DIR (or --device=DIR) and
 // --headless from argv, keeping the other arguments in order, and applies them (--device sets

@@ -3,7 +3,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "device/screen.h"
+#include "backend/screen.h"
 #include "gdi/coordinates.h"
 #include "gdi/objects.h"
 #include "windows.h"

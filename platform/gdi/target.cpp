@@ -1,7 +1,7 @@
 // Resolving a DC to its surface and clip, and sampling brushes on it.
 #include "gdi/target.h"
 
-#include "device/screen.h"
+#include "backend/screen.h"
 #include "winbase.h"
 
 namespace platform::gdi {

@@ -8,8 +8,8 @@
 #include <climits>
 #include <optional>
 
-#include "device/storage.h"
 #include "kernel/handle_table.h"
+#include "kernel/storage.h"
 
 namespace platform {
 namespace {

@@ -12,8 +12,8 @@
 #include <thread>
 #include <utility>
 
-#include "device/storage.h"
 #include "kernel/handle_table.h"
+#include "kernel/storage.h"
 #include "kernel/wide_text.h"
 
 namespace platform {

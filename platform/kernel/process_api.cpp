@@ -15,10 +15,10 @@
 #include <thread>
 #include <vector>
 
-#include "backend/backend.h"
-#include "device/storage.h"
 #include "kernel/handle_table.h"
+#include "kernel/host_display.h"
 #include "kernel/module.h"
+#include "kernel/storage.h"
 #include "kernel/wide_text.h"
 
 extern char** environ;
@@ -77,7 +77,7 @@ bool HasEnv(const char* name) {
 // desktop, even when the desktop has a display.
 bool ViewerWouldShowNothing() {
   if (HasEnv("PUTTLAND_HELP_VIEWER")) return false;
-  return std::string_view(CurrentBackend().Name()) == "headless";
+  return !DeviceShowsWindow();
 }
 
 // Starts the viewer; returns its process id, or -1 with errno set.

@@ -17,7 +17,7 @@
 #include <optional>
 #include <string>
 
-#include "device/storage.h"
+#include "kernel/storage.h"
 #include "registry/reg_file.h"
 
 namespace platform::registry {

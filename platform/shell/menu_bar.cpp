@@ -7,6 +7,7 @@
 #include "device/chrome.h"
 #include "device/chrome_paint.h"
 #include "device/input_panel.h"
+#include "user/chrome_hooks.h"
 #include "user/window_manager.h"
 
 namespace platform::shell {
@@ -59,6 +60,11 @@ void RegisterMenuBarClass() {
 }
 
 }  // namespace platform::shell
+
+// Plugs the menu bar's class into the window manager at start-up; every program links this
+// through the platform library (platform/CMakeLists.txt).
+extern "C" const bool PtShellHooks =
+    (platform::user::SetShellClassRegistrar(&platform::shell::RegisterMenuBarClass), true);
 
 BOOL WINAPI SHCreateMenuBar(SHMENUBARINFO* pmbi) {
   using platform::user::WindowManager;

@@ -5,8 +5,8 @@
 #include <mmsystem.h>
 
 #include "backend/backend.h"
-#include "sound/resource_registry.h"
-#include "sound/wave.h"
+#include "backend/wave.h"
+#include "kernel/resource_registry.h"
 
 namespace {
 

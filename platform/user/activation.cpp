@@ -1,5 +1,5 @@
 // Activation, keyboard focus, stylus capture and the enabled state of windows.
-#include "device/chrome.h"
+#include "user/chrome_hooks.h"
 #include "user/window_manager.h"
 
 namespace platform::user {
@@ -40,7 +40,7 @@ HWND WindowManager::Activate(Window* w, int how) {
   // The focus stays only inside the active window.
   Window* now = Find(active);
   if (focus && (!now || !Within(*this, focus, now))) ChangeFocus(nullptr);
-  device::WindowListChanged();
+  WindowListChanged();
   return old;
 }
 

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cwchar>
 
-#include "device/chrome.h"
+#include "user/chrome_hooks.h"
 #include "user/window_manager.h"
 
 using platform::user::Window;
@@ -37,7 +37,7 @@ LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
       auto text = reinterpret_cast<LPCWSTR>(lParam);
       w->title = text ? text : L"";
       if ((w->style & WS_CAPTION) == WS_CAPTION) w->frameDirty = true;
-      platform::device::WindowListChanged();
+      platform::user::WindowListChanged();
       return TRUE;
     }
     case WM_GETTEXT:

@@ -19,7 +19,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "device/storage.h"
+#include "kernel/storage.h"
 #include "kernel/wide_text.h"
 #include "user/window_manager.h"
 

@@ -2,8 +2,8 @@
 // background, the default colours of controls, and the system colour brushes.
 #include <array>
 
-#include "device/chrome.h"
 #include "gdi/display_dc.h"
+#include "user/chrome_hooks.h"
 #include "user/window_manager.h"
 
 namespace platform::user {
@@ -48,7 +48,7 @@ void DrawNonClient(Window* w) {
   for (const RECT& e : edges) FillRect(dc, &e, black);
   if ((w->style & WS_CAPTION) == WS_CAPTION) {
     bool active = wm.TopLevelOf(w)->handle == wm.active;
-    RECT caption{1, 1, width - 1, 1 + device::kCaptionHeight};
+    RECT caption{1, 1, width - 1, 1 + kCaptionHeight};
     FillRect(dc, &caption, GetSysColorBrush(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_CAPTIONTEXT));

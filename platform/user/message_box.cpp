@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "device/chrome.h"
+#include "backend/screen.h"
+#include "user/chrome_hooks.h"
 #include "user/system_classes.h"
 #include "user/window_manager.h"
 
@@ -237,9 +238,9 @@ int WINAPI MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType)
   int bodyHeight = std::max(icon ? kIconSize : 0, textHeight);
   int buttonTop = kMargin + bodyHeight + kMargin;
   int clientHeight = buttonTop + kButtonHeight + kMargin;
-  int workTop = platform::device::kTopBarHeight;
-  int workHeight = 320 - workTop - platform::device::kMenuBarHeight;
-  int height = std::min(clientHeight + 2 + platform::device::kCaptionHeight, 320 - workTop);
+  int workTop = platform::ScreenBuffer::kTopBarHeight;
+  int workHeight = 320 - workTop - platform::ScreenBuffer::kMenuBarHeight;
+  int height = std::min(clientHeight + 2 + platform::user::kCaptionHeight, 320 - workTop);
   int spacing = (clientWidth - box->buttons * kButtonWidth) / (box->buttons + 1);
   for (int i = 0; i < box->buttons; ++i) {
     int left = spacing + i * (kButtonWidth + spacing);

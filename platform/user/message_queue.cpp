@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "backend/backend.h"
-#include "device/chrome.h"
+#include "user/chrome_hooks.h"
 #include "user/foreground_link.h"
 #include "user/input.h"
 #include "user/window_manager.h"
@@ -81,7 +81,7 @@ bool TakeMessage(LPMSG out, HWND hwnd, UINT min, UINT max, UINT remove) {
 void PollSources() {
   PumpInput(0);
   ServeForegroundRequests();
-  device::TickClock();
+  TickClock();
 }
 
 }  // namespace
@@ -135,7 +135,7 @@ BOOL WINAPI GetMessageW(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFil
     // Real time: wake for the clock's next minute and for requests of other programs.
     uint32_t timeout = INFINITE;
     if (std::strcmp(backend.Name(), "headless") != 0) {
-      timeout = std::min<uint32_t>(platform::device::MillisecondsToNextMinute(), 250);
+      timeout = std::min<uint32_t>(platform::user::MillisecondsToNextMinute(), 250);
     }
     bool never = false;
     platform::user::PumpInput(timeout, &never);
@@ -144,7 +144,7 @@ BOOL WINAPI GetMessageW(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFil
       wm.quitPosted = true;
     }
     platform::user::ServeForegroundRequests();
-    platform::device::TickClock();
+    platform::user::TickClock();
   }
 }
 

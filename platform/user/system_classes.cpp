@@ -1,14 +1,14 @@
 // Registers the layer's own window classes once.
 #include "user/system_classes.h"
 
+#include "user/chrome_hooks.h"
+
 namespace platform::user {
 
 void RegisterSystemClasses() {
   RegisterEditClass();
   RegisterMessageBoxClass();
-  shell::RegisterMenuBarClass();
-  device::RegisterTopBarClass();
-  device::RegisterInputPanelClass();
+  RegisterPluggedClasses();
 }
 
 }  // namespace platform::user

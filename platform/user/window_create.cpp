@@ -1,7 +1,8 @@
 // Window classes, window creation and destruction.
 #include <algorithm>
 
-#include "device/chrome.h"
+#include "backend/screen.h"
+#include "user/chrome_hooks.h"
 #include "user/window_manager.h"
 
 using platform::user::Window;
@@ -75,7 +76,7 @@ void DestroyTree(WindowManager& wm, Window* w) {
     parent->children.erase(std::remove(parent->children.begin(), parent->children.end(), w),
                            parent->children.end());
   }
-  platform::device::WindowListChanged();
+  platform::user::WindowListChanged();
 }
 
 }  // namespace
@@ -137,7 +138,7 @@ HWND WINAPI CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWind
                             DWORD dwStyle, int X, int Y, int nWidth, int nHeight, HWND hWndParent,
                             HMENU hMenu, HINSTANCE hInstance, LPVOID lpParam) {
   auto& wm = WindowManager::Get();
-  platform::device::EnsureChrome();
+  platform::user::EnsureChrome();
   std::wstring className = platform::user::ClassNameOf(lpClassName);
   WindowClass* cls = className.empty() ? nullptr : wm.FindClass(className);
   if (!cls) {
@@ -155,10 +156,10 @@ HWND WINAPI CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWind
     return nullptr;
   }
   // Default placement: the work area between the top bar and the menu bar.
-  if (X == CW_USEDEFAULT) X = 0, Y = child ? 0 : platform::device::kTopBarHeight;
+  if (X == CW_USEDEFAULT) X = 0, Y = child ? 0 : platform::ScreenBuffer::kTopBarHeight;
   if (nWidth == CW_USEDEFAULT) {
     nWidth = child ? 0 : 240;
-    nHeight = child ? 0 : 320 - 2 * platform::device::kTopBarHeight;
+    nHeight = child ? 0 : 320 - 2 * platform::ScreenBuffer::kTopBarHeight;
   }
   if (nWidth < 0) nWidth = 0;
   if (nHeight < 0) nHeight = 0;
@@ -209,7 +210,7 @@ HWND WINAPI CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWind
   wm.SendMove(w);
   if (!wm.Find(handle)) return nullptr;
   if (dwStyle & WS_VISIBLE) ShowWindow(handle, SW_SHOW);
-  platform::device::WindowListChanged();
+  platform::user::WindowListChanged();
   return wm.Find(handle) ? handle : nullptr;
 }
 

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "device/chrome.h"
 #include "kernel/wide_text.h"
+#include "user/chrome_hooks.h"
 #include "user/input.h"
 #include "user/system_classes.h"
 
@@ -116,7 +116,7 @@ namespace {
 RECT FrameInsets(const Window* w) {
   RECT f{0, 0, 0, 0};
   if ((w->style & WS_CAPTION) == WS_CAPTION) {
-    f = {1, 1 + device::kCaptionHeight, 1, 1};
+    f = {1, 1 + kCaptionHeight, 1, 1};
   } else if (w->style & (WS_BORDER | WS_DLGFRAME)) {
     f = {1, 1, 1, 1};
   }

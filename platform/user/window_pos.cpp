@@ -1,7 +1,7 @@
 // Showing, hiding, moving and sizing windows, and the geometry queries.
 #include <algorithm>
 
-#include "device/chrome.h"
+#include "user/chrome_hooks.h"
 #include "user/window_manager.h"
 
 using platform::user::Window;
@@ -37,7 +37,7 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
     wm.TakeOffScreen(w);
     wm.WindowGoesAway(w);
     if (wm.Find(hWnd) && !w->parent) ShowFollowers(wm, w, false);
-    platform::device::WindowListChanged();
+    platform::user::WindowListChanged();
     return TRUE;
   }
   if (!wasVisible) {
@@ -51,7 +51,7 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
     if (!w->parent) ShowFollowers(wm, w, true);
   }
   if (activate && wm.Find(hWnd)) wm.Activate(w, WA_ACTIVE);
-  platform::device::WindowListChanged();
+  platform::user::WindowListChanged();
   return wasVisible ? TRUE : FALSE;
 }
 

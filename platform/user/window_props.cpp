@@ -1,8 +1,9 @@
 // Window data (styles, procedure, user data, extra bytes), titles, and finding windows.
 #include <cstring>
 
-#include "device/chrome.h"
+#include "backend/screen.h"
 #include "kernel/wide_text.h"
+#include "user/chrome_hooks.h"
 #include "user/foreground_link.h"
 #include "user/window_manager.h"
 
@@ -174,12 +175,12 @@ int WINAPI GetSystemMetrics(int nIndex) {
     case SM_CYSCREEN:
       return 320;
     case SM_CYFULLSCREEN:
-      return 320 - platform::device::kTopBarHeight - platform::device::kMenuBarHeight;
+      return 320 - platform::ScreenBuffer::kTopBarHeight - platform::ScreenBuffer::kMenuBarHeight;
     case SM_CXVSCROLL:
     case SM_CYHSCROLL:
       return 13;
     case SM_CYCAPTION:
-      return platform::device::kCaptionHeight;
+      return platform::user::kCaptionHeight;
     case SM_CXBORDER:
     case SM_CYBORDER:
       return 1;
@@ -195,7 +196,7 @@ int WINAPI GetSystemMetrics(int nIndex) {
     case SM_CYSMICON:
       return 16;
     case SM_CYMENU:
-      return platform::device::kMenuBarHeight;
+      return platform::ScreenBuffer::kMenuBarHeight;
     default:
       return 0;
   }

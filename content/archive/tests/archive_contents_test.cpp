@@ -14,9 +14,9 @@
 
 #include "content/art/manifest.h"
 #include "frame/bitmap/bitmap.h"
-#include "frame/surface/bitmap_font.h"
+#include "frame/elements/bitmap_font.h"
 #include "golf/block_table.h"
-#include "platform/device/storage.h"
+#include "platform/kernel/storage.h"
 #include "storage/archive/archive_directory.h"
 #include "storage/file/memory_file.h"
 #include "storage/resource/vfile_resource.h"

@@ -7,7 +7,7 @@
 #include "backend/headless.h"
 #include "backend/viewport.h"
 #include "device/options.h"
-#include "device/storage.h"
+#include "kernel/storage.h"
 
 namespace platform {
 namespace {

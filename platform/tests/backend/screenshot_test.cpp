@@ -9,7 +9,7 @@
 
 #include "backend/headless.h"
 #include "backend/png_file.h"
-#include "device/screen.h"
+#include "backend/screen.h"
 
 namespace platform {
 namespace {

@@ -1,7 +1,7 @@
 // Clip regions, region arithmetic, ScrollDC and display DCs clipped to their visible rectangles.
 #include <gtest/gtest.h>
 
-#include "device/screen.h"
+#include "backend/screen.h"
 #include "gdi/display_dc.h"
 #include "gdi_test_util.h"
 

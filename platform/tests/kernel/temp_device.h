@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "device/storage.h"
+#include "kernel/storage.h"
 
 extern char** environ;
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "sound/wave.h"
+#include "backend/wave.h"
 
 namespace platform {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "backend/headless.h"
 #include "backend/png_file.h"
-#include "device/screen.h"
+#include "backend/screen.h"
 #include "user/window_manager.h"
 
 namespace {

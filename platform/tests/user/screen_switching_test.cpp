@@ -3,7 +3,7 @@
 // form that disables the others while it runs.
 #include <aygshell.h>
 
-#include "device/screen.h"
+#include "backend/screen.h"
 #include "user_test_support.h"
 
 namespace user_test {

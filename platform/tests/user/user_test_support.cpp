@@ -9,8 +9,8 @@
 #include <map>
 #include <sstream>
 
-#include "device/screen.h"
-#include "device/storage.h"
+#include "backend/screen.h"
+#include "kernel/storage.h"
 #include "user/window_manager.h"
 
 namespace user_test {

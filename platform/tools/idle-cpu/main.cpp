@@ -12,8 +12,8 @@
 
 #include <windows.h>
 
+#include "backend/screen.h"
 #include "backend/sdl_backend.h"
-#include "device/screen.h"
 
 namespace {
 

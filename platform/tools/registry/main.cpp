@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "device/storage.h"
+#include "kernel/storage.h"
 #include "kernel/wide_text.h"
 #include "registry/hive_store.h"
 

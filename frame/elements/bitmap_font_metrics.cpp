@@ -1,5 +1,5 @@
 // BitmapFontMetrics: the ".fmc" table read safely, and glyph lookup with the default character.
-#include "frame/surface/bitmap_font.h"
+#include "frame/elements/bitmap_font.h"
 
 #include "frame/base/byte_order.h"
 

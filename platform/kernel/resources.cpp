@@ -2,8 +2,8 @@
 // embedded resources. A loaded resource's handle is its first byte, as on the real system.
 #include <windows.h>
 
+#include "kernel/resource_registry.h"
 #include "libloaderapi.h"
-#include "sound/resource_registry.h"
 
 namespace {
 

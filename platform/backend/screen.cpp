@@ -1,5 +1,5 @@
 // The process's screen buffer.
-#include "device/screen.h"
+#include "backend/screen.h"
 
 namespace platform {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "sound/wave.h"
+#include "backend/wave.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // A copy of exactly `size` bytes, so that ASan catches any read past the end.

@@ -1,11 +1,11 @@
 // The frame's process-wide state and the form table.
-#include "frame/app/process_state.h"
+#include "frame/form/process_state.h"
 
 #include "frame/form/form.h"
 
-HINSTANCE ProcessInstance = nullptr;
 HWND RootWindow = nullptr;
 Application* TheApplication = nullptr;
+int (*ApplicationKeyHandler)(Application& application, int key, int down) = nullptr;
 Form* ActiveForm = nullptr;
 Form* FormUnderConstruction = nullptr;
 FormTableSlots FormTable;

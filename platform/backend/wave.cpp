@@ -1,7 +1,7 @@
 // RIFF WAVE parsing and conversion. Layout: "RIFF" size "WAVE", then chunks of a 4-byte id, a
 // 32-bit little-endian size and the data, padded to an even length. "fmt " holds the format tag
 // (1 = PCM), channels, sample rate, byte rate, block align and bits per sample; "data" the frames.
-#include "sound/wave.h"
+#include "backend/wave.h"
 
 #include <cstring>
 

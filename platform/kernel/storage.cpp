@@ -1,5 +1,5 @@
 // Where the emulated handheld keeps its files, and how its Windows paths map onto them.
-#include "device/storage.h"
+#include "kernel/storage.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,5 +1,5 @@
 // BitmapFont: metrics parsing, glyph lookup, drawing and measuring.
-#include "frame/surface/bitmap_font.h"
+#include "frame/elements/bitmap_font.h"
 
 #include "storage/resource/vfile_resource.h"
 

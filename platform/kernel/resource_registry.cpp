@@ -1,5 +1,5 @@
 // The table of embedded resources.
-#include "sound/resource_registry.h"
+#include "kernel/resource_registry.h"
 
 #include <memory>
 #include <mutex>

@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "frame/surface/bitmap_font.h"
+#include "frame/elements/bitmap_font.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const BitmapFontMetrics metrics = BitmapFontMetrics::Parse(data, size);

@@ -1,17 +1,21 @@
-// The frame's process-wide state: the instance, the root window, the application, the active
-// form, the table of live forms and the form whose window is being created.
+// The frame's process-wide state: the instance (frame/base), the root window, the application,
+// the active form, the table of live forms and the form whose window is being created.
 #pragma once
 
 #include <windows.h>
 
 #include <array>
 
+#include "frame/base/process_instance.h"
+
 class Application;
 class Form;
 
-extern HINSTANCE ProcessInstance;
 extern HWND RootWindow;
 extern Application* TheApplication;
+// How a form hands a key to TheApplication, whose class lives above the forms: Application's
+// constructor sets it.
+extern int (*ApplicationKeyHandler)(Application& application, int key, int down);
 extern Form* ActiveForm;
 extern Form* FormUnderConstruction;
 

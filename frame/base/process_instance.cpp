@@ -1,0 +1,4 @@
+// The program's instance handle.
+#include "frame/base/process_instance.h"
+
+HINSTANCE ProcessInstance = nullptr;
