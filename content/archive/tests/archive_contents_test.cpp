@@ -108,7 +108,8 @@ std::set<std::string> GameEntries() {
     if (id < 53) names.insert(name + ".bmp");
     for (int f = 0; f < frames; ++f) names.insert(name + "_" + char('a' + f) + ".bmp");
   }
-  names.insert("course001");
+  for (const char* course : {"course001", "course002", "course003", "course004", "course005"})
+    names.insert(course);
   return names;
 }
 

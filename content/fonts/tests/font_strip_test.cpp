@@ -8,7 +8,7 @@
 
 #include "content/fonts/font_strip.h"
 #include "content/fonts/windows1252.h"
-#include "frame/surface/bitmap_font.h"
+#include "frame/elements/bitmap_font.h"
 
 namespace content {
 namespace {

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "platform/sound/wave.h"
+#include "platform/backend/wave.h"
 
 namespace {
 
