@@ -6,17 +6,17 @@
 
 namespace golf {
 
-void SaveBall(const Ball& ball, PropertyStore& store) {
-  store.SetValue(kPropertyValue, "posx", &ball.posx, 8);
-  store.SetValue(kPropertyValue, "posy", &ball.posy, 8);
-  store.SetValue(kPropertyValue, "Fx", &ball.Fx, 8);
-  store.SetValue(kPropertyValue, "Fy", &ball.Fy, 8);
-  store.SetValue(kPropertyValue, "hillFx", &ball.hillFx, 8);
-  store.SetValue(kPropertyValue, "hillFy", &ball.hillFy, 8);
-  store.SetValue(kPropertyValue, "Ismoving", &ball.Ismoving, 1);
+void SaveBall(const Ball& ball, storage::PropertyStore& store) {
+  store.SetValue(storage::kPropertyValue, "posx", &ball.posx, 8);
+  store.SetValue(storage::kPropertyValue, "posy", &ball.posy, 8);
+  store.SetValue(storage::kPropertyValue, "Fx", &ball.Fx, 8);
+  store.SetValue(storage::kPropertyValue, "Fy", &ball.Fy, 8);
+  store.SetValue(storage::kPropertyValue, "hillFx", &ball.hillFx, 8);
+  store.SetValue(storage::kPropertyValue, "hillFy", &ball.hillFy, 8);
+  store.SetValue(storage::kPropertyValue, "Ismoving", &ball.Ismoving, 1);
 }
 
-void LoadBall(Ball& ball, const PropertyStore& store) {
+void LoadBall(Ball& ball, const storage::PropertyStore& store) {
   store.GetValue("posx", &ball.posx, 8);
   store.GetValue("posy", &ball.posy, 8);
   store.GetValue("Fx", &ball.Fx, 8);

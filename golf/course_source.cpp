@@ -330,8 +330,8 @@ std::string WriteCourseSource(const std::vector<HoleRecord>& holes) {
         if (r[6] == 1) out << " joinA";
         if (r[7] == 1) out << " joinB";
       } else if (r[0] == 1) {
-        out << "arc " << Location(r[1], r[2]) << " " << int(r[3]) << " " << ReadLittle16(&r[4])
-            << " " << ReadLittle16(&r[6]);
+        out << "arc " << Location(r[1], r[2]) << " " << int(r[3]) << " "
+            << frame::ReadLittle16(&r[4]) << " " << frame::ReadLittle16(&r[6]);
       } else {
         out << "record";
         for (uint8_t b : r) out << " " << Hex(b);

@@ -13,7 +13,9 @@
 #include "golf/wall.h"
 #include "golf/wall_contact.h"
 
+namespace storage {
 class AbstractFile;
+}  // namespace storage
 
 namespace golf {
 
@@ -43,7 +45,7 @@ class HoleLayout {
   // entry reader's fatal error.
   LoadResult LoadHole(const char* entryName, int hole, Ball& ball);
   // The same from an entry already opened (an archive in memory, for tools and tests).
-  LoadResult LoadHole(AbstractFile& entry, const char* entryName, int hole, Ball& ball);
+  LoadResult LoadHole(storage::AbstractFile& entry, const char* entryName, int hole, Ball& ball);
   // The same from the entry's bytes. Block codes that no course holds become empty cells and wall
   // records of an unknown kind are skipped.
   LoadResult LoadHoleData(std::span<const uint8_t> entry, int hole, Ball& ball);

@@ -5,9 +5,9 @@
 
 namespace golf {
 
-HoleLayout::LoadResult HoleLayout::LoadHole(AbstractFile& entry, const char* entryName, int hole,
-                                            Ball& ball) {
-  VFileResource bytes(entry, entryName);
+HoleLayout::LoadResult HoleLayout::LoadHole(storage::AbstractFile& entry, const char* entryName,
+                                            int hole, Ball& ball) {
+  storage::VFileResource bytes(entry, entryName);
   return LoadHoleData({bytes.Data(), bytes.Size()}, hole, ball);
 }
 

@@ -6,7 +6,7 @@
 namespace golf {
 
 HoleLayout::LoadResult HoleLayout::LoadHole(const char* entryName, int hole, Ball& ball) {
-  VFileResource bytes(entryName);
+  storage::VFileResource bytes(entryName);
   return LoadHoleData({bytes.Data(), bytes.Size()}, hole, ball);
 }
 

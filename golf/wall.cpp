@@ -72,8 +72,8 @@ Wall MakeArcWall(const uint8_t record[8], double r) {
   w.y1 = GridToPixel(Axis::Y, record[1], record[2]);
   w.x2 = record[3] * 21;
   w.y2 = record[4];
-  w.extA = ReadLittle16(record + 4);
-  w.extB = ReadLittle16(record + 6);
+  w.extA = frame::ReadLittle16(record + 4);
+  w.extB = frame::ReadLittle16(record + 6);
   const double reach = w.x2 + r;
   w.boxMinX = w.x1 - reach;
   w.boxMaxX = w.x1 + reach;

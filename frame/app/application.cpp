@@ -6,6 +6,8 @@
 #include "frame/form/form.h"
 #include "frame/form/process_state.h"
 
+namespace frame {
+
 Application::Application() {
   ApplicationKeyHandler = [](Application& application, int key, int down) {
     return application.OnKey(key, down);
@@ -57,3 +59,5 @@ int Application::Run() {
   }
   return 0;
 }
+
+}  // namespace frame

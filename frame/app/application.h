@@ -2,6 +2,8 @@
 // base shows one plain captioned form, the game derives its own.
 #pragma once
 
+namespace frame {
+
 class Form;
 
 class Application {
@@ -29,3 +31,5 @@ class Application {
  private:
   Form* defaultForm_ = nullptr;
 };
+
+}  // namespace frame

@@ -10,6 +10,8 @@
 #include "frame/form/form.h"
 #include "frame/form/process_state.h"
 
+namespace frame {
+
 namespace {
 
 void RegisterFormClass(const wchar_t* name, WNDPROC procedure) {
@@ -76,3 +78,5 @@ int RunBaseApplication() {
   application.Run();
   return 0;
 }
+
+}  // namespace frame

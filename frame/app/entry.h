@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+namespace frame {
+
 // Constructs the application as a local object, runs it, saves what it keeps and destroys it;
 // returns the program's exit code.
 using ApplicationRunner = int (*)();
@@ -20,3 +22,5 @@ int RunBaseApplication();
 
 // The root window's procedure: its destruction posts a quit message with exit code 1.
 LRESULT CALLBACK RootWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+}  // namespace frame

@@ -2,5 +2,9 @@
 // the company and the application, narrow strings that the frame reads.
 #pragma once
 
+namespace frame {
+
 inline constexpr const char* kCompanyName = "Ombrelune";
 inline constexpr const char* kApplicationName = "Puttland";
+
+}  // namespace frame

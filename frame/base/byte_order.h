@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace frame {
+
 inline uint16_t ReadLittle16(const uint8_t* p) {
   return static_cast<uint16_t>(p[0] | p[1] << 8);
 }
@@ -15,3 +17,5 @@ inline uint32_t ReadLittle32(const uint8_t* p) {
 inline void WriteLittle32(uint8_t* p, uint32_t v) {
   for (int i = 0; i < 4; ++i) p[i] = uint8_t(v >> (8 * i));
 }
+
+}  // namespace frame

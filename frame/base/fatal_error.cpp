@@ -6,6 +6,8 @@
 
 #include "frame/base/wide_string.h"
 
+namespace frame {
+
 namespace {
 
 FatalErrorObserver fatal_error_observer = nullptr;
@@ -25,3 +27,5 @@ void FatalError(const char* message, int exit_code) {
   TerminateProcess(GetCurrentProcess(), UINT(exit_code));
   ExitProcess(UINT(exit_code));  // not reached: the own process has ended
 }
+
+}  // namespace frame

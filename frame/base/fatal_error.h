@@ -2,6 +2,8 @@
 // in a box captioned "Fatal error" and ends the process with the given code.
 #pragma once
 
+namespace frame {
+
 inline constexpr int kFatalExitCode = -1;
 
 [[noreturn]] void FatalError(const char* message, int exit_code);
@@ -10,3 +12,5 @@ inline constexpr int kFatalExitCode = -1;
 // before the box is shown (the box itself is drawn on the device, not printed).
 using FatalErrorObserver = void (*)(const char* message, int exit_code);
 void SetFatalErrorObserver(FatalErrorObserver observer);
+
+}  // namespace frame

@@ -5,6 +5,8 @@
 
 #include "frame/base/registry_key.h"
 
+namespace frame {
+
 void LaunchHelp() {
   std::unique_ptr<RegistryKey> key = OpenApplicationKey();
   const RegistryValue* help = key->SelectValue("Help File");
@@ -19,3 +21,5 @@ void LaunchHelp() {
     if (process.hProcess) CloseHandle(process.hProcess);
   }
 }
+
+}  // namespace frame

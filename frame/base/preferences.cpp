@@ -7,6 +7,8 @@
 
 #include "frame/base/registry_key.h"
 
+namespace frame {
+
 namespace {
 
 template <class Work>
@@ -36,3 +38,5 @@ void ReadPreference(void* buffer, uint32_t capacity, uint32_t index) {
 void WritePreference(const void* bytes, uint32_t length, uint32_t index) {
   WithPreference(index, [&](RegistryValue& value) { value.SetBinary(bytes, length); });
 }
+
+}  // namespace frame

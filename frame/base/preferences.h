@@ -4,7 +4,11 @@
 
 #include <cstdint>
 
+namespace frame {
+
 uint32_t GetPreferenceSize(uint32_t index);
 // Copies the smaller of the record's size and the capacity.
 void ReadPreference(void* buffer, uint32_t capacity, uint32_t index);
 void WritePreference(const void* bytes, uint32_t length, uint32_t index);
+
+}  // namespace frame

@@ -1,4 +1,8 @@
 // The program's instance handle.
 #include "frame/base/process_instance.h"
 
+namespace frame {
+
 HINSTANCE ProcessInstance = nullptr;
+
+}  // namespace frame

@@ -4,4 +4,8 @@
 
 #include <windows.h>
 
+namespace frame {
+
 extern HINSTANCE ProcessInstance;
+
+}  // namespace frame

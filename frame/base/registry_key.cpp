@@ -6,6 +6,8 @@
 #include "frame/base/application_names.h"
 #include "frame/base/fatal_error.h"
 
+namespace frame {
+
 RegistryKey::RegistryKey(HKEY root, const char* path, bool create) {
   Open(root, path, create);
 }
@@ -51,3 +53,5 @@ std::unique_ptr<RegistryKey> OpenApplicationKey() {
   if (!key->IsOpen()) FatalError("Couldn't open registry key", kFatalExitCode);
   return key;
 }
+
+}  // namespace frame

@@ -9,6 +9,8 @@
 
 #include "frame/base/wide_string.h"
 
+namespace frame {
+
 class RegistryKey;
 
 class RegistryValue {
@@ -78,3 +80,5 @@ class RegistryKey {
 // The game's key "Software\<company>\<application>" below the local machine, opened (never
 // created). A missing key ends the program with "Couldn't open registry key".
 std::unique_ptr<RegistryKey> OpenApplicationKey();
+
+}  // namespace frame

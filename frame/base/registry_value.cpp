@@ -5,6 +5,8 @@
 
 #include "frame/base/registry_key.h"
 
+namespace frame {
+
 namespace {
 
 // Room for the data plus a zero character, so that text read from a damaged value is always
@@ -73,3 +75,5 @@ void RegistryValue::SetExpandString(LPCWSTR text) {
 void RegistryValue::SetNumber(uint32_t number) {
   Assign(REG_DWORD, &number, 4);
 }
+
+}  // namespace frame

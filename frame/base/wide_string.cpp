@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+namespace frame {
+
 WideString::WideString(const char* text) {
   if (!text) {
     null_ = true;
@@ -19,3 +21,5 @@ WideString::WideString(const char* text) {
   }
   text_.resize(static_cast<size_t>(converted - 1));  // the terminator stays behind c_str()
 }
+
+}  // namespace frame

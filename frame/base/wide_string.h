@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace frame {
+
 class WideString {
  public:
   // Converts the whole string through the ANSI code page (Windows-1252); a null string
@@ -21,3 +23,5 @@ class WideString {
   std::wstring text_;
   bool null_ = false;
 };
+
+}  // namespace frame

@@ -7,6 +7,8 @@
 #include "frame/base/fatal_error.h"
 #include "frame/bitmap/bitmap_format.h"
 
+namespace frame {
+
 namespace {
 
 [[noreturn]] void Fail(const char* text, const std::string& name) {
@@ -48,3 +50,5 @@ void Bitmap::Convert(const uint8_t* data, uint32_t size) {
 Bitmap::~Bitmap() {
   if (handle_) DeleteObject(handle_);
 }
+
+}  // namespace frame

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace frame {
+
 class Bitmap {
  public:
   // Loads the archive entry (expanded if compressed) and converts it.
@@ -44,3 +46,5 @@ class Bitmap {
   uint8_t* bits_ = nullptr;
   const RGBQUAD* colour_table_ = nullptr;
 };
+
+}  // namespace frame

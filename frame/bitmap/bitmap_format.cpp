@@ -6,6 +6,8 @@
 
 #include "frame/base/byte_order.h"
 
+namespace frame {
+
 namespace {
 
 constexpr uint32_t kBitsOffsetAt = 10;
@@ -50,3 +52,5 @@ BitmapProblem ParseBitmap(const uint8_t* data, uint32_t size, BitmapLayout* layo
   if (uint64_t(layout->bits_offset) + layout->image_size > size) return BitmapProblem::kBits;
   return BitmapProblem::kNone;
 }
+
+}  // namespace frame

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace frame {
+
 enum class BitmapProblem {
   kNone,
   kTooShort,  // fewer than 54 bytes
@@ -30,3 +32,5 @@ inline constexpr uint32_t kBitmapHeadersSize = 54;
 // Fills `layout` as far as the bytes allow and says what is missing, in the order the loader
 // reports it: too short, colour table, pixel rows.
 BitmapProblem ParseBitmap(const uint8_t* data, uint32_t size, BitmapLayout* layout);
+
+}  // namespace frame

@@ -3,7 +3,11 @@
 #include "frame/bitmap/bitmap.h"
 #include "storage/resource/vfile_resource.h"
 
+namespace frame {
+
 Bitmap::Bitmap(const char* name) : name_(name) {
-  VFileResource resource(name);
+  storage::VFileResource resource(name);
   Convert(resource.Data(), resource.Size());
 }
+
+}  // namespace frame

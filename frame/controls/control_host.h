@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+namespace frame {
+
 class UIControl;
 
 class ControlHost {
@@ -20,3 +22,5 @@ class ControlHost {
   ControlHost& operator=(const ControlHost&) = default;
   ~ControlHost() = default;
 };
+
+}  // namespace frame

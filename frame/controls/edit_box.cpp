@@ -7,6 +7,8 @@
 
 #include "frame/base/wide_string.h"
 
+namespace frame {
+
 namespace {
 
 DWORD EditStyle(bool editable, bool multiLine, DWORD extraStyle, bool numeric) {
@@ -105,3 +107,5 @@ Rect EditBox::GetFormatRect() const {
 bool EditBox::IsModified() const {
   return SendMessageW(Window(), EM_GETMODIFY, 0, 0) != 0;
 }
+
+}  // namespace frame

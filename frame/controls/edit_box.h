@@ -5,6 +5,8 @@
 #include "frame/controls/ui_control.h"
 #include "frame/surface/rect.h"
 
+namespace frame {
+
 class EditBox : public UIControl {
  public:
   EditBox(int x, int y, int width, int height, ControlHost* form, int maxCharacters, bool editable,
@@ -35,3 +37,5 @@ class EditBox : public UIControl {
  private:
   bool editable_;
 };
+
+}  // namespace frame

@@ -6,6 +6,8 @@
 #include "frame/base/process_instance.h"
 #include "frame/base/wide_string.h"
 
+namespace frame {
+
 namespace {
 
 // Control ids start at 4000 in every process and grow by one per control.
@@ -62,3 +64,5 @@ const char* UIControl::GetText() const {
 void UIControl::MoveToPlacement() {
   if (window_ != nullptr) MoveWindow(window_, x_, y_, width_, height_, TRUE);
 }
+
+}  // namespace frame

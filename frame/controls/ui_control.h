@@ -8,6 +8,8 @@
 
 #include "frame/controls/control_host.h"
 
+namespace frame {
+
 class UIControl {
  public:
   virtual ~UIControl();
@@ -56,3 +58,5 @@ class UIControl {
   COLORREF backgroundColor_;
   HBRUSH backgroundBrush_ = nullptr;
 };
+
+}  // namespace frame

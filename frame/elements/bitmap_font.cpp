@@ -3,10 +3,12 @@
 
 #include "storage/resource/vfile_resource.h"
 
+namespace frame {
+
 namespace {
 
 BitmapFontMetrics LoadMetrics(const char* entryName) {
-  VFileResource resource(MetricsEntryName(entryName).c_str());
+  storage::VFileResource resource(MetricsEntryName(entryName).c_str());
   return BitmapFontMetrics::Parse(static_cast<const uint8_t*>(resource.Data()), resource.Size());
 }
 
@@ -40,3 +42,5 @@ int BitmapFont::TextWidth(const char* text) {
   }
   return width;
 }
+
+}  // namespace frame

@@ -11,6 +11,8 @@
 #include "frame/elements/picture.h"
 #include "frame/surface/text_renderer.h"
 
+namespace frame {
+
 // The metrics: first character code, count, default character and, per glyph, its x offset in
 // the picture and its width (255 = absent). Entries missing from a short table are absent.
 struct BitmapFontMetrics {
@@ -55,3 +57,5 @@ class BitmapFont : public TextRenderer {
   int spacing_;
   Picture glyphs_;
 };
+
+}  // namespace frame

@@ -3,6 +3,8 @@
 
 #include "frame/base/byte_order.h"
 
+namespace frame {
+
 BitmapFontMetrics BitmapFontMetrics::Parse(const uint8_t* data, size_t size) {
   BitmapFontMetrics metrics;
   if (data == nullptr || size < 6) return metrics;
@@ -34,3 +36,5 @@ std::string MetricsEntryName(const char* fontEntry) {
   std::string name(fontEntry);
   return name.substr(0, name.find('.')) + ".fmc";
 }
+
+}  // namespace frame

@@ -1,6 +1,8 @@
 // Button: press tracking and click detection.
 #include "frame/elements/button.h"
 
+namespace frame {
+
 Button::Button(std::unique_ptr<Callback> callback, bool enabled, bool canBeDisabled)
     : enabled_(enabled), canBeDisabled_(canBeDisabled), callback_(std::move(callback)) {}
 
@@ -56,3 +58,5 @@ void Button::Disable() {
 void Button::OnClick() {
   if (callback_) callback_->Invoke(lastX_, lastY_);
 }
+
+}  // namespace frame

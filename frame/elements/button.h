@@ -7,6 +7,8 @@
 #include "frame/elements/callback.h"
 #include "frame/elements/screen_element.h"
 
+namespace frame {
+
 // A click needs a stylus-down inside an enabled button and a stylus-up inside it; moving out
 // while pressed shows it normal, moving back in shows it pressed, lifting outside cancels.
 class Button : public ScreenElement {
@@ -44,3 +46,5 @@ class Button : public ScreenElement {
   int lastX_ = 0;  // the last stylus position, handed to the callback
   int lastY_ = 0;
 };
+
+}  // namespace frame

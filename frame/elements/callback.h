@@ -2,6 +2,8 @@
 // of one screen object.
 #pragma once
 
+namespace frame {
+
 class Callback {
  public:
   virtual ~Callback() = default;
@@ -19,3 +21,5 @@ class MemberCallback : public Callback {
   Screen* screen_;
   Operation operation_;
 };
+
+}  // namespace frame

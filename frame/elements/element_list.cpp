@@ -1,6 +1,8 @@
 // ElementList: every call reaches every element, in insertion order.
 #include "frame/elements/screen_element.h"
 
+namespace frame {
+
 ElementList::~ElementList() {
   while (!elements_.empty()) elements_.pop_front();
 }
@@ -40,3 +42,5 @@ void ElementList::Disable() {
 void ElementList::Enable() {
   for (auto& element : elements_) element->Enable();
 }
+
+}  // namespace frame

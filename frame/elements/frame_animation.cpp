@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace frame {
+
 FrameAnimation::FrameAnimation(const char* baseName, int count, DWORD interval,
                                DrawingSurface* background)
     : background_(background), interval_(interval) {
@@ -61,3 +63,5 @@ bool FrameAnimation::Step(DrawingSurface& surface) {
   frames_[current_]->Draw(surface, x_, y_, SRCCOPY);
   return false;
 }
+
+}  // namespace frame

@@ -9,6 +9,8 @@
 
 #include "frame/elements/picture.h"
 
+namespace frame {
+
 class FrameAnimation {
  public:
   // Frame i is the entry "<base>_<'a'+i>.bmp" with the mask "m_<base>_<'a'+i>.bmp".
@@ -48,3 +50,5 @@ class FrameAnimation {
   int x_ = -1;
   int y_ = -1;
 };
+
+}  // namespace frame

@@ -4,6 +4,8 @@
 #include "frame/bitmap/bitmap.h"
 #include "frame/elements/picture_source.h"
 
+namespace frame {
+
 Image::Image(const char* entryName) {
   Bitmap bitmap(entryName);
   surface_ = SurfaceFromBitmap(bitmap.Handle(), bitmap.Width(), bitmap.Height());
@@ -31,3 +33,5 @@ void Image::DrawTransparent(DrawingSurface& surface, int x, int y, int width, in
   TransparentImage(surface.DeviceContext(), x, y, width, height, surface_->DeviceContext(), 0, 0,
                    width, height, transparent_);
 }
+
+}  // namespace frame

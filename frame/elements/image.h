@@ -8,6 +8,8 @@
 
 #include "frame/surface/offscreen_surface.h"
 
+namespace frame {
+
 class Image {
  public:
   // A copy of a bitmap entry of the data archive.
@@ -33,3 +35,5 @@ class Image {
   std::unique_ptr<OffscreenSurface> surface_;
   COLORREF transparent_ = RGB(255, 0, 255);
 };
+
+}  // namespace frame

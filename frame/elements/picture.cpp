@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+namespace frame {
+
 namespace {
 
 constexpr DWORD kAnd = 0x008800C6;  // SRCAND: D & S
@@ -74,3 +76,5 @@ void MaskedPicture::DrawArea(DrawingSurface& surface, int x, int y, const Rect& 
   surface.Blit(*mask_->GetSurface(), area.x, area.y, area.width, area.height, x, y, kAnd);
   surface.Blit(*Surface(), area.x, area.y, area.width, area.height, x, y, kOr);
 }
+
+}  // namespace frame

@@ -6,6 +6,8 @@
 
 #include "frame/elements/picture_source.h"
 
+namespace frame {
+
 class Picture {
  public:
   // The whole bitmap of an archive entry.
@@ -59,3 +61,5 @@ class MaskedPicture : public Picture {
 
   std::shared_ptr<PictureSource> mask_;
 };
+
+}  // namespace frame

@@ -1,6 +1,8 @@
 // PictureButton and RepeatButton.
 #include "frame/elements/picture_button.h"
 
+namespace frame {
+
 PictureButton::PictureButton(const char* entryName, int x, int y, DrawingSurface* surface,
                              std::unique_ptr<Callback> callback, bool enabled, bool canBeDisabled)
     : PictureButton(Picture(entryName), x, y, surface, std::move(callback), enabled,
@@ -86,3 +88,5 @@ bool RepeatButton::OnStylusUp(int x, int y) {
   PictureButton::OnStylusUp(x, y);
   return true;
 }
+
+}  // namespace frame

@@ -7,6 +7,8 @@
 #include "frame/elements/button.h"
 #include "frame/elements/picture.h"
 
+namespace frame {
+
 class PictureButton : public Button {
  public:
   PictureButton(const char* entryName, int x, int y, DrawingSurface* surface,
@@ -65,3 +67,5 @@ class RepeatButton : public PictureButton {
   DWORD lastRepeat_ = 0;
   bool repeated_ = false;  // lastRepeat_ holds a time (a tick count of 0 is a valid time)
 };
+
+}  // namespace frame

@@ -3,6 +3,8 @@
 
 #include "frame/bitmap/bitmap.h"
 
+namespace frame {
+
 std::unique_ptr<OffscreenSurface> SurfaceFromBitmap(HBITMAP bitmap, int width, int height) {
   auto surface = std::make_unique<OffscreenSurface>(width, height);
   HDC source = CreateCompatibleDC(surface->DeviceContext());
@@ -33,3 +35,5 @@ SurfacePictureSource::SurfacePictureSource() : surface_(std::make_unique<Offscre
 
 SurfacePictureSource::SurfacePictureSource(std::unique_ptr<DrawingSurface> surface)
     : surface_(std::move(surface)) {}
+
+}  // namespace frame

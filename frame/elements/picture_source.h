@@ -8,6 +8,8 @@
 #include "frame/surface/drawing_surface.h"
 #include "frame/surface/offscreen_surface.h"
 
+namespace frame {
+
 class PictureSource {
  public:
   virtual ~PictureSource() = default;
@@ -55,3 +57,5 @@ class SurfacePictureSource : public PictureSource {
 
 // Copies a loaded bitmap's pixels into a new off-screen surface of the same size.
 std::unique_ptr<OffscreenSurface> SurfaceFromBitmap(HBITMAP bitmap, int width, int height);
+
+}  // namespace frame

@@ -1,6 +1,8 @@
 // RadioButton: selection within a group.
 #include "frame/elements/radio_button.h"
 
+namespace frame {
+
 RadioButton::RadioButton(ElementList* group, std::shared_ptr<Callback> callback, bool selected)
     : group_(group), callback_(std::move(callback)), selected_(selected) {}
 
@@ -70,3 +72,5 @@ void RadioButton::SelectQuietly() {
 void RadioButton::OnClick() {
   if (callback_) callback_->Invoke(lastX_, lastY_);
 }
+
+}  // namespace frame

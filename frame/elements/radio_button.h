@@ -7,6 +7,8 @@
 #include "frame/elements/callback.h"
 #include "frame/elements/screen_element.h"
 
+namespace frame {
+
 class RadioButton : public ScreenElement {
  public:
   RadioButton(ElementList* group, std::shared_ptr<Callback> callback, bool selected);
@@ -43,3 +45,5 @@ class RadioButton : public ScreenElement {
   int lastX_ = 0;
   int lastY_ = 0;
 };
+
+}  // namespace frame

@@ -5,6 +5,8 @@
 #include <list>
 #include <memory>
 
+namespace frame {
+
 class ScreenElement {
  public:
   virtual ~ScreenElement() = default;
@@ -51,3 +53,5 @@ class ElementList : public ScreenElement {
  private:
   std::list<std::unique_ptr<ScreenElement>> elements_;
 };
+
+}  // namespace frame

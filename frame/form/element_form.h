@@ -5,6 +5,8 @@
 #include "frame/elements/screen_element.h"
 #include "frame/form/form.h"
 
+namespace frame {
+
 class ElementForm : public Form {
  public:
   using Form::Form;
@@ -20,3 +22,5 @@ class ElementForm : public Form {
  private:
   ElementList elements_;
 };
+
+}  // namespace frame

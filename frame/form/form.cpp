@@ -9,6 +9,8 @@
 #include "frame/form/menu_bar.h"
 #include "frame/form/process_state.h"
 
+namespace frame {
+
 Form::Form(const char* name, int x, int y, int width, int height, bool captioned, WORD menuId)
     : DrawingSurface(width, height), menuId_(menuId), captioned_(captioned), name_(name) {
   tableIndex_ = FormTable.Add(this);
@@ -98,3 +100,5 @@ void Form::CheckMenuItem(UINT item, bool checked) {
 void Form::CheckMenuRadioItem(UINT item, UINT first, UINT last) {
   if (menuBar_) menuBar_->CheckRadioItem(item, first, last);
 }
+
+}  // namespace frame

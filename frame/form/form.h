@@ -10,6 +10,8 @@
 #include "frame/controls/control_host.h"
 #include "frame/surface/drawing_surface.h"
 
+namespace frame {
+
 class MenuBar;
 
 class Form : public DrawingSurface, public ControlHost {
@@ -101,3 +103,5 @@ class Form : public DrawingSurface, public ControlHost {
   std::unique_ptr<MenuBar> menuBar_;
   bool reactivatePending_ = false;
 };
+
+}  // namespace frame

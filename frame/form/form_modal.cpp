@@ -2,6 +2,8 @@
 #include "frame/form/form.h"
 #include "frame/form/process_state.h"
 
+namespace frame {
+
 namespace {
 
 void EnableOtherForms(const Form* self, bool enable) {
@@ -49,3 +51,5 @@ int Form::RunModal() {
   if (quit) PostQuitMessage(static_cast<int>(message.wParam));
   return modalResult_;
 }
+
+}  // namespace frame

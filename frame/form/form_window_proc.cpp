@@ -5,6 +5,8 @@
 #include "frame/form/game_key.h"
 #include "frame/form/process_state.h"
 
+namespace frame {
+
 namespace {
 
 // Stylus positions are the signed low and high words of the second parameter.
@@ -167,3 +169,5 @@ void Form::KeyStep(int key, int down) {
     ApplicationKeyHandler(*TheApplication, key, down);
   }
 }
+
+}  // namespace frame

@@ -1,6 +1,8 @@
 // GameKey mapping to and from virtual keys.
 #include "frame/form/game_key.h"
 
+namespace frame {
+
 namespace {
 
 struct KeyPair {
@@ -34,3 +36,5 @@ bool IsGameKeyHeld(int key) {
   if (virtualKey == 0) return false;
   return (GetAsyncKeyState(virtualKey) & 0x8000) != 0;
 }
+
+}  // namespace frame

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+namespace frame {
+
 enum GameKey : int {
   GameKeyF1 = 0x01,
   GameKeyF2 = 0x02,
@@ -21,3 +23,5 @@ int GameKeyFromVirtualKey(WPARAM virtualKey);
 int VirtualKeyFromGameKey(int key);
 // Whether the key is held now (asynchronous key state); other values are never held.
 bool IsGameKeyHeld(int key);
+
+}  // namespace frame

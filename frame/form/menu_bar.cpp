@@ -8,6 +8,8 @@
 
 #include "frame/form/process_state.h"
 
+namespace frame {
+
 namespace {
 
 // The first menu bar of the process initialises the common controls.
@@ -52,3 +54,5 @@ void MenuBar::CheckItem(UINT item, bool checked) {
 void MenuBar::CheckRadioItem(UINT item, UINT first, UINT last) {
   ::CheckMenuRadioItem(menu_, first, last, item, MF_BYCOMMAND);
 }
+
+}  // namespace frame

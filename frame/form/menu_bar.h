@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+namespace frame {
+
 class MenuBar {
  public:
   // A failure is shown in a message box and the form goes on without a bar.
@@ -21,3 +23,5 @@ class MenuBar {
   HWND window_ = nullptr;
   HMENU menu_ = nullptr;
 };
+
+}  // namespace frame

@@ -3,6 +3,8 @@
 
 #include "frame/form/form.h"
 
+namespace frame {
+
 HWND RootWindow = nullptr;
 Application* TheApplication = nullptr;
 int (*ApplicationKeyHandler)(Application& application, int key, int down) = nullptr;
@@ -32,3 +34,5 @@ Form* FormTableSlots::Find(HWND window) const {
   }
   return nullptr;
 }
+
+}  // namespace frame

@@ -8,6 +8,8 @@
 
 #include "frame/base/process_instance.h"
 
+namespace frame {
+
 class Application;
 class Form;
 
@@ -39,3 +41,5 @@ class FormTableSlots {
 };
 
 extern FormTableSlots FormTable;
+
+}  // namespace frame

@@ -24,9 +24,9 @@ constexpr const wchar_t* kInstallFolder = L"\\Program Files\\Puttland";
 
 std::wstring AppKeyPath() {
   std::wstring path = L"Software\\";
-  for (const char* c = kCompanyName; *c; ++c) path += wchar_t(*c);
+  for (const char* c = frame::kCompanyName; *c; ++c) path += wchar_t(*c);
   path += L"\\";
-  for (const char* c = kApplicationName; *c; ++c) path += wchar_t(*c);
+  for (const char* c = frame::kApplicationName; *c; ++c) path += wchar_t(*c);
   return path;
 }
 

@@ -31,5 +31,5 @@ int main(int argc, char** argv) {
   if (const std::string problem = program::DescribeArchiveProblem(); !problem.empty())
     std::fprintf(stderr, "Puttland: %s\n", problem.c_str());
   // The rest of the command line is ignored, as the entry routine ignores its own.
-  return EnterProgram(GetModuleHandleW(nullptr), RunBaseApplication);
+  return frame::EnterProgram(GetModuleHandleW(nullptr), frame::RunBaseApplication);
 }

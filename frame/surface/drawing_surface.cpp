@@ -1,6 +1,8 @@
 // DrawingSurface: construction, clipping, scrolling, copies and text.
 #include "frame/surface/drawing_surface.h"
 
+namespace frame {
+
 DrawingSurface::DrawingSurface(int width, int height)
     : rect_{0, 0, width, height},
       textRenderer_(new SystemFontRenderer),
@@ -53,3 +55,5 @@ int DrawingSurface::TextWidth(const char* text) {
   if (textRenderer_ == nullptr || text == nullptr) return 0;
   return textRenderer_->TextWidth(text);
 }
+
+}  // namespace frame

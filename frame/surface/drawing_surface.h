@@ -8,6 +8,8 @@
 #include "frame/surface/rect.h"
 #include "frame/surface/text_renderer.h"
 
+namespace frame {
+
 class DrawingSurface {
  public:
   // The device context is attached by the derived class (a window's or a memory context).
@@ -82,3 +84,5 @@ class DrawingSurface {
   HWND window_ = nullptr;
   Rect clipRect_;
 };
+
+}  // namespace frame

@@ -1,6 +1,8 @@
 // The process-wide halftone brush and the pattern-brush construction behind it.
 #include "frame/surface/halftone_brush.h"
 
+namespace frame {
+
 HBRUSH CreatePatternBrushFromRows(const std::array<uint8_t, 8>& rows) {
   // Monochrome bitmap rows are padded to 16-bit words.
   WORD words[8];
@@ -37,3 +39,5 @@ HalftoneBrushHolder& Holder() {
 HBRUSH HalftoneBrush() {
   return Holder().Brush();
 }
+
+}  // namespace frame

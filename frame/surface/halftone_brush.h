@@ -7,8 +7,12 @@
 #include <array>
 #include <cstdint>
 
+namespace frame {
+
 // Builds an 8x8 monochrome pattern brush, one byte per row; the caller deletes it.
 HBRUSH CreatePatternBrushFromRows(const std::array<uint8_t, 8>& rows);
 
 // The checkerboard brush (rows 0xAA, 0x55, ...), shared by the whole process.
 HBRUSH HalftoneBrush();
+
+}  // namespace frame

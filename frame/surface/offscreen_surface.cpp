@@ -1,6 +1,8 @@
 // OffscreenSurface: memory context and bitmap, made compatible with the screen.
 #include "frame/surface/offscreen_surface.h"
 
+namespace frame {
+
 OffscreenSurface::OffscreenSurface(int width, int height) : DrawingSurface(width, height) {
   HDC screen = GetDC(nullptr);
   HDC dc = CreateCompatibleDC(screen);
@@ -16,3 +18,5 @@ OffscreenSurface::~OffscreenSurface() {
   DeleteDC(DeviceContext());
   DeleteObject(bitmap_);
 }
+
+}  // namespace frame

@@ -4,6 +4,8 @@
 
 #include "frame/surface/drawing_surface.h"
 
+namespace frame {
+
 class OffscreenSurface : public DrawingSurface {
  public:
   OffscreenSurface(int width, int height);
@@ -15,3 +17,5 @@ class OffscreenSurface : public DrawingSurface {
   HBITMAP bitmap_ = nullptr;
   HGDIOBJ originalBitmap_ = nullptr;
 };
+
+}  // namespace frame

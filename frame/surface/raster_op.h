@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+namespace frame {
+
 // Passed to a copy or text primitive, selects the destination surface's default raster operation.
 inline constexpr DWORD DefaultRasterOp = 0x00330009;
 
@@ -11,3 +13,5 @@ inline constexpr DWORD DefaultRasterOp = 0x00330009;
 inline DWORD ResolveRasterOp(DWORD rop, DWORD surfaceDefault) {
   return rop == DefaultRasterOp ? surfaceDefault : rop;
 }
+
+}  // namespace frame

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+namespace frame {
+
 struct Rect {
   int32_t x = 0;
   int32_t y = 0;
@@ -18,3 +20,5 @@ struct Rect {
   }
   bool operator==(const Rect&) const = default;
 };
+
+}  // namespace frame

@@ -2,6 +2,8 @@
 // Each selects its objects, draws, and puts back what was selected before.
 #include "frame/surface/drawing_surface.h"
 
+namespace frame {
+
 namespace {
 
 HPEN StockPen(int which) {
@@ -89,3 +91,5 @@ void DrawingSurface::InvertRect(const Rect& r, int radius) {
   DrawShape(dc_, r.x - 1, r.y - 1, r.x + r.width + 2, r.y + r.height + 2, radius);
   SetROP2(dc_, R2_COPYPEN);
 }
+
+}  // namespace frame

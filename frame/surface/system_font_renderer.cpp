@@ -3,6 +3,8 @@
 #include "frame/surface/drawing_surface.h"
 #include "frame/surface/text_renderer.h"
 
+namespace frame {
+
 void SystemFontRenderer::DrawText(DrawingSurface& surface, int x, int y, const char* text,
                                   DWORD /*rop*/) {
   WideString wide(text);
@@ -12,3 +14,5 @@ void SystemFontRenderer::DrawText(DrawingSurface& surface, int x, int y, const c
   RECT box{x, y, x + extent.cx, y + extent.cy};
   ::DrawTextW(surface.DeviceContext(), wide, length, &box, DT_SINGLELINE);
 }
+
+}  // namespace frame

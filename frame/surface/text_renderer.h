@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+namespace frame {
+
 class DrawingSurface;
 
 class TextRenderer {
@@ -23,3 +25,5 @@ class SystemFontRenderer : public TextRenderer {
   int TextWidth(const char*) override { return 0; }
   int TextHeight() override { return 0; }
 };
+
+}  // namespace frame

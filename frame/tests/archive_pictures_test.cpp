@@ -59,7 +59,7 @@ Bytes Solid(int width, int height, COLORREF c) {
 // The archive "\pt.dat" of the device, named by the game's registry key.
 void InstallArchive() {
   Bytes fontMetrics = {'A', 0, 2, 0, 'B', 0, 0, 0, 3, 0, 3, 0, 4, 0};
-  std::vector<ArchiveSource> entries = {
+  std::vector<storage::ArchiveSource> entries = {
       {"pt_font01.bmp", Bmp24(7, 5, [](int x, int) { return x < 3 ? kRed : kBlue; })},
       {"pt_font01.fmc", fontMetrics},
       {"pt_btn.bmp",
@@ -73,7 +73,7 @@ void InstallArchive() {
       {"pt_img.bmp", Solid(6, 3, kBlue)},
   };
   Bytes archive;
-  ASSERT_TRUE(BuildArchive(entries, EntryPacking::kLzrw2WhenSmaller, &archive));
+  ASSERT_TRUE(storage::BuildArchive(entries, storage::EntryPacking::kLzrw2WhenSmaller, &archive));
   std::ofstream(std::filesystem::path(std::getenv("PUTTLAND_DEVICE")) / "pt.dat", std::ios::binary)
       .write(reinterpret_cast<const char*>(archive.data()), std::streamsize(archive.size()));
 
@@ -96,8 +96,8 @@ TEST(ArchiveHelper, DISABLED_PicturesFromEntries) {
 
   // The font: glyph A (3 wide) and the default B (4 wide) for the missing Z, spacing 1.
   auto page = SolidSurface(20, 8, kWhite);
-  page->SetTextRenderer(new BitmapFont("pt_font01.bmp", 1), true);
-  page->DrawText(0, 0, "AZ", DefaultRasterOp);
+  page->SetTextRenderer(new frame::BitmapFont("pt_font01.bmp", 1), true);
+  page->DrawText(0, 0, "AZ", frame::DefaultRasterOp);
   EXPECT_EQ(PixelAt(*page, 2, 4), kRed);
   EXPECT_EQ(PixelAt(*page, 3, 0), kWhite);
   EXPECT_EQ(PixelAt(*page, 4, 0), kBlue);
@@ -107,7 +107,7 @@ TEST(ArchiveHelper, DISABLED_PicturesFromEntries) {
 
   // The button strip in three states.
   auto target = SolidSurface(40, 20, kWhite);
-  PictureButton button("pt_btn.bmp", 2, 2, target.get(), nullptr, true, true);
+  frame::PictureButton button("pt_btn.bmp", 2, 2, target.get(), nullptr, true, true);
   EXPECT_EQ(button.NormalPicture().Width(), 30);
   button.Disable();
   button.Paint();
@@ -117,7 +117,7 @@ TEST(ArchiveHelper, DISABLED_PicturesFromEntries) {
   // The animation's pictures and masks by name: b is drawn first, through its mask.
   auto background = SolidSurface(10, 10, kWhite);
   auto screen = SolidSurface(10, 10, kWhite);
-  FrameAnimation animation("pt_anim", 2, 10, background.get());
+  frame::FrameAnimation animation("pt_anim", 2, 10, background.get());
   EXPECT_EQ(animation.FrameCount(), 2u);
   animation.SetPosition(1, 1);
   animation.Start();
@@ -126,7 +126,7 @@ TEST(ArchiveHelper, DISABLED_PicturesFromEntries) {
   EXPECT_EQ(PixelAt(*screen, 1, 1), kGreen);
   EXPECT_EQ(PixelAt(*screen, 4, 1), kWhite);
 
-  Image image("pt_img.bmp");
+  frame::Image image("pt_img.bmp");
   EXPECT_EQ(image.Width(), 6);
   EXPECT_EQ(image.Height(), 3);
   EXPECT_EQ(PixelAt(image.Surface(), 5, 2), kBlue);

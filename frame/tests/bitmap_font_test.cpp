@@ -26,14 +26,14 @@ std::vector<uint8_t> Metrics(int first, int count, int defaultCharacter,
 }
 
 TEST(BitmapFontMetrics, MetricsEntryNameReplacesEverythingFromTheFirstDot) {
-  EXPECT_EQ(MetricsEntryName("pt_font01.bmp"), "pt_font01.fmc");
-  EXPECT_EQ(MetricsEntryName("pt_a.b.bmp"), "pt_a.fmc");
-  EXPECT_EQ(MetricsEntryName("plain"), "plain.fmc");
+  EXPECT_EQ(frame::MetricsEntryName("pt_font01.bmp"), "pt_font01.fmc");
+  EXPECT_EQ(frame::MetricsEntryName("pt_a.b.bmp"), "pt_a.fmc");
+  EXPECT_EQ(frame::MetricsEntryName("plain"), "plain.fmc");
 }
 
 TEST(BitmapFontMetrics, ATableShorterThanItsCountLeavesTheRestAbsent) {
   auto bytes = Metrics(65, 100, 66, {{0, 3}, {3, 4}});
-  auto metrics = BitmapFontMetrics::Parse(bytes.data(), bytes.size());
+  auto metrics = frame::BitmapFontMetrics::Parse(bytes.data(), bytes.size());
   EXPECT_EQ(metrics.first, 65);
   EXPECT_EQ(metrics.count, 100);
   ASSERT_NE(metrics.Lookup('A'), nullptr);
@@ -42,19 +42,20 @@ TEST(BitmapFontMetrics, ATableShorterThanItsCountLeavesTheRestAbsent) {
   EXPECT_EQ(metrics.Lookup(200), metrics.Lookup('B'));  // outside the range: the default
 
   // Too short for the header, or a negative count: nothing is present.
-  EXPECT_EQ(BitmapFontMetrics::Parse(bytes.data(), 5).Lookup('A'), nullptr);
+  EXPECT_EQ(frame::BitmapFontMetrics::Parse(bytes.data(), 5).Lookup('A'), nullptr);
   auto negative = Metrics(65, -3, 65, {{0, 3}});
-  EXPECT_EQ(BitmapFontMetrics::Parse(negative.data(), negative.size()).Lookup('A'), nullptr);
+  EXPECT_EQ(frame::BitmapFontMetrics::Parse(negative.data(), negative.size()).Lookup('A'), nullptr);
 }
 
 TEST(BitmapFontMetrics, WidthTwoFiftyFiveMarksAnAbsentGlyph) {
   auto bytes = Metrics(48, 3, 50, {{0, 2}, {2, 255}, {5, 4}});
-  auto metrics = BitmapFontMetrics::Parse(bytes.data(), bytes.size());
+  auto metrics = frame::BitmapFontMetrics::Parse(bytes.data(), bytes.size());
   EXPECT_EQ(metrics.Lookup('1'), metrics.Lookup('2'));
   EXPECT_EQ(metrics.Lookup('1')->x, 5);
   // A default character that is absent itself leaves nothing to draw.
   auto noDefault = Metrics(48, 2, 49, {{0, 2}, {2, 255}});
-  EXPECT_EQ(BitmapFontMetrics::Parse(noDefault.data(), noDefault.size()).Lookup('9'), nullptr);
+  EXPECT_EQ(frame::BitmapFontMetrics::Parse(noDefault.data(), noDefault.size()).Lookup('9'),
+            nullptr);
 }
 
 // Glyphs: 'A' red, 3 wide at x 0; 'B' blue, 4 wide at x 3; 'C' absent. Default 'B'.
@@ -64,11 +65,11 @@ class BitmapFontDrawing : public ::testing::Test {
     auto glyphs = SolidSurface(7, 5, kRed);
     Fill(*glyphs, 3, 0, 4, 5, kBlue);
     auto bytes = Metrics('A', 3, 'B', {{0, 3}, {3, 4}, {0, 255}});
-    font_ = std::make_unique<BitmapFont>(
-        Picture(std::make_shared<SurfacePictureSource>(std::move(glyphs))),
-        BitmapFontMetrics::Parse(bytes.data(), bytes.size()), 2);
+    font_ = std::make_unique<frame::BitmapFont>(
+        frame::Picture(std::make_shared<frame::SurfacePictureSource>(std::move(glyphs))),
+        frame::BitmapFontMetrics::Parse(bytes.data(), bytes.size()), 2);
   }
-  std::unique_ptr<BitmapFont> font_;
+  std::unique_ptr<frame::BitmapFont> font_;
 };
 
 TEST_F(BitmapFontDrawing, MissingCharactersDrawTheDefaultAndEveryGlyphAddsSpacing) {
@@ -97,7 +98,7 @@ TEST_F(BitmapFontDrawing, WidthIsTheSumOfGlyphWidthsWithoutSpacing) {
 TEST_F(BitmapFontDrawing, AnInstalledFontDrawsThroughTheSurface) {
   auto surface = SolidSurface(10, 6, kWhite);
   surface->SetTextRenderer(font_.release(), true);
-  surface->DrawText(0, 0, "B", DefaultRasterOp);
+  surface->DrawText(0, 0, "B", frame::DefaultRasterOp);
   EXPECT_EQ(PixelAt(*surface, 0, 0), kBlue);
   EXPECT_EQ(surface->TextWidth("AB"), 7);
 }

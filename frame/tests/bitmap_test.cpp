@@ -42,7 +42,7 @@ TEST(Bitmap, EveryDepthGetsItsFullColourTable) {
   for (uint16_t bpp : {1, 4, 8, 24}) {
     const uint32_t colours = bpp <= 8 ? 1u << bpp : 0;
     const Bytes file = MakeBmp(13, 5, bpp, colours);
-    Bitmap bitmap("pt_test.bmp", file.data(), uint32_t(file.size()));
+    frame::Bitmap bitmap("pt_test.bmp", file.data(), uint32_t(file.size()));
     ASSERT_NE(bitmap.Handle(), nullptr) << bpp;
     EXPECT_EQ(bitmap.Width(), 13);
     EXPECT_EQ(bitmap.Height(), 5);
@@ -64,7 +64,7 @@ TEST(Bitmap, FewerStoredColoursTakeTheFollowingBytesAsColours) {
   // Four colours stored, colours-used says 4, but a 4-bit picture always takes 16 entries:
   // the first rows' bytes become the other twelve, and the bits come from the offset.
   Bytes file = MakeBmp(64, 4, 4, 4);
-  Bitmap bitmap("pt_short_palette.bmp", file.data(), uint32_t(file.size()));
+  frame::Bitmap bitmap("pt_short_palette.bmp", file.data(), uint32_t(file.size()));
   EXPECT_EQ(std::memcmp(&bitmap.ColourTable()[4], file.data() + 54 + 16, 4), 0);
 }
 
@@ -73,7 +73,7 @@ TEST(Bitmap, ColourTableFollowsFortyHeaderBytesWhateverSizeTheHeaderNames) {
   // system is told the table follows 40 bytes of header.
   Bytes file = MakeBmp(8, 2, 8, 256);
   Put32(file, 14, 108);
-  Bitmap bitmap("pt_v4.bmp", file.data(), uint32_t(file.size()));
+  frame::Bitmap bitmap("pt_v4.bmp", file.data(), uint32_t(file.size()));
   ASSERT_NE(bitmap.Handle(), nullptr);
   EXPECT_EQ(bitmap.ColourTable()[1].rgbGreen, 1);
   HDC dc = CreateCompatibleDC(nullptr);
@@ -88,19 +88,20 @@ TEST(Bitmap, ColourTableFollowsFortyHeaderBytesWhateverSizeTheHeaderNames) {
 TEST(Bitmap, CompressedEntryIsMeasuredAfterExpansion) {
   const Bytes file = MakeBmp(40, 30, 8, 256);
   Bytes archive;
-  ASSERT_TRUE(BuildArchive({{"pt_packed.bmp", file}}, EntryPacking::kLzrw2WhenSmaller, &archive));
-  MemoryFile archive_file(archive);
-  const ArchiveDirectory directory = ReadArchiveDirectory(archive_file);
-  VirtualFile entry(archive_file, directory, "pt_packed.bmp");
+  ASSERT_TRUE(storage::BuildArchive({{"pt_packed.bmp", file}},
+                                    storage::EntryPacking::kLzrw2WhenSmaller, &archive));
+  storage::MemoryFile archive_file(archive);
+  const storage::ArchiveDirectory directory = storage::ReadArchiveDirectory(archive_file);
+  storage::VirtualFile entry(archive_file, directory, "pt_packed.bmp");
   ASSERT_LT(entry.GetSize(), file.size());
-  VFileResource resource(entry, "pt_packed.bmp");
-  Bitmap bitmap("pt_packed.bmp", resource.Data(), resource.Size());
+  storage::VFileResource resource(entry, "pt_packed.bmp");
+  frame::Bitmap bitmap("pt_packed.bmp", resource.Data(), resource.Size());
   EXPECT_EQ(std::memcmp(bitmap.Bits(), file.data() + 54 + 1024, bitmap.ImageSize()), 0);
 }
 
 void ExpectFatal(const Bytes& file, const char* message) {
   fatal_capture::Install();
-  EXPECT_EXIT(Bitmap("pt_bad.bmp", file.data(), uint32_t(file.size())),
+  EXPECT_EXIT(frame::Bitmap("pt_bad.bmp", file.data(), uint32_t(file.size())),
               testing::ExitedWithCode(255), message);
 }
 

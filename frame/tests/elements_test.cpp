@@ -14,7 +14,7 @@ using namespace frame_test;
 
 namespace {
 
-class CountingCallback : public Callback {
+class CountingCallback : public frame::Callback {
  public:
   explicit CountingCallback(int* count) : count_(count) {}
   void Invoke(int, int) override { ++*count_; }
@@ -24,10 +24,11 @@ class CountingCallback : public Callback {
 };
 
 // A 10x10 button at (10, 10) that logs how it paints.
-class LoggingButton : public Button {
+class LoggingButton : public frame::Button {
  public:
   LoggingButton(int* clicks, std::vector<std::string>* log, bool enabled, bool canBeDisabled)
-      : Button(std::make_unique<CountingCallback>(clicks), enabled, canBeDisabled), log_(log) {}
+      : frame::Button(std::make_unique<CountingCallback>(clicks), enabled, canBeDisabled),
+        log_(log) {}
   void PaintPressed() override { log_->push_back("pressed"); }
   void PaintNormal() override { log_->push_back("normal"); }
   void PaintDisabled() override { log_->push_back("disabled"); }
@@ -98,10 +99,11 @@ TEST(PictureButton, AStripIsCutIntoStatesAndBothEdgesOfTheHitAreaCount) {
   Fill(*strip, 60, 0, 30, 20, kBlue);
   auto target = SolidSurface(60, 40, kWhite);
   int clicks = 0;
-  PictureButton button(Picture(std::make_shared<SurfacePictureSource>(std::move(strip))), 5, 5,
-                       target.get(), std::make_unique<CountingCallback>(&clicks), true, true);
+  frame::PictureButton button(
+      frame::Picture(std::make_shared<frame::SurfacePictureSource>(std::move(strip))), 5, 5,
+      target.get(), std::make_unique<CountingCallback>(&clicks), true, true);
   EXPECT_EQ(button.NormalPicture().Width(), 30);
-  EXPECT_EQ(button.DisabledPicture().GetRect(), (Rect{60, 0, 30, 20}));
+  EXPECT_EQ(button.DisabledPicture().GetRect(), (frame::Rect{60, 0, 30, 20}));
   EXPECT_TRUE(button.HitTest(5, 5));
   EXPECT_TRUE(button.HitTest(35, 25));
   EXPECT_FALSE(button.HitTest(36, 10));
@@ -118,9 +120,10 @@ TEST(PictureButton, AStripIsCutIntoStatesAndBothEdgesOfTheHitAreaCount) {
 
   // Without "can be disabled" the strip has two halves.
   auto pair = SolidSurface(50, 10, kRed);
-  PictureButton two(Picture(std::make_shared<SurfacePictureSource>(std::move(pair))), 0, 0,
-                    target.get(), nullptr, true, false);
-  EXPECT_EQ(two.PressedPicture().GetRect(), (Rect{25, 0, 25, 10}));
+  frame::PictureButton two(
+      frame::Picture(std::make_shared<frame::SurfacePictureSource>(std::move(pair))), 0, 0,
+      target.get(), nullptr, true, false);
+  EXPECT_EQ(two.PressedPicture().GetRect(), (frame::Rect{25, 0, 25, 10}));
 }
 
 class RepeatButtonTiming : public ::testing::Test {
@@ -128,14 +131,14 @@ class RepeatButtonTiming : public ::testing::Test {
   void SetUp() override {
     clock_ = &platform::Headless();
     clock_->Advance(1000);
-    button_ = std::make_unique<RepeatButton>(
-        Picture(SolidSource(20, 10, kRed)), 0, 0, target_.get(),
+    button_ = std::make_unique<frame::RepeatButton>(
+        frame::Picture(SolidSource(20, 10, kRed)), 0, 0, target_.get(),
         std::make_unique<CountingCallback>(&clicks_), true, false, 100);
   }
   platform::HeadlessBackend* clock_ = nullptr;
-  std::unique_ptr<OffscreenSurface> target_ = SolidSurface(20, 10, kWhite);
+  std::unique_ptr<frame::OffscreenSurface> target_ = SolidSurface(20, 10, kWhite);
   int clicks_ = 0;
-  std::unique_ptr<RepeatButton> button_;
+  std::unique_ptr<frame::RepeatButton> button_;
 };
 
 TEST_F(RepeatButtonTiming, RepeatsOnlyAfterMoreThanTheInterval) {
@@ -173,11 +176,11 @@ TEST_F(RepeatButtonTiming, HeldOutsideItStopsRepeatingAndANewPressStartsAtOnce) 
 }
 
 // A 10x10 radio button at (x, 0) that logs its painting as "<name>:<state>".
-class LoggingRadio : public RadioButton {
+class LoggingRadio : public frame::RadioButton {
  public:
-  LoggingRadio(ElementList* group, std::shared_ptr<Callback> callback, bool selected, int x,
-               std::string name, Log* log)
-      : RadioButton(group, std::move(callback), selected),
+  LoggingRadio(frame::ElementList* group, std::shared_ptr<frame::Callback> callback, bool selected,
+               int x, std::string name, Log* log)
+      : frame::RadioButton(group, std::move(callback), selected),
         x_(x),
         name_(std::move(name)),
         log_(log) {}
@@ -200,7 +203,7 @@ class RadioGroup : public ::testing::Test {
     b_ = group_.Add(std::make_unique<LoggingRadio>(&group_, callback, false, 20, "b", &log_));
     c_ = group_.Add(std::make_unique<LoggingRadio>(&group_, callback, false, 40, "c", &log_));
   }
-  ElementList group_;
+  frame::ElementList group_;
   Log log_;
   int selections_ = 0;
   LoggingRadio* a_ = nullptr;
@@ -238,7 +241,7 @@ TEST_F(RadioGroup, QuietSelectionAndDisabledMembers) {
   EXPECT_EQ(log_, (Log{"b:disabled"}));
 }
 
-class CountingElement : public ScreenElement {
+class CountingElement : public frame::ScreenElement {
  public:
   CountingElement(bool answer, Log* log, std::string name)
       : answer_(answer), log_(log), name_(std::move(name)) {}
@@ -258,7 +261,7 @@ class CountingElement : public ScreenElement {
 
 TEST(ElementList, EveryElementIsCalledInOrderAndAnyTrueAnswersTrue) {
   Log log;
-  ElementList list;
+  frame::ElementList list;
   list.Add(std::make_unique<CountingElement>(false, &log, "1"));
   list.Add(std::make_unique<CountingElement>(true, &log, "2"));
   list.Add(new CountingElement(false, &log, "3"));

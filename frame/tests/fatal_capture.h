@@ -15,7 +15,7 @@ inline void PrintFatal(const char* message, int) {
 
 // Call inside the death-test statement or before it; the child process inherits it.
 inline void Install() {
-  SetFatalErrorObserver(PrintFatal);
+  frame::SetFatalErrorObserver(PrintFatal);
 }
 
 }  // namespace fatal_capture

@@ -31,18 +31,18 @@ TEST_F(FormWindowProcedure, ActivationIsFollowedByDeactivationUntilTheNextMessag
   RecordingForm form("F", &log_);
   SendMessageW(form.Window(), WM_ACTIVATE, WA_ACTIVE, 0);
   EXPECT_EQ(log_, (Log{"F activate [active]", "F deactivate"}));
-  EXPECT_EQ(ActiveForm, nullptr);
+  EXPECT_EQ(frame::ActiveForm, nullptr);
   EXPECT_FALSE(form.IsActive());
 
   SendMessageW(form.Window(), WM_NULL, 0, 0);  // any message of the form
   EXPECT_EQ(log_, (Log{"F activate [active]", "F deactivate", "F activate [active]"}));
-  EXPECT_EQ(ActiveForm, &form);
+  EXPECT_EQ(frame::ActiveForm, &form);
 
   // Deactivation clears the active form, then the cancel-mode step finds nothing to undo.
   log_.clear();
   SendMessageW(form.Window(), WM_ACTIVATE, WA_INACTIVE, 0);
   EXPECT_EQ(log_, (Log{"F deactivate"}));
-  EXPECT_EQ(ActiveForm, nullptr);
+  EXPECT_EQ(frame::ActiveForm, nullptr);
 }
 
 TEST_F(FormWindowProcedure, ShowingAFormActivatesItOnceMoreAfterTheCancelModeStep) {
@@ -53,7 +53,7 @@ TEST_F(FormWindowProcedure, ShowingAFormActivatesItOnceMoreAfterTheCancelModeSte
   ASSERT_GE(activation.size(), 3u);
   EXPECT_EQ(Log(activation.begin(), activation.begin() + 3),
             (Log{"F activate [active]", "F deactivate", "F activate [active]"}));
-  EXPECT_EQ(ActiveForm, &form);
+  EXPECT_EQ(frame::ActiveForm, &form);
   form.Hide();
 }
 
@@ -92,20 +92,20 @@ TEST_F(FormWindowProcedure, FormsSitTwentySixPixelsBelowTheirY) {
   EXPECT_EQ(area.left, 7);
   EXPECT_EQ(area.top, 26);
   EXPECT_EQ(area.bottom - area.top, 50);
-  EXPECT_EQ(GetParent(form.Window()), RootWindow);
+  EXPECT_EQ(GetParent(form.Window()), frame::RootWindow);
 }
 
 TEST_F(FormWindowProcedure, DeletingAFormFromTheMiddleOfTheTableKeepsTheOthersFindable) {
-  const int before = FormTable.Count();
+  const int before = frame::FormTable.Count();
   auto first = std::make_unique<RecordingForm>("A", &log_);
   auto middle = std::make_unique<RecordingForm>("B", &log_);
   auto last = std::make_unique<RecordingForm>("C", &log_);
-  EXPECT_EQ(FormTable.Count(), before + 3);
+  EXPECT_EQ(frame::FormTable.Count(), before + 3);
   middle.reset();
-  EXPECT_EQ(FormTable.Count(), before + 2);
+  EXPECT_EQ(frame::FormTable.Count(), before + 2);
   EXPECT_EQ(last->TableIndex(), before + 1);  // moved into the freed slot
-  EXPECT_EQ(FormTable.Find(last->Window()), last.get());
-  EXPECT_EQ(FormTable.Find(first->Window()), first.get());
+  EXPECT_EQ(frame::FormTable.Find(last->Window()), last.get());
+  EXPECT_EQ(frame::FormTable.Find(first->Window()), first.get());
   log_.clear();
   SendMessageW(last->Window(), WM_CHAR, 'x', 0);
   SendMessageW(first->Window(), WM_CHAR, 'y', 0);
@@ -114,7 +114,7 @@ TEST_F(FormWindowProcedure, DeletingAFormFromTheMiddleOfTheTableKeepsTheOthersFi
 
 TEST_F(FormWindowProcedure, CommandsGoToTheirControlOrToTheForm) {
   RecordingForm form("F", &log_);
-  EditBox box(0, 0, 50, 20, &form, 11, true, false, 0, false, RGB(1, 2, 3), RGB(4, 5, 6));
+  frame::EditBox box(0, 0, 50, 20, &form, 11, true, false, 0, false, RGB(1, 2, 3), RGB(4, 5, 6));
   ASSERT_EQ(form.GetControl(0), &box);
   EXPECT_EQ(form.GetControl(1), nullptr);
   EXPECT_EQ(form.GetControl(-1), nullptr);
@@ -137,7 +137,7 @@ TEST_F(FormWindowProcedure, CommandsGoToTheirControlOrToTheForm) {
 }
 
 TEST_F(FormWindowProcedure, MappedKeysReachTheActiveFormThroughTheApplication) {
-  Application application;
+  frame::Application application;
   RecordingForm receiver("R", &log_);
   RecordingForm active("A", &log_);
   SendMessageW(active.Window(), WM_ACTIVATE, WA_ACTIVE, 0);
@@ -147,25 +147,25 @@ TEST_F(FormWindowProcedure, MappedKeysReachTheActiveFormThroughTheApplication) {
   SendMessageW(receiver.Window(), WM_KEYUP, VK_F2, 0);
   SendMessageW(receiver.Window(), WM_KEYDOWN, 'Q', 0);  // not a game key
   EXPECT_EQ(log_, (Log{"A key 64 down [active]", "A key 2 up [active]"}));
-  EXPECT_EQ(GameKeyFromVirtualKey(VK_RIGHT), GameKeyRight);
-  EXPECT_EQ(VirtualKeyFromGameKey(GameKeyF4), VK_F4);
-  EXPECT_FALSE(IsGameKeyHeld(0x100));
+  EXPECT_EQ(frame::GameKeyFromVirtualKey(VK_RIGHT), frame::GameKeyRight);
+  EXPECT_EQ(frame::VirtualKeyFromGameKey(frame::GameKeyF4), VK_F4);
+  EXPECT_FALSE(frame::IsGameKeyHeld(0x100));
 
   // The held state follows the hardware key.
   auto& device = platform::Headless();
   device.KeyDown(VK_UP, 1);
-  for (int i = 0; i < 20 && !IsGameKeyHeld(GameKeyUp); ++i) Pump();
-  EXPECT_TRUE(IsGameKeyHeld(GameKeyUp));
-  EXPECT_FALSE(IsGameKeyHeld(GameKeyDown));
+  for (int i = 0; i < 20 && !frame::IsGameKeyHeld(frame::GameKeyUp); ++i) Pump();
+  EXPECT_TRUE(frame::IsGameKeyHeld(frame::GameKeyUp));
+  EXPECT_FALSE(frame::IsGameKeyHeld(frame::GameKeyDown));
   device.KeyUp(VK_UP, 1);
-  for (int i = 0; i < 20 && IsGameKeyHeld(GameKeyUp); ++i) Pump();
-  EXPECT_FALSE(IsGameKeyHeld(GameKeyUp));
+  for (int i = 0; i < 20 && frame::IsGameKeyHeld(frame::GameKeyUp); ++i) Pump();
+  EXPECT_FALSE(frame::IsGameKeyHeld(frame::GameKeyUp));
 }
 
 TEST_F(FormWindowProcedure, AClosingControlEndsTheModalLoopWithItsId) {
   RecordingForm other("O", &log_);
   RecordingForm dialog("D", &log_);
-  EditBox box(0, 0, 50, 20, &dialog, 11, true, false, 0, false, 0, 0);
+  frame::EditBox box(0, 0, 50, 20, &dialog, 11, true, false, 0, false, 0, 0);
   box.SetClosesForm(true);
   PostMessageW(dialog.Window(), WM_COMMAND, MAKEWPARAM(0, 0),
                reinterpret_cast<LPARAM>(box.Window()));
@@ -218,7 +218,7 @@ TEST_F(FormWindowProcedure, TheTableRefusesAForm25) {
 
 TEST(ElementFormTest, HandsPaintStylusAndIdleToItsElements) {
   EnsureRootWindow();
-  struct Probe : ScreenElement {
+  struct Probe : frame::ScreenElement {
     explicit Probe(Log* log) : log_(log) {}
     bool OnIdle() override { return log_->push_back("idle"), true; }
     void Paint() override { log_->push_back("paint"); }
@@ -228,7 +228,7 @@ TEST(ElementFormTest, HandsPaintStylusAndIdleToItsElements) {
     Log* log_;
   };
   Log log;
-  ElementForm form("E", 0, 0, 100, 100, false, 0);
+  frame::ElementForm form("E", 0, 0, 100, 100, false, 0);
   form.Elements().Add(std::make_unique<Probe>(&log));
   form.Show();  // painted at once
   EXPECT_TRUE(form.OnIdle());
@@ -250,7 +250,7 @@ TEST(FormMenuBar, AnEmptyBarIsMadeAndAFailedOneIsReportedAndSkipped) {
   ::testing::internal::CaptureStderr();
   {
     // No tool-bar resource 123 exists: the box names the failure and the error code.
-    Form withMenu("M", 0, 0, 100, 100, false, 123);
+    frame::Form withMenu("M", 0, 0, 100, 100, false, 123);
     ASSERT_NE(withMenu.GetMenuBar(), nullptr);
     EXPECT_EQ(withMenu.GetMenuBar()->Window(), nullptr);
     withMenu.CheckMenuItem(5, true);  // nothing to check, nothing breaks

@@ -20,31 +20,31 @@ namespace {
 
 }  // namespace
 
-void Fill(DrawingSurface& surface, int x, int y, int width, int height, COLORREF color) {
+void Fill(frame::DrawingSurface& surface, int x, int y, int width, int height, COLORREF color) {
   HBRUSH brush = CreateSolidBrush(color);
   RECT area{x, y, x + width, y + height};
   ::FillRect(surface.DeviceContext(), &area, brush);
   DeleteObject(brush);
 }
 
-std::unique_ptr<OffscreenSurface> SolidSurface(int width, int height, COLORREF color) {
-  auto surface = std::make_unique<OffscreenSurface>(width, height);
+std::unique_ptr<frame::OffscreenSurface> SolidSurface(int width, int height, COLORREF color) {
+  auto surface = std::make_unique<frame::OffscreenSurface>(width, height);
   Fill(*surface, 0, 0, width, height, color);
   return surface;
 }
 
-std::shared_ptr<PictureSource> SolidSource(int width, int height, COLORREF color) {
-  return std::make_shared<SurfacePictureSource>(SolidSurface(width, height, color));
+std::shared_ptr<frame::PictureSource> SolidSource(int width, int height, COLORREF color) {
+  return std::make_shared<frame::SurfacePictureSource>(SolidSurface(width, height, color));
 }
 
-COLORREF PixelAt(const DrawingSurface& surface, int x, int y) {
+COLORREF PixelAt(const frame::DrawingSurface& surface, int x, int y) {
   return GetPixel(surface.DeviceContext(), x, y);
 }
 
 void EnsureRootWindow() {
-  if (RootWindow != nullptr) return;
-  ProcessInstance = GetModuleHandleW(nullptr);
-  CreateRootWindow();
+  if (frame::RootWindow != nullptr) return;
+  frame::ProcessInstance = GetModuleHandleW(nullptr);
+  frame::CreateRootWindow();
 }
 
 }  // namespace frame_test

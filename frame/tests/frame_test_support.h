@@ -18,10 +18,10 @@ inline constexpr COLORREF kWhite = RGB(255, 255, 255);
 inline constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 // Fills (x, y, width, height) of a surface with one colour.
-void Fill(DrawingSurface& surface, int x, int y, int width, int height, COLORREF color);
-std::unique_ptr<OffscreenSurface> SolidSurface(int width, int height, COLORREF color);
-std::shared_ptr<PictureSource> SolidSource(int width, int height, COLORREF color);
-COLORREF PixelAt(const DrawingSurface& surface, int x, int y);
+void Fill(frame::DrawingSurface& surface, int x, int y, int width, int height, COLORREF color);
+std::unique_ptr<frame::OffscreenSurface> SolidSurface(int width, int height, COLORREF color);
+std::shared_ptr<frame::PictureSource> SolidSource(int width, int height, COLORREF color);
+COLORREF PixelAt(const frame::DrawingSurface& surface, int x, int y);
 
 // Registers the frame's window classes and creates the root window once per process.
 void EnsureRootWindow();

@@ -15,14 +15,14 @@ using namespace frame_test;
 namespace {
 
 // An application whose Init is the test's, counting its idle calls in a log.
-class ScriptedApplication : public Application {
+class ScriptedApplication : public frame::Application {
  public:
   explicit ScriptedApplication(std::function<void()> init) : init_(std::move(init)) {}
   void Init() override { init_(); }
   bool OnIdle() override {
     ++idleCalls;
     log.push_back("idle");
-    return Application::OnIdle();
+    return frame::Application::OnIdle();
   }
   int idleCalls = 0;
   Log log;
@@ -133,22 +133,22 @@ TEST_F(MainLoop, AQuitMessageDuringAModalLoopEndsBothLoops) {
 TEST(BaseApplication, ShowsOneCaptionedFormAndCleansUp) {
   EnsureRootWindow();
   {
-    Application application;
-    EXPECT_EQ(TheApplication, &application);
+    frame::Application application;
+    EXPECT_EQ(frame::TheApplication, &application);
     application.Init();
-    Form* form = application.DefaultForm();
+    frame::Form* form = application.DefaultForm();
     ASSERT_NE(form, nullptr);
     EXPECT_STREQ(form->Name(), "Form");
     EXPECT_TRUE(form->IsCaptioned());
     EXPECT_EQ(form->Width(), 160);
     EXPECT_TRUE(IsWindowVisible(form->Window()));
     Pump();
-    EXPECT_EQ(ActiveForm, form);
+    EXPECT_EQ(frame::ActiveForm, form);
     EXPECT_FALSE(application.OnIdle());
-    EXPECT_EQ(application.OnKey(GameKeyF1, 1), 0);
+    EXPECT_EQ(application.OnKey(frame::GameKeyF1, 1), 0);
   }
-  EXPECT_EQ(TheApplication, nullptr);
-  EXPECT_EQ(ActiveForm, nullptr);
+  EXPECT_EQ(frame::TheApplication, nullptr);
+  EXPECT_EQ(frame::ActiveForm, nullptr);
   DrainQueue();
 }
 

@@ -14,25 +14,25 @@ namespace {
 
 TEST(Picture, SubPicturesShareTheSourceAndAreClippedToTheirPicture) {
   auto source = SolidSource(10, 8, kRed);
-  Picture whole(source);
-  EXPECT_EQ(whole.GetRect(), (Rect{0, 0, 10, 8}));
-  Picture part(whole, 4, 2, 20, 3);
-  EXPECT_EQ(part.GetRect(), (Rect{4, 2, 6, 3}));
-  Picture inner(part, -1, 1, 3, 10);
-  EXPECT_EQ(inner.GetRect(), (Rect{4, 3, 2, 2}));
-  EXPECT_EQ(Picture(whole, 50, 50, 5, 5).GetRect().width, 0);
+  frame::Picture whole(source);
+  EXPECT_EQ(whole.GetRect(), (frame::Rect{0, 0, 10, 8}));
+  frame::Picture part(whole, 4, 2, 20, 3);
+  EXPECT_EQ(part.GetRect(), (frame::Rect{4, 2, 6, 3}));
+  frame::Picture inner(part, -1, 1, 3, 10);
+  EXPECT_EQ(inner.GetRect(), (frame::Rect{4, 3, 2, 2}));
+  EXPECT_EQ(frame::Picture(whole, 50, 50, 5, 5).GetRect().width, 0);
   EXPECT_EQ(source.use_count(), 4);  // `source`, whole, part, inner
 }
 
 // A 4x4 red sprite whose mask keeps only the 2x2 centre.
-std::shared_ptr<PictureSource> CentreMask() {
+std::shared_ptr<frame::PictureSource> CentreMask() {
   auto mask = SolidSurface(4, 4, kWhite);
   Fill(*mask, 1, 1, 2, 2, kBlack);
-  return std::make_shared<SurfacePictureSource>(std::move(mask));
+  return std::make_shared<frame::SurfacePictureSource>(std::move(mask));
 }
 
 TEST(MaskedPicture, DrawsOnlyTheSpriteOverTheBackground) {
-  MaskedPicture sprite(SolidSource(4, 4, kRed), CentreMask());
+  frame::MaskedPicture sprite(SolidSource(4, 4, kRed), CentreMask());
   auto target = SolidSurface(6, 6, kBlue);
   sprite.Draw(*target, 1, 1, SRCCOPY);
   for (int y = 0; y < 6; ++y) {
@@ -47,8 +47,8 @@ TEST(MaskedPicture, DrawsOnlyTheSpriteOverTheBackground) {
 }
 
 TEST(MaskedPicture, APartOfASpriteKeepsItsMask) {
-  MaskedPicture sprite(SolidSource(4, 4, kRed), CentreMask());
-  MaskedPicture half(sprite, 2, 0, 2, 4);
+  frame::MaskedPicture sprite(SolidSource(4, 4, kRed), CentreMask());
+  frame::MaskedPicture half(sprite, 2, 0, 2, 4);
   auto target = SolidSurface(4, 4, kGreen);
   half.Draw(*target, 0, 0, SRCCOPY);
   EXPECT_EQ(PixelAt(*target, 0, 1), kRed);
@@ -61,18 +61,18 @@ class FrameAnimationPlay : public ::testing::Test {
  protected:
   void SetUp() override {
     clock_ = &platform::Headless();
-    std::vector<std::unique_ptr<MaskedPicture>> frames;
+    std::vector<std::unique_ptr<frame::MaskedPicture>> frames;
     for (COLORREF color : {kRed, kGreen, kBlue}) {
-      frames.push_back(
-          std::make_unique<MaskedPicture>(SolidSource(4, 4, color), SolidSource(4, 4, kBlack)));
+      frames.push_back(std::make_unique<frame::MaskedPicture>(SolidSource(4, 4, color),
+                                                              SolidSource(4, 4, kBlack)));
     }
-    animation_ = std::make_unique<FrameAnimation>(std::move(frames), 50, background_.get());
+    animation_ = std::make_unique<frame::FrameAnimation>(std::move(frames), 50, background_.get());
     animation_->SetPosition(2, 2);
   }
   platform::HeadlessBackend* clock_ = nullptr;
-  std::unique_ptr<OffscreenSurface> background_ = SolidSurface(10, 10, kWhite);
-  std::unique_ptr<OffscreenSurface> screen_ = SolidSurface(10, 10, kWhite);
-  std::unique_ptr<FrameAnimation> animation_;
+  std::unique_ptr<frame::OffscreenSurface> background_ = SolidSurface(10, 10, kWhite);
+  std::unique_ptr<frame::OffscreenSurface> screen_ = SolidSurface(10, 10, kWhite);
+  std::unique_ptr<frame::FrameAnimation> animation_;
 };
 
 TEST_F(FrameAnimationPlay, ShowsTheSecondPictureFirstAndRestoresTheBackgroundAtTheEnd) {
@@ -101,7 +101,8 @@ TEST_F(FrameAnimationPlay, ShowsTheSecondPictureFirstAndRestoresTheBackgroundAtT
 
 TEST(FrameAnimation, WithoutFramesItEndsAtOnce) {
   auto screen = SolidSurface(4, 4, kWhite);
-  FrameAnimation empty(std::vector<std::unique_ptr<MaskedPicture>>{}, 10, screen.get());
+  frame::FrameAnimation empty(std::vector<std::unique_ptr<frame::MaskedPicture>>{}, 10,
+                              screen.get());
   EXPECT_TRUE(empty.IsFinished());
   empty.Start();
   EXPECT_TRUE(empty.IsFinished());
@@ -109,7 +110,7 @@ TEST(FrameAnimation, WithoutFramesItEndsAtOnce) {
 }
 
 TEST(Image, DrawsWholeStretchedOrWithoutItsTransparentColour) {
-  Image image(4, 4);
+  frame::Image image(4, 4);
   Fill(image.Surface(), 0, 0, 4, 4, kRed);
   Fill(image.Surface(), 0, 0, 2, 4, RGB(255, 0, 255));
   image.SetTransparentColor(RGB(255, 0, 255));

@@ -36,44 +36,44 @@ bool QueryValue(const wchar_t* name, DWORD* type, DWORD* size) {
 
 TEST(Preferences, SizeQueryLeavesAnEmptyUntypedValue) {
   CreateApplicationKey();
-  EXPECT_EQ(GetPreferenceSize(3), 0u);
+  EXPECT_EQ(frame::GetPreferenceSize(3), 0u);
   DWORD type = 99, size = 99;
   ASSERT_TRUE(QueryValue(L"Preference3", &type, &size));
   EXPECT_EQ(type, 0u);
   EXPECT_EQ(size, 0u);
-  EXPECT_EQ(GetPreferenceSize(3), 0u);
+  EXPECT_EQ(frame::GetPreferenceSize(3), 0u);
 }
 
 TEST(Preferences, WriteReadAndTheSixteenBitIndex) {
   CreateApplicationKey();
   uint8_t record[21];
   for (int i = 0; i < 21; ++i) record[i] = uint8_t(i + 1);
-  WritePreference(record, 21, 0);
-  EXPECT_EQ(GetPreferenceSize(0), 21u);
+  frame::WritePreference(record, 21, 0);
+  EXPECT_EQ(frame::GetPreferenceSize(0), 21u);
   DWORD type = 0, size = 0;
   ASSERT_TRUE(QueryValue(L"Preference0", &type, &size));
   EXPECT_EQ(type, DWORD(REG_BINARY));
   // A capacity shorter than the record copies only that much.
   uint8_t buffer[16];
   std::memset(buffer, 0xEE, sizeof buffer);
-  ReadPreference(buffer, 10, 0);
+  frame::ReadPreference(buffer, 10, 0);
   EXPECT_EQ(std::memcmp(buffer, record, 10), 0);
   EXPECT_EQ(buffer[10], 0xEE);
   // 65536 is index 0 again.
-  EXPECT_EQ(GetPreferenceSize(65536), 21u);
-  WritePreference(record, 5, 65536);
-  EXPECT_EQ(GetPreferenceSize(0), 5u);
+  EXPECT_EQ(frame::GetPreferenceSize(65536), 21u);
+  frame::WritePreference(record, 5, 65536);
+  EXPECT_EQ(frame::GetPreferenceSize(0), 5u);
 }
 
 TEST(RegistryKey, SelectingASecondValueWritesTheFirstBack) {
   CreateApplicationKey();
-  std::unique_ptr<RegistryKey> application = OpenApplicationKey();
+  std::unique_ptr<frame::RegistryKey> application = frame::OpenApplicationKey();
   {
-    RegistryKey preferences(application.get(), "Preferences", true);
+    frame::RegistryKey preferences(application.get(), "Preferences", true);
     EXPECT_EQ(application->OpenChildren(), 1);
     preferences.SelectValue("Number")->SetNumber(0x01020304);
     EXPECT_EQ(preferences.OpenChildren(), 1);
-    RegistryValue* text = preferences.SelectValue("Text");
+    frame::RegistryValue* text = preferences.SelectValue("Text");
     DWORD type = 0, size = 0;
     ASSERT_TRUE(QueryValue(L"Number", &type, &size));  // written back before "Text" loaded
     EXPECT_EQ(type, DWORD(REG_DWORD));
@@ -83,7 +83,7 @@ TEST(RegistryKey, SelectingASecondValueWritesTheFirstBack) {
     EXPECT_EQ(preferences.SelectValue("Number")->Number(), 0x01020304u);
   }
   EXPECT_EQ(application->OpenChildren(), 0);
-  RegistryKey reopened(application.get(), "Preferences", false);
+  frame::RegistryKey reopened(application.get(), "Preferences", false);
   EXPECT_STREQ(reopened.SelectValue("Text")->String(), L"pt");
   EXPECT_TRUE(application->DeleteSubKey("Preferences"));
 }
@@ -95,7 +95,7 @@ TEST(PreferencesDeathTest, MissingApplicationKeyIsFatal) {
       {
         RegDeleteKeyW(HKEY_LOCAL_MACHINE, L"Software\\Ombrelune");
         fatal_capture::Install();
-        GetPreferenceSize(0);
+        frame::GetPreferenceSize(0);
       },
       testing::ExitedWithCode(255), "\\[Fatal error\\] Couldn't open registry key");
 }

@@ -39,22 +39,23 @@ constexpr const char* kNotAChild = "a helper of ProgramProcesses, run only in it
 int RunCoveredFirstCopy() {
   WNDCLASSW coverClass{};
   coverClass.lpfnWndProc = DefWindowProcW;
-  coverClass.hInstance = ProcessInstance;
+  coverClass.hInstance = frame::ProcessInstance;
   coverClass.lpszClassName = L"Cover";
   RegisterClassW(&coverClass);
   HWND cover = CreateWindowExW(0, L"Cover", L"Cover", WS_POPUP, 0, 26, 100, 100, nullptr, nullptr,
-                               ProcessInstance, nullptr);
+                               frame::ProcessInstance, nullptr);
   ShowWindow(cover, SW_SHOWNORMAL);
-  std::printf("ready\nroot %s\n", GetForegroundWindow() == RootWindow ? "in front" : "behind");
+  std::printf("ready\nroot %s\n",
+              GetForegroundWindow() == frame::RootWindow ? "in front" : "behind");
   std::fflush(stdout);
   char line[64];
   if (std::fgets(line, sizeof line, stdin) == nullptr) return 1;  // "check"
-  for (int i = 0; i < 500 && GetForegroundWindow() != RootWindow; ++i) {
+  for (int i = 0; i < 500 && GetForegroundWindow() != frame::RootWindow; ++i) {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
     usleep(2000);
   }
-  std::printf("root %s\n", GetForegroundWindow() == RootWindow ? "in front" : "behind");
+  std::printf("root %s\n", GetForegroundWindow() == frame::RootWindow ? "in front" : "behind");
   std::fflush(stdout);
   WaitForParent();
   DestroyWindow(cover);
@@ -63,14 +64,14 @@ int RunCoveredFirstCopy() {
 
 TEST(ProgramHelper, DISABLED_FirstCopy) {
   if (!HelperMode("first")) GTEST_SKIP() << kNotAChild;
-  const int result = EnterProgram(GetModuleHandleW(nullptr), RunCoveredFirstCopy);
+  const int result = frame::EnterProgram(GetModuleHandleW(nullptr), RunCoveredFirstCopy);
   std::fflush(stdout);
   std::_Exit(result);
 }
 
 TEST(ProgramHelper, DISABLED_SecondCopy) {
   if (!HelperMode("second")) GTEST_SKIP() << kNotAChild;
-  const int result = EnterProgram(GetModuleHandleW(nullptr), [] {
+  const int result = frame::EnterProgram(GetModuleHandleW(nullptr), [] {
     std::printf("second copy ran\n");
     return 5;
   });
@@ -95,22 +96,22 @@ TEST(ProgramHelper, DISABLED_ClassTaken) {
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.lpszClassName = L"VelaMainFormClass";
   RegisterClassW(&windowClass);
-  std::_Exit(EnterProgram(GetModuleHandleW(nullptr), [] { return 0; }));
+  std::_Exit(frame::EnterProgram(GetModuleHandleW(nullptr), [] { return 0; }));
 }
 
 TEST(ProgramHelper, DISABLED_FormWithoutClass) {
   if (!HelperMode("form")) GTEST_SKIP() << kNotAChild;
-  Form form("Lonely", 0, 0, 10, 10, false, 0);
+  frame::Form form("Lonely", 0, 0, 10, 10, false, 0);
   std::_Exit(0);
 }
 
 TEST(ProgramHelper, DISABLED_FirstControls) {
   if (!HelperMode("controls")) GTEST_SKIP() << kNotAChild;
-  ProcessInstance = GetModuleHandleW(nullptr);
-  CreateRootWindow();
-  Form form("Form", 0, 0, 100, 100, false, 0);
-  EditBox first(0, 0, 50, 20, &form, 11, true, false, 0, false, 0, 0);
-  EditBox second(0, 30, 50, 20, &form, 11, true, false, 0, false, 0, 0);
+  frame::ProcessInstance = GetModuleHandleW(nullptr);
+  frame::CreateRootWindow();
+  frame::Form form("Form", 0, 0, 100, 100, false, 0);
+  frame::EditBox first(0, 0, 50, 20, &form, 11, true, false, 0, false, 0, 0);
+  frame::EditBox second(0, 30, 50, 20, &form, 11, true, false, 0, false, 0, 0);
   std::printf("ids %d %d\n", first.Id(), second.Id());
   std::fflush(stdout);
   std::_Exit(0);

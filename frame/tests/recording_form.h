@@ -13,11 +13,11 @@ namespace frame_test {
 
 using Log = std::vector<std::string>;
 
-class RecordingForm : public Form {
+class RecordingForm : public frame::Form {
  public:
   RecordingForm(const char* name, Log* log, int x = 0, int y = 0, int width = 240, int height = 268,
                 bool captioned = false)
-      : Form(name, x, y, width, height, captioned, 0), log_(log) {}
+      : frame::Form(name, x, y, width, height, captioned, 0), log_(log) {}
 
   void OnActivate() override { Note("activate"); }
   void OnDeactivate() override { Note("deactivate"); }
@@ -51,7 +51,8 @@ class RecordingForm : public Form {
     return Note(what + " " + std::to_string(x) + "," + std::to_string(y));
   }
   int Note(const std::string& what) {
-    log_->push_back(std::string(Name()) + " " + what + (ActiveForm == this ? " [active]" : ""));
+    log_->push_back(std::string(Name()) + " " + what +
+                    (frame::ActiveForm == this ? " [active]" : ""));
     return 0;
   }
   Log* log_;

@@ -12,16 +12,16 @@ namespace {
 TEST(DrawingSurface, DefaultRasterOpSelectsTheDestinationsDefault) {
   auto source = SolidSurface(4, 4, kRed);
   auto destination = SolidSurface(4, 4, kBlue);
-  destination->Blit(*source, 0, 0, 2, 2, 0, 0, DefaultRasterOp);
+  destination->Blit(*source, 0, 0, 2, 2, 0, 0, frame::DefaultRasterOp);
   EXPECT_EQ(PixelAt(*destination, 1, 1), kRed);  // source copy
   EXPECT_EQ(PixelAt(*destination, 2, 2), kBlue);
 
   // With AND as the surface's default, red over white-and-blue keeps only shared bits.
   auto other = SolidSurface(4, 4, RGB(255, 0, 255));
   other->SetDefaultRasterOp(SRCAND);
-  other->Blit(*source, 0, 0, 4, 4, 0, 0, DefaultRasterOp);
+  other->Blit(*source, 0, 0, 4, 4, 0, 0, frame::DefaultRasterOp);
   EXPECT_EQ(PixelAt(*other, 0, 0), kRed);
-  other->Blit(*SolidSurface(4, 4, kBlue), 0, 0, 4, 4, 0, 0, DefaultRasterOp);
+  other->Blit(*SolidSurface(4, 4, kBlue), 0, 0, 4, 4, 0, 0, frame::DefaultRasterOp);
   EXPECT_EQ(PixelAt(*other, 0, 0), kBlack);
 }
 
@@ -33,7 +33,7 @@ TEST(DrawingSurface, RadiusZeroIsSquareAndRadiusThreeRoundsTheCorners) {
   EXPECT_EQ(PixelAt(*square, 10, 10), kWhite);
 
   auto round = SolidSurface(12, 12, kWhite);
-  round->FillRectBlack(Rect{0, 0, 10, 10}, 3);
+  round->FillRectBlack(frame::Rect{0, 0, 10, 10}, 3);
   EXPECT_EQ(PixelAt(*round, 0, 0), kWhite);  // cut by the 6x6 corner ellipse
   EXPECT_EQ(PixelAt(*round, 9, 0), kWhite);
   EXPECT_EQ(PixelAt(*round, 5, 0), kBlack);
@@ -55,7 +55,7 @@ TEST(DrawingSurface, InvertingTwiceRestoresThePixels) {
 TEST(DrawingSurface, ClipRectLimitsDrawing) {
   auto surface = SolidSurface(10, 10, kWhite);
   surface->SetClipRect(2, 2, 3, 3);
-  EXPECT_EQ(surface->GetClipRect(), (Rect{2, 2, 3, 3}));
+  EXPECT_EQ(surface->GetClipRect(), (frame::Rect{2, 2, 3, 3}));
   surface->FillRectBlack(0, 0, 10, 10, 0);
   surface->SetClipRect(0, 0, 10, 10);  // pixels outside the clip cannot be read either
   EXPECT_EQ(PixelAt(*surface, 2, 2), kBlack);
@@ -64,11 +64,13 @@ TEST(DrawingSurface, ClipRectLimitsDrawing) {
   EXPECT_EQ(PixelAt(*surface, 1, 1), kWhite);
 }
 
-class RecordingRenderer : public TextRenderer {
+class RecordingRenderer : public frame::TextRenderer {
  public:
   RecordingRenderer(int* deletions, DWORD* lastRop) : deletions_(deletions), lastRop_(lastRop) {}
   ~RecordingRenderer() override { ++*deletions_; }
-  void DrawText(DrawingSurface&, int, int, const char*, DWORD rop) override { *lastRop_ = rop; }
+  void DrawText(frame::DrawingSurface&, int, int, const char*, DWORD rop) override {
+    *lastRop_ = rop;
+  }
   int TextWidth(const char* text) override { return static_cast<int>(strlen(text)); }
   int TextHeight() override { return 7; }
 
@@ -81,14 +83,14 @@ TEST(DrawingSurface, TextRendererOwnership) {
   int deletions = 0;
   DWORD rop = 0;
   {
-    OffscreenSurface surface(4, 4);
+    frame::OffscreenSurface surface(4, 4);
     auto* owned = new RecordingRenderer(&deletions, &rop);
     surface.SetTextRenderer(owned, true);  // the system-font renderer it owned goes
     RecordingRenderer borrowed(&deletions, &rop);
     // Replacing an owned renderer deletes it and hands nothing back.
     EXPECT_EQ(surface.SetTextRenderer(&borrowed, false), nullptr);
     EXPECT_EQ(deletions, 1);
-    surface.DrawText(0, 0, "x", DefaultRasterOp);
+    surface.DrawText(0, 0, "x", frame::DefaultRasterOp);
     EXPECT_EQ(rop, static_cast<DWORD>(SRCCOPY));
     EXPECT_EQ(surface.TextWidth("abc"), 3);
     // A borrowed renderer is handed back, not deleted.
@@ -103,7 +105,7 @@ TEST(DrawingSurface, TextRendererOwnership) {
 TEST(HalftoneBrush, PaintsACheckerboard) {
   auto surface = SolidSurface(8, 8, kGreen);
   RECT area{0, 0, 8, 8};
-  ::FillRect(surface->DeviceContext(), &area, HalftoneBrush());
+  ::FillRect(surface->DeviceContext(), &area, frame::HalftoneBrush());
   for (int y = 0; y < 8; ++y) {
     for (int x = 0; x < 7; ++x) {
       ASSERT_NE(PixelAt(*surface, x, y), PixelAt(*surface, x + 1, y)) << x << "," << y;

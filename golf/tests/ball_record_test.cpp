@@ -20,17 +20,17 @@ TEST(BallRecord, ARollingBallResumesBitForBit) {
   ball.hillFx = 0.0;
   ball.hillFy = -5.333333333333333;
   ball.Ismoving = 1;
-  PropertyStore store;
+  storage::PropertyStore store;
   SaveBall(ball, store);
 
   bool complete = false;
-  const auto records = ListRecords(store.Data(), store.Used(), &complete);
+  const auto records = storage::ListRecords(store.Data(), store.Used(), &complete);
   ASSERT_TRUE(complete);
   const char* keys[7] = {"posx", "posy", "Fx", "Fy", "hillFx", "hillFy", "Ismoving"};
   ASSERT_EQ(records.size(), 7u);
   for (int i = 0; i < 7; ++i) {
     EXPECT_EQ(records[i].key, keys[i]);
-    EXPECT_EQ(records[i].type, kPropertyValue);
+    EXPECT_EQ(records[i].type, storage::kPropertyValue);
     EXPECT_EQ(records[i].value.size(), i < 6 ? 8u : 1u);
   }
   // Doubles as their little-endian IEEE bytes.
@@ -54,13 +54,13 @@ TEST(BallRecord, ARollingBallResumesBitForBit) {
 
   // Saving again replaces the values instead of adding records.
   SaveBall(loaded, store);
-  EXPECT_EQ(ListRecords(store.Data(), store.Used(), &complete).size(), 7u);
+  EXPECT_EQ(storage::ListRecords(store.Data(), store.Used(), &complete).size(), 7u);
 }
 
 TEST(BallRecord, MissingKeysLeaveTheFieldsAlone) {
-  PropertyStore store;
+  storage::PropertyStore store;
   const double x = 50.5;
-  store.SetValue(kPropertyValue, "posx", &x, 8);
+  store.SetValue(storage::kPropertyValue, "posx", &x, 8);
   Ball ball;
   ball.posy = 77.0;
   ball.Ismoving = 0;

@@ -70,7 +70,7 @@ TEST(HoleSearch, MissingHoleOrTruncatedEntryClearsOnlyTheWalls) {
 }
 
 TEST(HoleSearch, LoadsFromAnOpenedCourseEntry) {
-  MemoryFile file(CourseBytes(FlatHole(4, "tee 4:4/5\ncup 1:1/5\nwall 0:0/7 0:9/9")));
+  storage::MemoryFile file(CourseBytes(FlatHole(4, "tee 4:4/5\ncup 1:1/5\nwall 0:0/7 0:9/9")));
   HoleLayout layout;
   Ball ball;
   EXPECT_EQ(layout.LoadHole(file, "course001", 4, ball), Result::Loaded);

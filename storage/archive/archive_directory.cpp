@@ -6,6 +6,8 @@
 
 #include "frame/base/byte_order.h"
 
+namespace storage {
+
 namespace {
 
 constexpr uint32_t kChunk = 16;
@@ -39,8 +41,10 @@ ArchiveDirectory ReadArchiveDirectory(AbstractFile& file, bool* complete) {
     if (read == NameRead::kCutShort) return directory;
     uint8_t record[8];
     if (file.Read(record, 8) != 8) return directory;  // a record without its 8 bytes
-    directory[name] = {ReadLittle32(record), ReadLittle32(record + 4)};
+    directory[name] = {frame::ReadLittle32(record), frame::ReadLittle32(record + 4)};
   }
   if (complete) *complete = true;
   return directory;
 }
+
+}  // namespace storage

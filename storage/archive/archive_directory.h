@@ -8,6 +8,8 @@
 
 #include "storage/file/abstract_file.h"
 
+namespace storage {
+
 struct ArchiveEntry {
   uint32_t offset = 0;
   uint32_t size = 0;
@@ -26,3 +28,5 @@ NameRead ReadArchiveName(AbstractFile& file, std::string* name);
 // the same name replaces the earlier one. A directory cut short by the end of the file keeps
 // the whole records read so far; `complete` says whether the end mark was found.
 ArchiveDirectory ReadArchiveDirectory(AbstractFile& file, bool* complete = nullptr);
+
+}  // namespace storage

@@ -4,6 +4,8 @@
 #include "storage/lzrw/compressor.h"
 #include "storage/lzrw/lzrw.h"
 
+namespace storage {
+
 namespace {
 
 void PutU32(std::vector<uint8_t>& out, uint32_t v) {
@@ -17,7 +19,7 @@ bool BuildArchive(const std::vector<ArchiveSource>& entries, EntryPacking packin
   std::vector<std::vector<uint8_t>> bodies;
   std::vector<bool> packed;
   uint64_t directory = 1;  // the end mark
-  Compressor compressor(kLzrw2Identifier);
+  lzrw::Compressor compressor(kLzrw2Identifier);
   for (const ArchiveSource& e : entries) {
     if (e.name.empty() || e.name.find('\0') != std::string::npos) return false;
     if (e.bytes.size() > 0xFFFFFFF0u) return false;
@@ -27,7 +29,7 @@ bool BuildArchive(const std::vector<ArchiveSource>& entries, EntryPacking packin
     // Raw bytes that begin like an LZRW2 block would be expanded by the reader: those are
     // always stored as a block.
     const bool looks_packed =
-        packing != EntryPacking::kVerbatim && IsLzrw2Block(body.data(), body.size());
+        packing != EntryPacking::kVerbatim && lzrw::IsLzrw2Block(body.data(), body.size());
     if (packing == EntryPacking::kLzrw2WhenSmaller || looks_packed) {
       std::vector<uint8_t> block = compressor.Compress(e.bytes.data(), uint32_t(e.bytes.size()));
       // A reader expands only blocks longer than 8 bytes.
@@ -58,3 +60,5 @@ bool BuildArchive(const std::vector<ArchiveSource>& entries, EntryPacking packin
   if (compressed) *compressed = std::move(packed);
   return true;
 }
+
+}  // namespace storage

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace storage {
+
 struct ArchiveSource {
   std::string name;  // 1 or more bytes, no zero byte
   std::vector<uint8_t> bytes;
@@ -20,3 +22,5 @@ enum class EntryPacking { kVerbatim, kRaw, kLzrw2WhenSmaller };
 // archive that would exceed 4 GiB.
 bool BuildArchive(const std::vector<ArchiveSource>& entries, EntryPacking packing,
                   std::vector<uint8_t>* archive, std::vector<bool>* compressed = nullptr);
+
+}  // namespace storage

@@ -7,6 +7,8 @@
 #include "storage/archive/archive_directory.h"
 #include "storage/file/disk_file.h"
 
+namespace storage {
+
 class DataFile : public DiskFile {
  public:
   // Opens the file (open existing, generic read, read sharing) and reads its directory; a
@@ -23,3 +25,5 @@ class DataFile : public DiskFile {
 // "Resource File" (a string value, used unchanged). Ends the program with "Couldn't load
 // datafile" when there is no path or the file does not open.
 DataFile& SharedDataFile();
+
+}  // namespace storage

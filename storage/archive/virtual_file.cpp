@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+namespace storage {
+
 VirtualFile::VirtualFile(AbstractFile& archive, const ArchiveDirectory& directory, const char* name)
     : archive_(&archive) {
   Find(directory, name);
@@ -65,3 +67,5 @@ uint32_t VirtualFile::Seek(int32_t offset, int32_t origin) {
   position_ = int32_t(position);
   return uint32_t(position_);
 }
+
+}  // namespace storage

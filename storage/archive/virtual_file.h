@@ -7,6 +7,8 @@
 #include "storage/archive/archive_directory.h"
 #include "storage/file/abstract_file.h"
 
+namespace storage {
+
 class VirtualFile : public AbstractFile {
  public:
   // An entry of the process's data archive, opened (or the program ended) on first use.
@@ -33,3 +35,5 @@ class VirtualFile : public AbstractFile {
   int32_t position_ = 0;
   bool found_ = false;
 };
+
+}  // namespace storage

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace storage {
+
 enum : int32_t { kSeekStart = 0, kSeekCurrent = 1, kSeekEnd = 2 };
 
 class AbstractFile {
@@ -17,3 +19,5 @@ class AbstractFile {
   virtual uint32_t GetSize() = 0;
   virtual bool IsOpen() = 0;
 };
+
+}  // namespace storage

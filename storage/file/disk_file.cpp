@@ -1,6 +1,8 @@
 // DiskFile: the file calls of the system, with 0 for every failed read or write.
 #include "storage/file/disk_file.h"
 
+namespace storage {
+
 DiskFile::DiskFile(LPCWSTR path, DWORD creation_disposition, DWORD access, DWORD share_mode) {
   if (!path) return;
   HANDLE handle = CreateFileW(path, access, share_mode, nullptr, creation_disposition,
@@ -31,3 +33,5 @@ uint32_t DiskFile::Seek(int32_t offset, int32_t origin) {
 uint32_t DiskFile::GetSize() {
   return GetFileSize(handle_, nullptr);
 }
+
+}  // namespace storage

@@ -6,6 +6,8 @@
 
 #include "storage/file/abstract_file.h"
 
+namespace storage {
+
 class DiskFile : public AbstractFile {
  public:
   // The three values go to CreateFileW unchanged (no security attributes, normal attributes,
@@ -25,3 +27,5 @@ class DiskFile : public AbstractFile {
  private:
   HANDLE handle_ = nullptr;
 };
+
+}  // namespace storage

@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+namespace storage {
+
 uint32_t MemoryFile::Read(void* buffer, uint32_t count) {
   if (position_ >= bytes_.size()) return 0;
   const uint64_t left = bytes_.size() - position_;
@@ -39,3 +41,5 @@ uint32_t MemoryFile::Seek(int32_t offset, int32_t origin) {
   position_ = uint64_t(target);
   return uint32_t(position_);
 }
+
+}  // namespace storage

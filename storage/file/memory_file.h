@@ -8,6 +8,8 @@
 
 #include "storage/file/abstract_file.h"
 
+namespace storage {
+
 class MemoryFile : public AbstractFile {
  public:
   explicit MemoryFile(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {}
@@ -25,3 +27,5 @@ class MemoryFile : public AbstractFile {
   std::vector<uint8_t> bytes_;
   uint64_t position_ = 0;
 };
+
+}  // namespace storage

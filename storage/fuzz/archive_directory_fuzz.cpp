@@ -7,16 +7,16 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > (1u << 20)) return 0;
-  MemoryFile file(data, size);
-  const ArchiveDirectory directory = ReadArchiveDirectory(file);
+  storage::MemoryFile file(data, size);
+  const storage::ArchiveDirectory directory = storage::ReadArchiveDirectory(file);
   for (const auto& entry : directory) {
-    VirtualFile stream(file, directory, entry.first.c_str());
+    storage::VirtualFile stream(file, directory, entry.first.c_str());
     uint8_t chunk[6];
     stream.Read(chunk, sizeof chunk);
-    stream.Seek(-3, kSeekEnd);
+    stream.Seek(-3, storage::kSeekEnd);
     stream.Read(chunk, sizeof chunk);
-    stream.Seek(0, kSeekStart);
-    VFileResource resource(stream, entry.first.c_str());
+    stream.Seek(0, storage::kSeekStart);
+    storage::VFileResource resource(stream, entry.first.c_str());
     if (resource.Size() && !resource.Data()) __builtin_trap();
   }
   return 0;

@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<uint8_t> out(capacity);
     table[i].decompress(work.data(), data + 1, uint32_t(size - 1), out.data(), capacity);
     // The same bytes as a Compressor block.
-    Compressor compressor(IdentityOf(table[i].entry)->identifier);
+    lzrw::Compressor compressor(IdentityOf(table[i].entry)->identifier);
     compressor.Decompress(data + 1, uint32_t(size - 1));
   }
   return 0;

@@ -6,17 +6,17 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > (1u << 20)) return 0;
-  PropertyStore store;
+  storage::PropertyStore store;
   store.FromBytes(data, uint32_t(size));
   std::string text;
   store.GetString("PlayerName", &text);
-  PropertyStore nested;
+  storage::PropertyStore nested;
   if (store.GetStore("Engine", &nested)) nested.GetString("Course", &text);
   bool complete = false;
-  const auto records = ListRecords(data, uint32_t(size), &complete);
+  const auto records = storage::ListRecords(data, uint32_t(size), &complete);
   if (!records.empty()) {
     // Replacing the first record moves every byte after it.
-    const PropertyRecord& first = records.front();
+    const storage::PropertyRecord& first = records.front();
     store.SetValue(first.type, first.key.data(), uint32_t(first.key.size()), "x", 1);
     // Found again (an older duplicate of the key may answer first, so the value is not
     // compared).

@@ -6,6 +6,8 @@
 #include "frame/base/byte_order.h"
 #include "storage/lzrw/lzrw.h"
 
+namespace lzrw {
+
 namespace {
 
 constexpr uint32_t kScratchSlack = 1023;
@@ -32,15 +34,15 @@ std::vector<uint8_t> Compressor::Compress(const uint8_t* source, uint32_t length
   AlgorithmTable()[index_].entry(kLzrwCompress, work_memory_.get(), const_cast<uint8_t*>(source),
                                  length, scratch.data(), &produced);
   std::vector<uint8_t> block(size_t(produced) + kBlockHeaderSize);
-  WriteLittle32(block.data(), identifier_);
-  WriteLittle32(block.data() + 4, length);
+  frame::WriteLittle32(block.data(), identifier_);
+  frame::WriteLittle32(block.data() + 4, length);
   std::memcpy(block.data() + kBlockHeaderSize, scratch.data(), produced);
   return block;
 }
 
 std::vector<uint8_t> Compressor::Decompress(const uint8_t* block, uint32_t length) {
   if (!IsBound() || length < kBlockHeaderSize) return {};
-  const uint32_t expanded = ReadLittle32(block + 4);
+  const uint32_t expanded = frame::ReadLittle32(block + 4);
   const uint32_t stream = length - kBlockHeaderSize;
   // A stream expands at most ninefold (a 2-byte copy item gives up to 18 bytes).
   if (expanded > uint64_t(stream) * 9) return {};
@@ -51,5 +53,7 @@ std::vector<uint8_t> Compressor::Decompress(const uint8_t* block, uint32_t lengt
 }
 
 bool IsLzrw2Block(const uint8_t* data, size_t size) {
-  return size > kBlockHeaderSize && ReadLittle32(data) == kLzrw2Identifier;
+  return size > kBlockHeaderSize && frame::ReadLittle32(data) == kLzrw2Identifier;
 }
+
+}  // namespace lzrw

@@ -7,6 +7,8 @@
 #include <memory>
 #include <vector>
 
+namespace lzrw {
+
 class Compressor {
  public:
   // Walks the algorithm table for the identifier. An unknown identifier leaves the
@@ -33,3 +35,5 @@ inline constexpr uint32_t kBlockHeaderSize = 8;
 // Whether entry bytes are an LZRW2 block that readers expand: longer than the block header and
 // starting with the LZRW2 identifier.
 bool IsLzrw2Block(const uint8_t* data, size_t size);
+
+}  // namespace lzrw

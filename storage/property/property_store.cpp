@@ -8,6 +8,8 @@
 
 #include "frame/base/fatal_error.h"
 
+namespace storage {
+
 namespace {
 
 constexpr uint32_t kHeaderSize = 12;
@@ -46,7 +48,7 @@ uint64_t WalkRecords(const uint8_t* bytes, uint64_t length, Visit visit) {
 uint8_t* Allocate(int64_t size) {
   if (size <= 0) return nullptr;
   uint8_t* p = static_cast<uint8_t*>(std::malloc(size_t(size)));
-  if (!p) FatalError("Failed to allocate memory.", kFatalExitCode);
+  if (!p) frame::FatalError("Failed to allocate memory.", frame::kFatalExitCode);
   return p;
 }
 
@@ -79,7 +81,7 @@ void PropertyStore::Reserve(int64_t needed) {
   int64_t size = capacity_ > kFirstCapacity ? capacity_ : kFirstCapacity;
   while (size < needed) size *= 2;
   if (size > kDoublingLimit) size = needed + kLinearStep;
-  if (size > INT32_MAX) FatalError("Failed to allocate memory.", kFatalExitCode);
+  if (size > INT32_MAX) frame::FatalError("Failed to allocate memory.", frame::kFatalExitCode);
   uint8_t* fresh = Allocate(size);
   const int64_t keep = capacity_ < size ? capacity_ : size;
   if (keep > 0) std::memcpy(fresh, data_, size_t(keep));
@@ -128,7 +130,7 @@ bool PropertyStore::GetValue(const char* key, uint32_t key_length, void* destina
                              uint32_t size) const {
   Found found;
   if (!FindRecord(key, key_length, kPropertyValue, &found)) return false;
-  if (found.value_length != size) FatalError("Mangled config.", kFatalExitCode);
+  if (found.value_length != size) frame::FatalError("Mangled config.", frame::kFatalExitCode);
   if (size) std::memcpy(destination, data_ + found.value, size);
   return true;
 }
@@ -156,7 +158,8 @@ std::vector<uint8_t> PropertyStore::ToBytes() const {
 }
 
 void PropertyStore::FromBytes(const uint8_t* bytes, uint32_t length) {
-  if (length > uint32_t(INT32_MAX)) FatalError("Failed to allocate memory.", kFatalExitCode);
+  if (length > uint32_t(INT32_MAX))
+    frame::FatalError("Failed to allocate memory.", frame::kFatalExitCode);
   uint8_t* fresh = Allocate(length);
   if (length) std::memcpy(fresh, bytes, length);
   std::free(data_);
@@ -184,3 +187,5 @@ std::vector<PropertyRecord> ListRecords(const uint8_t* bytes, uint32_t length, b
   if (complete) *complete = end == length;
   return records;
 }
+
+}  // namespace storage

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace storage {
+
 inline constexpr uint32_t kPropertyValue = 0x10001;       // plain data: integers, text
 inline constexpr uint32_t kPropertyStoreValue = 0x10002;  // a nested store's bytes
 
@@ -65,3 +67,5 @@ struct PropertyRecord {
   std::vector<uint8_t> value;
 };
 std::vector<PropertyRecord> ListRecords(const uint8_t* bytes, uint32_t length, bool* complete);
+
+}  // namespace storage

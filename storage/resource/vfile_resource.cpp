@@ -8,6 +8,8 @@
 #include "storage/lzrw/compressor.h"
 #include "storage/lzrw/lzrw.h"
 
+namespace storage {
+
 namespace {
 
 constexpr uint32_t kReadChunk = 1u << 16;
@@ -21,7 +23,7 @@ VFileResource::VFileResource(AbstractFile& entry, const char* name) {
 void VFileResource::Load(AbstractFile& entry, const char* name) {
   if (!entry.IsOpen()) {
     const std::string message = std::string("VFileResource: Couldn't load file resource: ") + name;
-    FatalError(message.c_str(), kFatalExitCode);
+    frame::FatalError(message.c_str(), frame::kFatalExitCode);
   }
   // Read in chunks so that a directory claiming more than the file holds costs no more memory
   // than the bytes really there; the data is what could be read.
@@ -36,9 +38,11 @@ void VFileResource::Load(AbstractFile& entry, const char* name) {
     if (got < want) break;
   }
   data_.resize(have);
-  if (IsLzrw2Block(data_.data(), have)) {
+  if (lzrw::IsLzrw2Block(data_.data(), have)) {
     // A damaged block (a length field no stream of this size can fill) gives no data.
-    Compressor lzrw2(kLzrw2Identifier);
+    lzrw::Compressor lzrw2(kLzrw2Identifier);
     data_ = lzrw2.Decompress(data_.data(), have);
   }
 }
+
+}  // namespace storage

@@ -7,6 +7,8 @@
 
 #include "storage/file/abstract_file.h"
 
+namespace storage {
+
 class VFileResource {
  public:
   // An entry of the process's data archive.
@@ -26,3 +28,5 @@ class VFileResource {
 
   std::vector<uint8_t> data_;
 };
+
+}  // namespace storage

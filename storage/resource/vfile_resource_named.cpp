@@ -3,7 +3,11 @@
 #include "storage/archive/virtual_file.h"
 #include "storage/resource/vfile_resource.h"
 
+namespace storage {
+
 VFileResource::VFileResource(const char* name) {
   VirtualFile entry(name);
   Load(entry, name);
 }
+
+}  // namespace storage

@@ -113,23 +113,23 @@ TEST(LzrwIdentity, RecordsCarryThePublishedFields) {
 }
 
 TEST(LzrwCompressor, BlockHeaderAndRoundTrip) {
-  Compressor compressor(0x3D8F733A);
+  lzrw::Compressor compressor(0x3D8F733A);
   ASSERT_TRUE(compressor.IsBound());
   const Bytes block = compressor.Compress(kFortyA.data(), 40);
   EXPECT_EQ(Hex(block), "3A 73 8F 3D 28 00 00 00 00 00 00 00 C6 FF 61 0F 00 0F 01 61 61 61");
   EXPECT_EQ(compressor.Decompress(block.data(), uint32_t(block.size())), kFortyA);
   for (uint32_t id : {0x4B3E387Bu, 0x032DDEA8u, 0x01B90B91u}) {
-    Compressor other(id);
+    lzrw::Compressor other(id);
     const Bytes b = other.Compress(kDigits.data(), 18);
     EXPECT_EQ(other.Decompress(b.data(), uint32_t(b.size())), kDigits);
   }
-  Compressor unknown(0x12345678);
+  lzrw::Compressor unknown(0x12345678);
   EXPECT_FALSE(unknown.IsBound());
   EXPECT_TRUE(unknown.Compress(kDigits.data(), 18).empty());
 }
 
 TEST(LzrwCompressor, DamagedBlocks) {
-  Compressor compressor(0x3D8F733A);
+  lzrw::Compressor compressor(0x3D8F733A);
   const Bytes short_block = {0x3A, 0x73, 0x8F, 0x3D, 0x28, 0};
   EXPECT_TRUE(compressor.Decompress(short_block.data(), 6).empty());
   // A length field far beyond what the stream could hold is refused, not allocated.

@@ -12,24 +12,25 @@ using lzrw_test::Hex;
 
 namespace {
 
-void SetInt(PropertyStore& store, const char* key, int32_t value) {
-  store.SetValue(kPropertyValue, key, &value, 4);
+void SetInt(storage::PropertyStore& store, const char* key, int32_t value) {
+  store.SetValue(storage::kPropertyValue, key, &value, 4);
 }
 
-std::vector<std::string> Keys(const PropertyStore& store) {
+std::vector<std::string> Keys(const storage::PropertyStore& store) {
   std::vector<std::string> keys;
   const Bytes bytes = store.ToBytes();
-  for (const PropertyRecord& r : ListRecords(bytes.data(), uint32_t(bytes.size()), nullptr))
+  for (const storage::PropertyRecord& r :
+       storage::ListRecords(bytes.data(), uint32_t(bytes.size()), nullptr))
     keys.push_back(r.key);
   return keys;
 }
 
 TEST(PropertyStore, EmptyStoreHasNoBytesAndFindsNothing) {
-  PropertyStore store;
+  storage::PropertyStore store;
   EXPECT_TRUE(store.ToBytes().empty());
   int32_t value = 42;
   std::string text = "keep";
-  PropertyStore nested;
+  storage::PropertyStore nested;
   EXPECT_FALSE(store.GetValue("Sound", &value, 4));
   EXPECT_FALSE(store.GetString("PlayerName", &text));
   EXPECT_FALSE(store.GetStore("Engine", &nested));
@@ -38,7 +39,7 @@ TEST(PropertyStore, EmptyStoreHasNoBytesAndFindsNothing) {
 }
 
 TEST(PropertyStore, OneIntegerRecordBytes) {
-  PropertyStore store;
+  storage::PropertyStore store;
   SetInt(store, "Sound", 1);
   EXPECT_EQ(Hex(store.ToBytes()), "00 01 00 01 00 00 00 05 00 00 00 04 53 6F 75 6E 64 01 00 00 00");
   int32_t value = 0;
@@ -48,7 +49,7 @@ TEST(PropertyStore, OneIntegerRecordBytes) {
 
 TEST(PropertyStore, SettingAKeyAgainMovesItToTheEnd) {
   for (const char* again : {"a", "b", "c"}) {
-    PropertyStore store;
+    storage::PropertyStore store;
     SetInt(store, "a", 1);
     SetInt(store, "b", 2);
     SetInt(store, "c", 3);
@@ -65,7 +66,7 @@ TEST(PropertyStore, SettingAKeyAgainMovesItToTheEnd) {
 }
 
 TEST(PropertyStore, KeysMatchWholeAndIgnoreTheTag) {
-  PropertyStore store;
+  storage::PropertyStore store;
   SetInt(store, "HS10", 10);
   SetInt(store, "HS1", 1);
   int32_t value = 0;
@@ -75,7 +76,7 @@ TEST(PropertyStore, KeysMatchWholeAndIgnoreTheTag) {
   EXPECT_EQ(value, 10);
   EXPECT_FALSE(store.GetValue("HS", &value, 4));
   // A record stored with the nested-store tag is found by a plain getter.
-  store.SetValue(kPropertyStoreValue, "x", "abcd", 4);
+  store.SetValue(storage::kPropertyStoreValue, "x", "abcd", 4);
   char raw[4];
   EXPECT_TRUE(store.GetValue("x", raw, 4));
   std::string text;
@@ -84,21 +85,21 @@ TEST(PropertyStore, KeysMatchWholeAndIgnoreTheTag) {
 }
 
 TEST(PropertyStore, GrowthRule) {
-  PropertyStore store;
+  storage::PropertyStore store;
   EXPECT_EQ(store.Capacity(), 0);
   std::vector<char> value(256 - 12 - 1);
-  store.SetValue(kPropertyValue, "k", value.data(), uint32_t(value.size()));
+  store.SetValue(storage::kPropertyValue, "k", value.data(), uint32_t(value.size()));
   EXPECT_EQ(store.Used(), 256);
   EXPECT_EQ(store.Capacity(), 256);
-  store.SetValue(kPropertyValue, "", nullptr, 0);  // 12 bytes more: 268 needs 512
+  store.SetValue(storage::kPropertyValue, "", nullptr, 0);  // 12 bytes more: 268 needs 512
   EXPECT_EQ(store.Capacity(), 512);
   std::vector<char> big(16000);
-  store.SetValue(kPropertyValue, "big", big.data(), uint32_t(big.size()));
+  store.SetValue(storage::kPropertyValue, "big", big.data(), uint32_t(big.size()));
   EXPECT_EQ(store.Capacity(), 16384);
-  store.SetValue(kPropertyValue, "more", big.data(), 1000);
+  store.SetValue(storage::kPropertyValue, "more", big.data(), 1000);
   EXPECT_EQ(store.Capacity(), store.Used() + 1024);
   // Bytes loaded from elsewhere fill their buffer exactly; the next record grows it.
-  PropertyStore sound, loaded;
+  storage::PropertyStore sound, loaded;
   SetInt(sound, "Sound", 1);
   loaded.FromBytes(sound.ToBytes());
   EXPECT_EQ(loaded.Capacity(), 21);
@@ -106,15 +107,15 @@ TEST(PropertyStore, GrowthRule) {
 }
 
 TEST(PropertyStore, NestedStoreSurvivesSerialisation) {
-  PropertyStore ball, engine;
+  storage::PropertyStore ball, engine;
   SetInt(ball, "Ismoving", 0);
   double posx = 117.25;
-  ball.SetValue(kPropertyValue, "posx", &posx, 8);
-  engine.SetStore(kPropertyStoreValue, "Ball", ball);
+  ball.SetValue(storage::kPropertyValue, "posx", &posx, 8);
+  engine.SetStore(storage::kPropertyStoreValue, "Ball", ball);
   engine.SetString("PlayerName", "Ada");
-  PropertyStore copy;
+  storage::PropertyStore copy;
   copy.FromBytes(engine.ToBytes());
-  PropertyStore child;
+  storage::PropertyStore child;
   ASSERT_TRUE(copy.GetStore("Ball", &child));
   EXPECT_EQ(child.ToBytes(), ball.ToBytes());
   double x = 0;
@@ -123,19 +124,19 @@ TEST(PropertyStore, NestedStoreSurvivesSerialisation) {
 }
 
 TEST(PropertyStore, DamagedBytesAreReadUpToTheLastWholeRecord) {
-  PropertyStore good;
+  storage::PropertyStore good;
   SetInt(good, "a", 1);
   Bytes bytes = good.ToBytes();
   // A second record whose value length runs far past the end, then a cut-off header.
   const Bytes bad = {0, 1, 0, 1, 0, 0, 0, 1, 0x7F, 0xFF, 0xFF, 0xFF, 'b', 1, 2};
   bytes.insert(bytes.end(), bad.begin(), bad.end());
-  PropertyStore store;
+  storage::PropertyStore store;
   store.FromBytes(bytes);
   int32_t value = 0;
   EXPECT_TRUE(store.GetValue("a", &value, 4));
   EXPECT_FALSE(store.GetValue("b", &value, 4));
   bool complete = true;
-  EXPECT_EQ(ListRecords(bytes.data(), uint32_t(bytes.size()), &complete).size(), 1u);
+  EXPECT_EQ(storage::ListRecords(bytes.data(), uint32_t(bytes.size()), &complete).size(), 1u);
   EXPECT_FALSE(complete);
   // The damaged tail is dropped: a record set afterwards is found, and the bytes written back
   // hold whole records only.
@@ -150,7 +151,7 @@ TEST(PropertyStore, DamagedBytesAreReadUpToTheLastWholeRecord) {
 }
 
 TEST(PropertyStoreDeathTest, ValueOfAnotherLengthIsMangled) {
-  PropertyStore store;
+  storage::PropertyStore store;
   SetInt(store, "Sound", 1);
   int16_t small = 0;
   fatal_capture::Install();
@@ -163,7 +164,7 @@ TEST(PropertyStoreDeathTest, ValueOfAnotherLengthIsMangled) {
 namespace {
 
 TEST(PropertyStoreDeathTest, BufferTheHeapCannotGiveIsFatal) {
-  PropertyStore store;
+  storage::PropertyStore store;
   const uint8_t byte = 0;
   fatal_capture::Install();
   EXPECT_EXIT(store.FromBytes(&byte, 0x80000000u), testing::ExitedWithCode(255),

@@ -36,9 +36,9 @@ void InstallKey(DWORD type, const std::wstring& value) {
 
 void InstallArchive() {
   std::vector<uint8_t> archive;
-  ASSERT_TRUE(
-      BuildArchive({{"course001", {1, 2, 3, 4}}, {"pt_ball.bmp", std::vector<uint8_t>(300, 'b')}},
-                   EntryPacking::kLzrw2WhenSmaller, &archive));
+  ASSERT_TRUE(storage::BuildArchive(
+      {{"course001", {1, 2, 3, 4}}, {"pt_ball.bmp", std::vector<uint8_t>(300, 'b')}},
+      storage::EntryPacking::kLzrw2WhenSmaller, &archive));
   test_device::WriteFile("data.dat", archive);
 }
 
@@ -55,9 +55,9 @@ TEST_F(SharedArchiveDeathTest, EntriesAreReadThroughTheRegisteredPath) {
       {
         InstallArchive();
         InstallKey(REG_EXPAND_SZ, L"\\data.dat");
-        VirtualFile course("course001");
-        VirtualFile missing("course002");
-        VFileResource ball("pt_ball.bmp");
+        storage::VirtualFile course("course001");
+        storage::VirtualFile missing("course002");
+        storage::VFileResource ball("pt_ball.bmp");
         uint8_t bytes[8];
         const bool ok = course.IsOpen() && course.Read(bytes, 8) == 4 && bytes[3] == 4 &&
                         !missing.IsOpen() && ball.Size() == 300 && ball.Data()[299] == 'b';
@@ -72,33 +72,33 @@ TEST_F(SharedArchiveDeathTest, EveryWayTheArchiveCannotBeFound) {
       {
         test_device::Folder();
         RegDeleteKeyW(HKEY_LOCAL_MACHINE, L"Software\\Ombrelune");
-        VirtualFile entry("course001");
+        storage::VirtualFile entry("course001");
       },
       testing::ExitedWithCode(255), "\\[Fatal error\\] Couldn't open registry key");
   EXPECT_EXIT(
       {
         InstallKey(0, L"");
-        VirtualFile entry("course001");
+        storage::VirtualFile entry("course001");
       },
       testing::ExitedWithCode(255), "\\[Fatal error\\] Couldn't load datafile");
   EXPECT_EXIT(
       {
         InstallArchive();
         InstallKey(REG_DWORD, L"");
-        VirtualFile entry("course001");
+        storage::VirtualFile entry("course001");
       },
       testing::ExitedWithCode(255), "\\[Fatal error\\] Couldn't load datafile");
   EXPECT_EXIT(
       {
         InstallKey(REG_SZ, L"\\no such archive.dat");
-        VirtualFile entry("course001");
+        storage::VirtualFile entry("course001");
       },
       testing::ExitedWithCode(255), "\\[Fatal error\\] Couldn't load datafile");
   EXPECT_EXIT(
       {
         InstallArchive();
         InstallKey(REG_SZ, L"\\data.dat");
-        VFileResource resource("pt_hole.bmp");
+        storage::VFileResource resource("pt_hole.bmp");
       },
       testing::ExitedWithCode(255),
       "\\[Fatal error\\] VFileResource: Couldn't load file resource: pt_hole\\.bmp");

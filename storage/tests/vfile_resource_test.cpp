@@ -15,26 +15,26 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 
 struct Archive {
-  explicit Archive(const std::vector<ArchiveSource>& entries) : file(Build(entries)) {
-    directory = ReadArchiveDirectory(file);
+  explicit Archive(const std::vector<storage::ArchiveSource>& entries) : file(Build(entries)) {
+    directory = storage::ReadArchiveDirectory(file);
   }
-  static Bytes Build(const std::vector<ArchiveSource>& entries) {
+  static Bytes Build(const std::vector<storage::ArchiveSource>& entries) {
     Bytes bytes;
-    EXPECT_TRUE(BuildArchive(entries, EntryPacking::kVerbatim, &bytes));
+    EXPECT_TRUE(storage::BuildArchive(entries, storage::EntryPacking::kVerbatim, &bytes));
     return bytes;
   }
   Bytes Load(const char* name) {
-    VirtualFile entry(file, directory, name);
-    VFileResource resource(entry, name);
+    storage::VirtualFile entry(file, directory, name);
+    storage::VFileResource resource(entry, name);
     return Bytes(resource.Data(), resource.Data() + resource.Size());
   }
-  MemoryFile file;
-  ArchiveDirectory directory;
+  storage::MemoryFile file;
+  storage::ArchiveDirectory directory;
 };
 
 TEST(VFileResource, RawAndCompressedEntries) {
   const Bytes picture(5000, 0x42);
-  Compressor lzrw2(kLzrw2Identifier);
+  lzrw::Compressor lzrw2(kLzrw2Identifier);
   const Bytes block = lzrw2.Compress(picture.data(), uint32_t(picture.size()));
   const Bytes tag_only = {0x3A, 0x73, 0x8F, 0x3D, 0x10, 0, 0, 0};  // exactly 8: not expanded
   Archive archive({{"raw", {1, 2, 3}}, {"packed", block}, {"eight", tag_only}, {"empty", {}}});
@@ -50,12 +50,12 @@ TEST(VFileResource, DamagedEntries) {
   Bytes archive_bytes = Archive::Build({{"lying", lying}, {"short", Bytes(100, 9)}});
   // Cut the last entry short: the resource holds what the file has.
   archive_bytes.resize(archive_bytes.size() - 40);
-  MemoryFile file(archive_bytes);
-  const ArchiveDirectory directory = ReadArchiveDirectory(file);
-  VirtualFile lying_entry(file, directory, "lying");
-  EXPECT_EQ(VFileResource(lying_entry, "lying").Size(), 0u);
-  VirtualFile short_entry(file, directory, "short");
-  EXPECT_EQ(VFileResource(short_entry, "short").Size(), 60u);
+  storage::MemoryFile file(archive_bytes);
+  const storage::ArchiveDirectory directory = storage::ReadArchiveDirectory(file);
+  storage::VirtualFile lying_entry(file, directory, "lying");
+  EXPECT_EQ(storage::VFileResource(lying_entry, "lying").Size(), 0u);
+  storage::VirtualFile short_entry(file, directory, "short");
+  EXPECT_EQ(storage::VFileResource(short_entry, "short").Size(), 60u);
 }
 
 TEST(VFileResourceDeathTest, MissingEntryIsFatal) {

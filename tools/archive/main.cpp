@@ -33,7 +33,7 @@ const char kUsage[] =
 using Bytes = std::vector<uint8_t>;
 
 // The entry's bytes, or false when the directory points outside the file.
-bool EntryBytes(const Bytes& archive, const ArchiveEntry& e, Bytes* out) {
+bool EntryBytes(const Bytes& archive, const storage::ArchiveEntry& e, Bytes* out) {
   if (uint64_t(e.offset) + e.size > archive.size()) return false;
   out->assign(archive.begin() + e.offset, archive.begin() + e.offset + e.size);
   return true;
@@ -71,9 +71,9 @@ int Pack(int argc, char** argv) {
   }
   std::sort(files.begin(), files.end(),
             [](const fs::path& a, const fs::path& b) { return a.filename() < b.filename(); });
-  std::vector<ArchiveSource> entries;
+  std::vector<storage::ArchiveSource> entries;
   for (const fs::path& f : files) {
-    ArchiveSource source{f.filename().string(), {}};
+    storage::ArchiveSource source{f.filename().string(), {}};
     if (!entries.empty() && entries.back().name == source.name) {
       std::fprintf(stderr, "pt-archive: two inputs are named %s\n", source.name.c_str());
       return 1;
@@ -86,8 +86,9 @@ int Pack(int argc, char** argv) {
   }
   Bytes archive;
   std::vector<bool> packed;
-  if (!BuildArchive(entries, lzrw2 ? EntryPacking::kLzrw2WhenSmaller : EntryPacking::kRaw, &archive,
-                    &packed)) {
+  if (!storage::BuildArchive(
+          entries, lzrw2 ? storage::EntryPacking::kLzrw2WhenSmaller : storage::EntryPacking::kRaw,
+          &archive, &packed)) {
     std::fprintf(stderr, "pt-archive: the archive would exceed 4 GiB\n");
     return 1;
   }
@@ -100,19 +101,19 @@ int Pack(int argc, char** argv) {
     return 1;
   }
   size_t raw = 0;
-  for (const ArchiveSource& e : entries) raw += e.bytes.size();
+  for (const storage::ArchiveSource& e : entries) raw += e.bytes.size();
   const auto count = std::count(packed.begin(), packed.end(), true);
   std::printf("%zu entries, %ld compressed, %zu bytes (%zu before compression)\n", entries.size(),
               long(count), archive.size(), raw);
   return 0;
 }
 
-bool Load(const char* path, Bytes* archive, ArchiveDirectory* directory) {
+bool Load(const char* path, Bytes* archive, storage::ArchiveDirectory* directory) {
   if (!tools::ReadWholeFile(path, *archive)) {
     std::fprintf(stderr, "pt-archive: cannot read %s\n", path);
     return false;
   }
-  MemoryFile file(*archive);
+  storage::MemoryFile file(*archive);
   bool complete = false;
   *directory = ReadArchiveDirectory(file, &complete);
   if (!complete) std::fprintf(stderr, "pt-archive: warning: the directory is cut short\n");
@@ -122,13 +123,13 @@ bool Load(const char* path, Bytes* archive, ArchiveDirectory* directory) {
 int List(int argc, char** argv) {
   if (argc != 3) return std::fputs(kUsage, stderr), 2;
   Bytes archive;
-  ArchiveDirectory directory;
+  storage::ArchiveDirectory directory;
   if (!Load(argv[2], &archive, &directory)) return 1;
   for (const auto& [name, e] : directory) {
     Bytes bytes;
-    const char* kind = !EntryBytes(archive, e, &bytes)            ? "outside-file"
-                       : IsLzrw2Block(bytes.data(), bytes.size()) ? "compressed"
-                                                                  : "raw";
+    const char* kind = !EntryBytes(archive, e, &bytes)                  ? "outside-file"
+                       : lzrw::IsLzrw2Block(bytes.data(), bytes.size()) ? "compressed"
+                                                                        : "raw";
     std::printf("%-40s %10u %10u %s\n", name.c_str(), e.offset, e.size, kind);
   }
   return 0;
@@ -147,14 +148,14 @@ int Extract(int argc, char** argv) {
   }
   if (folder.empty()) return std::fputs(kUsage, stderr), 2;
   Bytes archive;
-  ArchiveDirectory directory;
+  storage::ArchiveDirectory directory;
   if (!Load(argv[2], &archive, &directory)) return 1;
   if (names.empty())
     for (const auto& entry : directory) names.push_back(entry.first);
   std::error_code ec;
   fs::create_directories(folder, ec);
   int status = 0;
-  Compressor lzrw2(kLzrw2Identifier);
+  lzrw::Compressor lzrw2(kLzrw2Identifier);
   for (const std::string& name : names) {
     const auto it = directory.find(name);
     Bytes bytes;
@@ -163,7 +164,7 @@ int Extract(int argc, char** argv) {
       status = 1;
       continue;
     }
-    if (IsLzrw2Block(bytes.data(), bytes.size()))
+    if (lzrw::IsLzrw2Block(bytes.data(), bytes.size()))
       bytes = lzrw2.Decompress(bytes.data(), uint32_t(bytes.size()));
     // Names come from the archive: never let one climb out of the target folder.
     if (name.find('/') != std::string::npos || name == "." || name == "..") {

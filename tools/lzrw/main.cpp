@@ -60,7 +60,7 @@ int Code(bool compress, int argc, char** argv) {
   const AlgorithmIdentity* identity = IdentityOf(algorithm);
   std::vector<uint8_t> out;
   if (block) {
-    Compressor compressor(identity->identifier);
+    lzrw::Compressor compressor(identity->identifier);
     out = compress ? compressor.Compress(in.data(), uint32_t(in.size()))
                    : compressor.Decompress(in.data(), uint32_t(in.size()));
     if (!compress && in.size() >= 8 && std::memcmp(in.data(), &identity->identifier, 4) != 0)

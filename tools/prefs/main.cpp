@@ -25,9 +25,9 @@ const char kUsage[] =
 
 // Reads the record without selecting it through RegistryValue, which would write it back.
 bool ReadDevicePreference(std::vector<uint8_t>* out) {
-  const std::string path =
-      std::string("Software\\") + kCompanyName + "\\" + kApplicationName + "\\Preferences";
-  WideString wide_path(path.c_str());
+  const std::string path = std::string("Software\\") + frame::kCompanyName + "\\" +
+                           frame::kApplicationName + "\\Preferences";
+  frame::WideString wide_path(path.c_str());
   HKEY key = nullptr;
   if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, wide_path, 0, KEY_READ, &key) != ERROR_SUCCESS)
     return false;

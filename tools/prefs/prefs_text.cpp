@@ -39,15 +39,16 @@ bool Printable(const std::vector<uint8_t>& v) {
 
 void Print(const std::vector<uint8_t>& bytes, int depth, std::string* out) {
   const std::string indent(size_t(depth) * 2, ' ');
-  for (const PropertyRecord& r : ListRecords(bytes.data(), uint32_t(bytes.size()), nullptr)) {
+  for (const storage::PropertyRecord& r :
+       storage::ListRecords(bytes.data(), uint32_t(bytes.size()), nullptr)) {
     char tag[16];
     std::snprintf(tag, sizeof tag, "0x%X", r.type);
     *out += indent + Quote(r.key) + " " + tag + " ";
     bool complete = false;
-    ListRecords(r.value.data(), uint32_t(r.value.size()), &complete);
+    storage::ListRecords(r.value.data(), uint32_t(r.value.size()), &complete);
     double d = 0;
     if (r.value.size() == 8) std::memcpy(&d, r.value.data(), 8);
-    if (r.type == kPropertyStoreValue && complete) {
+    if (r.type == storage::kPropertyStoreValue && complete) {
       *out += "store {\n";
       Print(r.value, depth + 1, out);
       *out += indent + "}\n";
@@ -80,7 +81,7 @@ void Print(const std::vector<uint8_t>& bytes, int depth, std::string* out) {
     }
   }
   bool complete = false;
-  ListRecords(bytes.data(), uint32_t(bytes.size()), &complete);
+  storage::ListRecords(bytes.data(), uint32_t(bytes.size()), &complete);
   if (!complete) *out += indent + "# damaged bytes after the last whole record are not shown\n";
 }
 
@@ -143,7 +144,7 @@ struct Parser {
   }
 
   // Parses records until a closing brace (nested) or the end of the text.
-  bool Records(PropertyStore* store, bool nested) {
+  bool Records(storage::PropertyStore* store, bool nested) {
     while (next < lines.size()) {
       const std::string& line = lines[next++];
       size_t at = line.find_first_not_of(" \t");
@@ -178,7 +179,7 @@ struct Parser {
         std::string h;
         while (rest >> h) value.push_back(uint8_t(std::stoul(h, nullptr, 16)));
       } else if (kind == "store") {
-        PropertyStore child;
+        storage::PropertyStore child;
         if (!Records(&child, true)) return error.empty() ? Fail("missing }") : false;
         value = child.ToBytes();
       } else {
@@ -202,7 +203,7 @@ bool TextToStore(const std::string& text, std::vector<uint8_t>* bytes, std::stri
   Parser parser;
   std::istringstream in(text);
   for (std::string line; std::getline(in, line);) parser.lines.push_back(line);
-  PropertyStore store;
+  storage::PropertyStore store;
   try {
     if (!parser.Records(&store, false)) {
       *error = parser.error;

@@ -121,9 +121,9 @@ class ArchiveContents : public testing::Test {
     ASSERT_TRUE(m) << error;
     manifest_ = *m;
     ASSERT_TRUE(tools::ReadWholeFile(ArchivePath(), archive_)) << ArchivePath();
-    MemoryFile file(archive_);
+    storage::MemoryFile file(archive_);
     bool complete = false;
-    directory_ = ReadArchiveDirectory(file, &complete);
+    directory_ = storage::ReadArchiveDirectory(file, &complete);
     ASSERT_TRUE(complete);
 
     // The game finds its archive through the registry of its own device.
@@ -147,7 +147,7 @@ class ArchiveContents : public testing::Test {
 
   static inline std::vector<content::ManifestEntry> manifest_;
   static inline std::vector<uint8_t> archive_;
-  static inline ArchiveDirectory directory_;
+  static inline storage::ArchiveDirectory directory_;
 };
 
 TEST_F(ArchiveContents, HoldsEveryEntryTheGameReadsAndNothingElse) {
@@ -168,7 +168,7 @@ TEST_F(ArchiveContents, StaysUnderThreeMegabytes) {
 TEST_F(ArchiveContents, EveryPictureDecodesAtItsLayoutSize) {
   for (const auto& e : manifest_) {
     if (e.kind != content::EntryKind::kPicture) continue;
-    const Bitmap bitmap(e.name.c_str());
+    const frame::Bitmap bitmap(e.name.c_str());
     if (e.width) {
       EXPECT_EQ(bitmap.Width(), e.width) << e.name;
     }
@@ -204,10 +204,10 @@ TEST_F(ArchiveContents, FontMetricsCoverWhatTheGameDraws) {
       {"pt_highscores_font.bmp", digits + letters + " .,:;!?'\"()-/&+=*#%@_"},
   };
   for (const auto& f : fonts) {
-    const std::string metricsName = MetricsEntryName(f.font);
-    VFileResource metrics(metricsName.c_str());
-    const auto m = BitmapFontMetrics::Parse(metrics.Data(), metrics.Size());
-    const Bitmap glyphs(f.font);
+    const std::string metricsName = frame::MetricsEntryName(f.font);
+    storage::VFileResource metrics(metricsName.c_str());
+    const auto m = frame::BitmapFontMetrics::Parse(metrics.Data(), metrics.Size());
+    const frame::Bitmap glyphs(f.font);
     for (char c : f.characters) {
       const auto* g = m.Lookup(uint8_t(c));
       ASSERT_NE(g, nullptr) << f.font << " '" << c << "'";
@@ -216,8 +216,8 @@ TEST_F(ArchiveContents, FontMetricsCoverWhatTheGameDraws) {
     }
   }
   // Names are typed on the options screen: every printable Windows-1252 character.
-  VFileResource metrics("pt_highscores_font.fmc");
-  const auto m = BitmapFontMetrics::Parse(metrics.Data(), metrics.Size());
+  storage::VFileResource metrics("pt_highscores_font.fmc");
+  const auto m = frame::BitmapFontMetrics::Parse(metrics.Data(), metrics.Size());
   for (int c = 0x20; c <= 0xFF; ++c) {
     if (c >= 0x7F && c < 0xA0) continue;
     ASSERT_GE(c, m.first);

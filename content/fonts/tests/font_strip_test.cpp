@@ -63,7 +63,7 @@ constexpr int kHelpTextWidth = 180 - 2 - 2;
 struct Drawn {
   const FontRecipe* recipe;
   FontStrip strip;
-  BitmapFontMetrics read;  // the encoded metrics as the game reads them
+  frame::BitmapFontMetrics read;  // the encoded metrics as the game reads them
 };
 
 const Drawn& Font(std::string_view picture) {
@@ -73,7 +73,7 @@ const Drawn& Font(std::string_view picture) {
       FontStrip strip = DrawFontStrip(recipe);
       const auto bytes = EncodeFontMetrics(strip.metrics);
       all.push_back(
-          {&recipe, std::move(strip), BitmapFontMetrics::Parse(bytes.data(), bytes.size())});
+          {&recipe, std::move(strip), frame::BitmapFontMetrics::Parse(bytes.data(), bytes.size())});
     }
     return all;
   }();
@@ -83,8 +83,8 @@ const Drawn& Font(std::string_view picture) {
 }
 
 // The glyph of c itself (not the default character's), or null.
-const BitmapFontMetrics::Glyph* Own(const Drawn& f, uint8_t c) {
-  const BitmapFontMetrics::Glyph* g = f.read.Lookup(c);
+const frame::BitmapFontMetrics::Glyph* Own(const Drawn& f, uint8_t c) {
+  const frame::BitmapFontMetrics::Glyph* g = f.read.Lookup(c);
   const int index = c - f.read.first;
   return index >= 0 && index < int(f.read.glyphs.size()) && g == &f.read.glyphs[size_t(index)]
              ? g

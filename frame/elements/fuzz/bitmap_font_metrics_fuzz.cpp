@@ -5,10 +5,10 @@
 #include "frame/elements/bitmap_font.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const BitmapFontMetrics metrics = BitmapFontMetrics::Parse(data, size);
+  const frame::BitmapFontMetrics metrics = frame::BitmapFontMetrics::Parse(data, size);
   unsigned total = 0;
   for (int c = 0; c < 256; ++c) {
-    if (const BitmapFontMetrics::Glyph* glyph = metrics.Lookup(static_cast<uint8_t>(c))) {
+    if (const frame::BitmapFontMetrics::Glyph* glyph = metrics.Lookup(static_cast<uint8_t>(c))) {
       total += glyph->width + static_cast<unsigned>(glyph->x & 1);
     }
   }
