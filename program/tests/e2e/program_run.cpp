@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -98,6 +99,76 @@ RunResult ProgramRun::Start(std::vector<std::string> args, int timeoutSeconds) {
 RunResult ProgramRun::Play(const std::string& script) {
   return Start({"--script", std::string(PT_SCRIPTS) + "/" + script + ".pts", "--screenshots",
                 shots_.string(), "--sound-log", soundLog_.string()});
+}
+
+RunResult ProgramRun::PlayText(const std::string& name, const std::string& text) {
+  const fs::path file = device_.parent_path() / (name + ".pts");
+  std::ofstream(file) << text;
+  return Start({"--script", file.string(), "--screenshots", shots_.string(), "--sound-log",
+                soundLog_.string()});
+}
+
+std::string ScriptText(const std::string& name) {
+  std::ifstream in(std::string(PT_SCRIPTS) + "/" + name + ".pts");
+  if (!in) throw std::runtime_error("no script " + name);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::map<std::string, std::string> ProgramRun::Prefs() const {
+  const RunResult r =
+      RunCommand({"/usr/bin/env", "PUTTLAND_DEVICE=" + device_.string(), PT_PREFS, "dump"}, 30);
+  std::map<std::string, std::string> prefs;
+  std::vector<std::string> path;
+  std::istringstream lines(r.output);
+  std::string line;
+  while (std::getline(lines, line)) {
+    const size_t open = line.find('"');
+    if (open == std::string::npos) {
+      if (line.find('}') != std::string::npos && !path.empty()) path.pop_back();
+      continue;
+    }
+    const size_t close = line.find('"', open + 1);
+    const std::string key = line.substr(open + 1, close - open - 1);
+    std::istringstream rest(line.substr(close + 1));
+    std::string tag, value;
+    rest >> tag;
+    std::getline(rest >> std::ws, value);
+    std::string full;
+    for (const std::string& p : path) full += p + "/";
+    full += key;
+    if (value.rfind("store", 0) == 0) {
+      prefs[full] = "store";
+      if (value.find('}') == std::string::npos) path.push_back(key);
+    } else {
+      prefs[full] = value;
+    }
+  }
+  return prefs;
+}
+
+bool ProgramRun::SetPrefsHex(const std::string& hex) const {
+  return RunCommand({PT_REGISTRY, "--device", device_.string(), "set", kPreferencesKey,
+                     kPreferencesKeyName, "binary", hex},
+                    30)
+             .status == 0;
+}
+
+bool ProgramRun::SetPrefs(const std::string& text) const {
+  const fs::path textFile = device_.parent_path() / "prefs.txt";
+  const fs::path binary = device_.parent_path() / "prefs.bin";
+  std::ofstream(textFile) << text;
+  if (RunCommand({PT_PREFS, "encode", textFile.string(), binary.string()}, 30).status != 0)
+    return false;
+  std::ifstream in(binary, std::ios::binary);
+  std::string hex;
+  char digits[3];
+  for (int c = in.get(); c != EOF; c = in.get()) {
+    std::snprintf(digits, sizeof digits, "%02x", c);
+    hex += digits;
+  }
+  return SetPrefsHex(hex);
 }
 
 Screenshot ProgramRun::Shot(const std::string& name) const {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -36,6 +37,8 @@ class ProgramRun {
   RunResult Start(std::vector<std::string> args, int timeoutSeconds = 120);
   // Runs scripts/SCRIPT.pts with screenshots and a sound log.
   RunResult Play(const std::string& script);
+  // Runs a script given as text (written into the run's folder as NAME.pts), as Play does.
+  RunResult PlayText(const std::string& name, const std::string& text);
 
   Screenshot Shot(const std::string& name) const;
   // The sounds started, as (time, resource id).
@@ -43,6 +46,14 @@ class ProgramRun {
   // pt-registry's answer for one value ("" when it has none).
   std::string Registry(const std::string& key, const std::string& value) const;
   std::string RegistryShow() const;
+  // The saved settings as pt-prefs dumps them, one entry per key: "Engine/Ball/posx" ->
+  // "double 172.81966285306433" (type word and value; nested stores map to "store").
+  std::map<std::string, std::string> Prefs() const;
+  // Replaces the settings record with the store pt-prefs encodes from `text` (its dump format);
+  // false when either tool refuses.
+  bool SetPrefs(const std::string& text) const;
+  // Writes raw bytes (hex) as the settings record.
+  bool SetPrefsHex(const std::string& hex) const;
 
   const std::filesystem::path& Device() const { return device_; }
   const std::filesystem::path& Shots() const { return shots_; }
@@ -53,11 +64,15 @@ class ProgramRun {
   std::filesystem::path soundLog_;
 };
 
+// The text of scripts/NAME.pts.
+std::string ScriptText(const std::string& name);
+
 // Runs a command line and captures its output; status as a shell reports it.
 RunResult RunCommand(const std::vector<std::string>& argv, int timeoutSeconds,
                      int signalAfterMs = 0, int signal = 0);
 
 inline constexpr const char* kAppKey = "HKLM\\Software\\Ombrelune\\Puttland";
+inline constexpr const char* kPreferencesKeyName = "Preference0";
 inline constexpr const char* kPreferencesKey = "HKLM\\Software\\Ombrelune\\Puttland\\Preferences";
 
 }  // namespace program::e2e
