@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(layout.info.data()),
                        DIB_RGB_COLORS, &bits, nullptr, 0);
   if (section && bits) {
-    std::memcpy(bits, data + layout.bits_offset, size_t(layout.image_size));
+    std::memcpy(bits, data + layout.bitsOffset, size_t(layout.imageSize));
     DeleteObject(section);
   }
   return 0;

@@ -97,7 +97,7 @@ TEST(ArchiveHelper, DISABLED_PicturesFromEntries) {
   // The font: glyph A (3 wide) and the default B (4 wide) for the missing Z, spacing 1.
   auto page = SolidSurface(20, 8, kWhite);
   page->SetTextRenderer(new frame::BitmapFont("pt_font01.bmp", 1), true);
-  page->DrawText(0, 0, "AZ", frame::DefaultRasterOp);
+  page->DrawText(0, 0, "AZ", frame::kDefaultRasterOp);
   EXPECT_EQ(PixelAt(*page, 2, 4), kRed);
   EXPECT_EQ(PixelAt(*page, 3, 0), kWhite);
   EXPECT_EQ(PixelAt(*page, 4, 0), kBlue);

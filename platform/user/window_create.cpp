@@ -11,7 +11,7 @@ using platform::user::WindowManager;
 
 namespace {
 
-ATOM next_atom = 0xC000;
+ATOM NextAtom = 0xC000;
 
 std::vector<HWND> ChildHandles(const Window* w) {
   std::vector<HWND> handles;
@@ -98,7 +98,7 @@ ATOM WINAPI RegisterClassW(const WNDCLASSW* lpWndClass) {
     return 0;
   }
   wm.AddClass(*lpWndClass, false);
-  return next_atom++;
+  return NextAtom++;
 }
 
 BOOL WINAPI UnregisterClassW(LPCWSTR lpClassName, HINSTANCE) {
@@ -135,7 +135,7 @@ BOOL WINAPI GetClassInfoW(HINSTANCE, LPCWSTR lpClassName, LPWNDCLASSW lpWndClass
 }
 
 HWND WINAPI CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName,
-                            DWORD dwStyle, int X, int Y, int nWidth, int nHeight, HWND hWndParent,
+                            DWORD dwStyle, int x, int y, int nWidth, int nHeight, HWND hWndParent,
                             HMENU hMenu, HINSTANCE hInstance, LPVOID lpParam) {
   auto& wm = WindowManager::Get();
   platform::user::EnsureChrome();
@@ -156,7 +156,7 @@ HWND WINAPI CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWind
     return nullptr;
   }
   // Default placement: the work area between the top bar and the menu bar.
-  if (X == CW_USEDEFAULT) X = 0, Y = child ? 0 : platform::ScreenBuffer::kTopBarHeight;
+  if (x == CW_USEDEFAULT) x = 0, y = child ? 0 : platform::ScreenBuffer::kTopBarHeight;
   if (nWidth == CW_USEDEFAULT) {
     nWidth = child ? 0 : 240;
     nHeight = child ? 0 : 320 - 2 * platform::ScreenBuffer::kTopBarHeight;
@@ -174,7 +174,7 @@ HWND WINAPI CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWind
   w->instance = hInstance;
   w->title = lpWindowName ? lpWindowName : L"";
   w->extra.assign(static_cast<size_t>(cls->info.cbWndExtra), 0);
-  w->rect = {X, Y, X + nWidth, Y + nHeight};
+  w->rect = {x, y, x + nWidth, y + nHeight};
   if (child) {
     w->parent = parent;
     w->id = reinterpret_cast<LONG_PTR>(hMenu);
@@ -191,8 +191,8 @@ HWND WINAPI CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWind
   cs.hwndParent = hWndParent;
   cs.cx = nWidth;
   cs.cy = nHeight;
-  cs.x = X;
-  cs.y = Y;
+  cs.x = x;
+  cs.y = y;
   cs.style = static_cast<LONG>(dwStyle);
   cs.lpszName = lpWindowName;
   cs.lpszClass = lpClassName;

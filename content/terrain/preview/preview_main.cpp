@@ -74,17 +74,17 @@ void BackgroundSheet(const std::string& dir) {
 // a ridge, a fan and a magnet, with the straight walls the game would draw.
 void MockHole(const std::string& dir, const std::string& background, int hazardA, int hazardB,
               const std::string& file) {
-  constexpr int E = -1;
+  constexpr int kE = -1;
   const int grid[9][10] = {
-      {E, 5, 0, 0, 0, 0, 0, 0, 6, E},
-      {E, 0, hazardA, hazardA, 0, 21, 0, 0, 0, E},
-      {E, 0, hazardA, hazardB, 0, 0, 38, 39, 0, E},
-      {E, 13, 0, 0, 17, 33, 41, 40, 9, E},
-      {E, 0, 49, 44, 50, 0, 34, 0, 0, E},
+      {kE, 5, 0, 0, 0, 0, 0, 0, 6, kE},
+      {kE, 0, hazardA, hazardA, 0, 21, 0, 0, 0, kE},
+      {kE, 0, hazardA, hazardB, 0, 0, 38, 39, 0, kE},
+      {kE, 13, 0, 0, 17, 33, 41, 40, 9, kE},
+      {kE, 0, 49, 44, 50, 0, 34, 0, 0, kE},
       {63, 0, 47, 48, 45, 0, 34, 0, 0, 60},
-      {E, 0, 52, 46, 51, 0, 42, 30, 0, E},
-      {E, 8, 0, 25, 25, 0, 1, 2, 7, E},
-      {E, E, E, E, E, E, E, E, E, E},
+      {kE, 0, 52, 46, 51, 0, 42, 30, 0, kE},
+      {kE, 8, 0, 25, 25, 0, 1, 2, 7, kE},
+      {kE, kE, kE, kE, kE, kE, kE, kE, kE, kE},
   };
   Canvas hole = Entry("pt_background_" + background + ".bmp");
   for (int r = 0; r < 9; ++r)
