@@ -114,7 +114,8 @@ TEST_F(FormWindowProcedure, DeletingAFormFromTheMiddleOfTheTableKeepsTheOthersFi
 
 TEST_F(FormWindowProcedure, CommandsGoToTheirControlOrToTheForm) {
   RecordingForm form("F", &log_);
-  frame::EditBox box(0, 0, 50, 20, &form, 11, true, false, 0, false, RGB(1, 2, 3), RGB(4, 5, 6));
+  frame::EditBox box(0, 0, 50, 20, &form, 11, frame::Editing::kEditable, frame::Lines::kSingle, 0,
+                     frame::Characters::kAny, RGB(1, 2, 3), RGB(4, 5, 6));
   ASSERT_EQ(form.GetControl(0), &box);
   EXPECT_EQ(form.GetControl(1), nullptr);
   EXPECT_EQ(form.GetControl(-1), nullptr);
@@ -165,7 +166,8 @@ TEST_F(FormWindowProcedure, MappedKeysReachTheActiveFormThroughTheApplication) {
 TEST_F(FormWindowProcedure, AClosingControlEndsTheModalLoopWithItsId) {
   RecordingForm other("O", &log_);
   RecordingForm dialog("D", &log_);
-  frame::EditBox box(0, 0, 50, 20, &dialog, 11, true, false, 0, false, 0, 0);
+  frame::EditBox box(0, 0, 50, 20, &dialog, 11, frame::Editing::kEditable, frame::Lines::kSingle, 0,
+                     frame::Characters::kAny, 0, 0);
   box.SetClosesForm(true);
   PostMessageW(dialog.Window(), WM_COMMAND, MAKEWPARAM(0, 0),
                reinterpret_cast<LPARAM>(box.Window()));

@@ -85,16 +85,17 @@ TEST(DrawingSurface, TextRendererOwnership) {
   {
     frame::OffscreenSurface surface(4, 4);
     auto* owned = new RecordingRenderer(&deletions, &rop);
-    surface.SetTextRenderer(owned, true);  // the system-font renderer it owned goes
+    surface.SetTextRenderer(owned,
+                            frame::Ownership::kOwned);  // the system-font renderer it owned goes
     RecordingRenderer borrowed(&deletions, &rop);
     // Replacing an owned renderer deletes it and hands nothing back.
-    EXPECT_EQ(surface.SetTextRenderer(&borrowed, false), nullptr);
+    EXPECT_EQ(surface.SetTextRenderer(&borrowed, frame::Ownership::kBorrowed), nullptr);
     EXPECT_EQ(deletions, 1);
     surface.DrawText(0, 0, "x", frame::kDefaultRasterOp);
     EXPECT_EQ(rop, static_cast<DWORD>(SRCCOPY));
     EXPECT_EQ(surface.TextWidth("abc"), 3);
     // A borrowed renderer is handed back, not deleted.
-    EXPECT_EQ(surface.SetTextRenderer(nullptr, true), &borrowed);
+    EXPECT_EQ(surface.SetTextRenderer(nullptr, frame::Ownership::kOwned), &borrowed);
     EXPECT_EQ(deletions, 1);
     surface.DrawText(0, 0, "no renderer", SRCCOPY);
     EXPECT_EQ(surface.TextWidth("no renderer"), 0);
