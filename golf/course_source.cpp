@@ -89,13 +89,14 @@ class Parser {
  public:
   Parser(std::string_view text, std::string_view fileName) : text_(text), file_(fileName) {}
 
-  bool Run(std::vector<HoleRecord>& holes, std::string& error);
+  bool Run(std::vector<HoleRecord>& holes, std::string& error, std::vector<HoleSourceLines>* lines);
 
  private:
   // The next line with words on it; false at the end of the text.
   bool NextLine(std::vector<std::string_view>& words);
   bool Fail(const std::string& message);
-  bool ParseHole(const std::vector<std::string_view>& words, HoleRecord& hole);
+  bool ParseHole(const std::vector<std::string_view>& words, HoleRecord& hole,
+                 HoleSourceLines& lines);
   bool ParseHexBytes(const std::vector<std::string_view>& words, std::size_t first, uint8_t* out,
                      std::size_t count);
 
@@ -148,7 +149,9 @@ bool Parser::ParseHexBytes(const std::vector<std::string_view>& words, std::size
   return true;
 }
 
-bool Parser::ParseHole(const std::vector<std::string_view>& head, HoleRecord& hole) {
+bool Parser::ParseHole(const std::vector<std::string_view>& head, HoleRecord& hole,
+                       HoleSourceLines& lines) {
+  lines.hole = line_;
   long index = 0;
   if (head.size() != 2 || !ParseNumber(head[1], 10, 254, index)) {
     return Fail("expected 'hole N' with N from 0 to 254");
@@ -160,6 +163,7 @@ bool Parser::ParseHole(const std::vector<std::string_view>& head, HoleRecord& ho
   }
   for (int row = 0; row < 9; ++row) {
     if (!NextLine(words)) return Fail("the grid needs 9 rows");
+    lines.gridRows[row] = line_;
     if (words.size() != 10) return Fail("a grid row needs 10 block tokens");
     for (int column = 0; column < 10; ++column) {
       if (!BlockCodeOfToken(words[column], hole.codes[row * 10 + column])) {
@@ -172,6 +176,7 @@ bool Parser::ParseHole(const std::vector<std::string_view>& head, HoleRecord& ho
     if (!NextLine(words) || words[0] != keys[i]) {
       return Fail(std::string("expected '") + keys[i] + " ROW:COLUMN/KEYPAD'");
     }
+    (i == 0 ? lines.tee : lines.cup) = line_;
     uint8_t& cell = i == 0 ? hole.teeCell : hole.cupCell;
     uint8_t& keypad = i == 0 ? hole.teeKeypad : hole.cupKeypad;
     if (words.size() != 2 || !ParseLocation(words[1], cell, keypad)) {
@@ -182,6 +187,7 @@ bool Parser::ParseHole(const std::vector<std::string_view>& head, HoleRecord& ho
     if (!NextLine(words)) return Fail("the hole has no 'end' line");
     WallRecord record{};
     if (words[0] == "end") {
+      lines.end = line_;
       hole.end = WallRecord{kWallListEnd};
       if (words.size() > 1 && !ParseHexBytes(words, 1, hole.end.data() + 1, 7)) return false;
       return true;
@@ -224,11 +230,14 @@ bool Parser::ParseHole(const std::vector<std::string_view>& head, HoleRecord& ho
       return Fail("expected 'wall', 'arc', 'record' or 'end', not '" + std::string(words[0]) + "'");
     }
     hole.walls.push_back(record);
+    lines.walls.push_back(line_);
   }
 }
 
-bool Parser::Run(std::vector<HoleRecord>& holes, std::string& error) {
+bool Parser::Run(std::vector<HoleRecord>& holes, std::string& error,
+                 std::vector<HoleSourceLines>* lines) {
   holes.clear();
+  if (lines != nullptr) lines->clear();
   std::vector<std::string_view> words;
   while (NextLine(words)) {
     if (words[0] != "hole") {
@@ -236,8 +245,10 @@ bool Parser::Run(std::vector<HoleRecord>& holes, std::string& error) {
       break;
     }
     HoleRecord hole;
-    if (!ParseHole(words, hole)) break;
+    HoleSourceLines holeLines;
+    if (!ParseHole(words, hole, holeLines)) break;
     holes.push_back(std::move(hole));
+    if (lines != nullptr) lines->push_back(std::move(holeLines));
   }
   if (!error_.empty()) {
     error = error_;
@@ -286,7 +297,13 @@ bool BlockCodeOfToken(std::string_view token, uint8_t& code) {
 
 bool ParseCourseSource(std::string_view text, std::string_view fileName,
                        std::vector<HoleRecord>& holes, std::string& error) {
-  return Parser(text, fileName).Run(holes, error);
+  return Parser(text, fileName).Run(holes, error, nullptr);
+}
+
+bool ParseCourseSource(std::string_view text, std::string_view fileName,
+                       std::vector<HoleRecord>& holes, std::string& error,
+                       std::vector<HoleSourceLines>* lines) {
+  return Parser(text, fileName).Run(holes, error, lines);
 }
 
 std::string WriteCourseSource(const std::vector<HoleRecord>& holes) {

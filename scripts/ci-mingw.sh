@@ -4,7 +4,8 @@
 # Windows CE calls the desktop headers lack come from platform/mingw-check/ce_extras.h, forced
 # into each file. platform/mingw-check/surface.cpp, which calls the platform's whole API, is
 # compiled the same way, and once more against the platform's own headers to prove they offer
-# all of it. Test, fuzz, benchmark and tool sources are not part of the program and are skipped.
+# all of it. Test, fuzz, benchmark and tool sources are not part of the program and are skipped,
+# program/ (the start-up on this machine around the program's entry routine) is not part of them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -1,5 +1,6 @@
 // First-run preparation of the emulated handheld: the installed files and the registry key.
-#include "frame/program/first_run.h"
+// It finds the data archive and help page, links them into the device and creates the key.
+#include "program/first_run.h"
 
 #include <windows.h>
 

@@ -3,6 +3,8 @@
 # program, started from another folder, prepares a new device from its installed data.
 # Usage: install_test.sh CMAKE BUILD_DIR
 set -euo pipefail
+# Each run plays a script that ends the program at once, as closing its window does.
+end="$(cd "$(dirname "$0")" && pwd)/scripts/end.pts"
 cmake=$1
 build=$2
 work=$(mktemp -d)
@@ -14,7 +16,7 @@ for f in bin/Puttland share/puttland/puttland.dat share/puttland/puttland.html \
 done
 grep -q '^Exec=Puttland$' "$work/prefix/share/applications/puttland.desktop"
 cd "$work"
-PUTTLAND_BACKEND=headless "$work/prefix/bin/Puttland" --headless --device "$work/device"
+PUTTLAND_BACKEND=headless "$work/prefix/bin/Puttland" --headless --script "$end" --device "$work/device"
 [[ $(readlink "$work/device/Program Files/Puttland/puttland.dat") == \
    "$work/prefix/share/puttland/puttland.dat" ]]
 grep -q 'Resource File' "$work/device/registry.reg"
