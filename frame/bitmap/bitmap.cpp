@@ -24,7 +24,7 @@ Bitmap::Bitmap(const char* name, const uint8_t* data, uint32_t size) : name_(nam
 
 void Bitmap::Convert(const uint8_t* data, uint32_t size) {
   BitmapLayout layout;
-  const BitmapProblem problem = ParseBitmap(data, size, &layout);
+  const BitmapProblem problem = ParseBitmap(data, size, layout);
   if (problem == BitmapProblem::kTooShort) Fail("Bad bitmap resource:", name_);
   if (problem == BitmapProblem::kPalette) Fail("Can't read bitmap palette:", name_);
   // Rows that run past the entry are reported before the section is made, so that a lying

@@ -31,6 +31,6 @@ inline constexpr uint32_t kBitmapHeadersSize = 54;
 
 // Fills `layout` as far as the bytes allow and says what is missing, in the order the loader
 // reports it: too short, colour table, pixel rows.
-BitmapProblem ParseBitmap(const uint8_t* data, uint32_t size, BitmapLayout* layout);
+BitmapProblem ParseBitmap(const uint8_t* data, uint32_t size, BitmapLayout& layout);
 
 }  // namespace frame

@@ -9,7 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > (1u << 20)) return 0;
   frame::BitmapLayout layout;
-  if (frame::ParseBitmap(data, uint32_t(size), &layout) != frame::BitmapProblem::kNone) return 0;
+  if (frame::ParseBitmap(data, uint32_t(size), layout) != frame::BitmapProblem::kNone) return 0;
   void* bits = nullptr;
   HBITMAP section =
       CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(layout.info.data()),
