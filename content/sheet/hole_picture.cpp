@@ -97,10 +97,12 @@ Canvas RenderHole(const golf::HoleRecord& record, int course, int hole,
   const auto ball = picture("pt_ball.bmp");
   const auto mask = picture("m_pt_ball.bmp");
   if (ball && mask) {
-    for (int y = 0; y < ball->Height() && y < mask->Height(); ++y)
-      for (int x = 0; x < ball->Width() && x < mask->Width(); ++x)
+    for (int y = 0; y < ball->Height() && y < mask->Height(); ++y) {
+      for (int x = 0; x < ball->Width() && x < mask->Width(); ++x) {
         if (mask->Get(x, y) == kBlack)
           screen.Set(int(teeX - 2.5) + x, int(teeY - 2.5) + y, ball->Get(x, y));
+      }
+    }
   }
   return screen;
 }

@@ -129,9 +129,10 @@ SynthSound Splash() {
   };
   std::array<Droplet, 6> droplets{};
   WhiteNoise scatter(1110);
-  for (Droplet& d : droplets)
+  for (Droplet& d : droplets) {
     d = {0.12 + 0.38 * (scatter.Next() * 0.5 + 0.5), 1500.0 + 1700.0 * (scatter.Next() * 0.5 + 0.5),
          scatter.Next() * 0.5 + 0.5};
+  }
 
   std::array<WhiteNoise, 2> noise{WhiteNoise(1111), WhiteNoise(1112)};
   std::array<std::array<LowPass, 2>, 2> filters{};
@@ -158,9 +159,10 @@ SynthSound Splash() {
       for (const Droplet& d : droplets) {
         const double gain = ch == 0 ? 1.0 - d.pan : d.pan;
         const double tau = t - d.start;
-        if (tau > 0.0)
+        if (tau > 0.0) {
           v += 0.08 * gain * std::sin(kTwoPi * d.frequency * tau * (1.0 + 2.0 * tau)) *
                std::exp(-tau / 0.012) * Fade(tau, 0.08, 0.001, 0.02);
+        }
       }
       sound.samples[size_t(i) * 2 + size_t(ch)] = v * Fade(t, kLength, 0.002, 0.08);
     }

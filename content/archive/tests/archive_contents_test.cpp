@@ -153,11 +153,12 @@ class ArchiveContents : public testing::Test {
 TEST_F(ArchiveContents, HoldsEveryEntryTheGameReadsAndNothingElse) {
   for (const std::string& name : GameEntries()) EXPECT_TRUE(InDirectory(name)) << name;
   std::set<std::string> listed;
-  for (const auto& e : Manifest)
+  for (const auto& e : Manifest) {
     if (content::InArchive(e)) {
       listed.insert(e.name);
       EXPECT_TRUE(InDirectory(e.name)) << "manifest line " << e.line << ": " << e.name;
     }
+  }
   for (const auto& [name, entry] : Directory) EXPECT_TRUE(listed.count(name)) << name;
 }
 
