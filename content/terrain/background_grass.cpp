@@ -12,10 +12,10 @@ namespace {
 enum class Mowing { kColumns, kRows, kDiagonal, kChequer, kPlain };
 
 struct LawnStyle {
-  Mowing mowing;
+  Mowing mowing{};
   Rgb light, dark;  // the two stripe colours
-  int trees, bushes, flowerBeds;
-  bool pond, hedge, oasis;
+  int trees{}, bushes{}, flowerBeds{};
+  bool pond{}, hedge{}, oasis{};
 };
 
 // Lawns are a little yellower and darker than the carpet so that the course stands out.
