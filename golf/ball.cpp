@@ -9,42 +9,42 @@
 
 namespace golf {
 
-void StuckTracker::Add(int32_t X, int32_t Y) {
+void StuckTracker::Add(int32_t pointX, int32_t pointY) {
   for (int i = 0; i < 3; ++i) {
     x[i] = x[i + 1];
     y[i] = y[i + 1];
     count[i] = count[i + 1];
   }
-  x[3] = X;
-  y[3] = Y;
+  x[3] = pointX;
+  y[3] = pointY;
   count[3] = 0;
   for (int i = 2; i >= 0; --i) {
-    if (x[i] == X && y[i] == Y) {
+    if (x[i] == pointX && y[i] == pointY) {
       count[3] = count[i] + 1;
       break;
     }
   }
 }
 
-void Ball::Strike(double fx, double fy) {
-  Fx = fx;
-  Fy = fy;
+void Ball::Strike(double forceX, double forceY) {
+  fx = forceX;
+  fy = forceY;
   const double k = static_cast<int>(radius);
   shotx = k + PixelOf(posx - radius + 1.0);
   shoty = k + PixelOf(posy - radius + 1.0);
   tracker.Reset();
-  Ismoving = 1;
+  isMoving = 1;
   steps_ = 0;
 }
 
 bool Ball::StepForces(HoleLayout& layout) {
   contacts_ = 0;
-  if (Ismoving == 0) return false;
+  if (isMoving == 0) return false;
   hillFx = 0.0;
   hillFy = 0.0;
   if (layout.IsBallInCup(*this)) {
-    Fx = 0.0;
-    Fy = 0.0;
+    fx = 0.0;
+    fy = 0.0;
     return false;
   }
   const int x = PixelOf(posx);
@@ -54,31 +54,31 @@ bool Ball::StepForces(HoleLayout& layout) {
   // Besides the speed and slope test: a ball revisiting one spot too often stops, and so
   // does one that has rolled for a minute (swinging in a valley, pinned by a slope).
   const bool moving = IsMoving() && tracker.count[3] < kStuckLimit && steps_ < kMaxStepsPerShot;
-  Ismoving = moving ? 1 : 0;
+  isMoving = moving ? 1 : 0;
   if (moving) {
-    Fx = hillFx + Fx;
-    Fy = hillFy + Fy;
+    fx = hillFx + fx;
+    fy = hillFy + fy;
     ++steps_;
   }
   return moving;
 }
 
 bool Ball::IsMoving() const {
-  return std::fabs(Fx) >= 8.0 || std::fabs(Fy) >= 8.0 || hillFx != 0.0 || hillFy != 0.0;
+  return std::fabs(fx) >= 8.0 || std::fabs(fy) >= 8.0 || hillFx != 0.0 || hillFy != 0.0;
 }
 
 void Ball::Advance(double t) {
-  posx = Fx * t + posx;
-  posy = Fy * t + posy;
+  posx = fx * t + posx;
+  posy = fy * t + posy;
   if (!(posx >= 15.0 && posx <= 225.0 && posy >= 64.0 && posy <= 253.0)) {
     posx = 25.0;
     posy = 74.0;
-    Fx = 0.0;
-    Fy = 0.0;
+    fx = 0.0;
+    fy = 0.0;
   }
-  Fx = Fx * 0.95;
-  Fy = Fy * 0.95;
-  Ismoving = 1;
+  fx = fx * 0.95;
+  fy = fy * 0.95;
+  isMoving = 1;
 }
 
 void Ball::TrackPosition() {

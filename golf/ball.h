@@ -20,9 +20,9 @@ struct StuckTracker {
   int32_t count[4] = {0, 0, 0, 0};
 
   void Reset() { *this = StuckTracker{}; }
-  // Shifts the history down one slot, puts (X, Y) in slot 3 and counts it as a revisit
+  // Shifts the history down one slot, puts (pointX, pointY) in slot 3 and counts it as a revisit
   // of the newest earlier slot holding the same point.
-  void Add(int32_t X, int32_t Y);
+  void Add(int32_t pointX, int32_t pointY);
 };
 
 class Ball {
@@ -31,7 +31,7 @@ class Ball {
   virtual ~Ball() = default;
 
   // Sets the velocity, remembers the pixel the ball was struck from and starts a roll.
-  void Strike(double fx, double fy);
+  void Strike(double forceX, double forceY);
   // The start of every step: the slope increment of the ground under the centre, the cup
   // and the stop rules. False once the ball has stopped or dropped into the cup.
   bool StepForces(HoleLayout& layout);
@@ -50,11 +50,11 @@ class Ball {
 
   double posx = 0.0, posy = 0.0;
   double shotx = 0.0, shoty = 0.0;
-  double Fx = 0.0, Fy = 0.0;
+  double fx = 0.0, fy = 0.0;
   double hillFx = 0.0, hillFy = 0.0;
   double radius = 3.5;
   double radiusSquared = 12.25;
-  uint8_t Ismoving = 1;
+  uint8_t isMoving = 1;
   StuckTracker tracker;
 
  private:

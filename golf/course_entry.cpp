@@ -8,19 +8,19 @@ namespace golf {
 HoleSearch FindHoleRecord(std::span<const uint8_t> entry, int hole, std::size_t& offset) {
   std::size_t at = 0;
   for (;;) {
-    if (at >= entry.size()) return HoleSearch::Damaged;
+    if (at >= entry.size()) return HoleSearch::kDamaged;
     if (entry[at] == hole) break;
-    if (entry[at] == kEntryEnd) return HoleSearch::Missing;
+    if (entry[at] == kEntryEnd) return HoleSearch::kMissing;
     std::size_t record = at + kHoleHeaderSize;
     for (;;) {
-      if (record >= entry.size()) return HoleSearch::Damaged;
+      if (record >= entry.size()) return HoleSearch::kDamaged;
       if (entry[record] == kWallListEnd) break;
       record += kWallRecordSize;
     }
     at = record + kWallRecordSize;
   }
   offset = at;
-  return HoleSearch::Found;
+  return HoleSearch::kFound;
 }
 
 bool ReadHoleRecord(std::span<const uint8_t> entry, std::size_t offset, HoleRecord& out,

@@ -28,7 +28,7 @@ struct HoleRecord {
   WallRecord end{kWallListEnd};   // the end record (its last 7 bytes are ignored)
 };
 
-enum class HoleSearch { Found, Missing, Damaged };
+enum class HoleSearch { kFound, kMissing, kDamaged };
 
 // Finds the record of a hole by skipping the records before it. Missing: the 0xFF byte
 // came first; Damaged: the entry ended (or a record ran past its end) before either.

@@ -273,14 +273,14 @@ bool BlockCodeOfToken(std::string_view token, uint8_t& code) {
     code = static_cast<uint8_t>(v);
     return true;
   }
-  static const std::vector<std::string> tokens = [] {
+  static const std::vector<std::string> kTokens = [] {
     std::vector<std::string> all;
     all.reserve(256);
     for (int c = 0; c < 256; ++c) all.push_back(BlockToken(static_cast<uint8_t>(c)));
     return all;
   }();
   for (int c = 1; c < 256; ++c) {
-    if (tokens[c] == token) {
+    if (kTokens[c] == token) {
       code = static_cast<uint8_t>(c);
       return true;
     }

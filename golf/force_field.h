@@ -9,7 +9,7 @@ namespace golf {
 
 class ForceField {
  public:
-  enum class Direction : int32_t { Left = 0, Right = 1 };
+  enum class Direction : int32_t { kLeft = 0, kRight = 1 };
 
   ForceField(int32_t column, int32_t row, Direction direction)
       : column_(column), row_(row), direction_(direction) {}

@@ -10,7 +10,7 @@ int GridToPixel(Axis axis, int cell, int keypad) {
   const int x0 = kGridLeft + kCellSize * (cell % kColumns);
   const int y0 = kGridTop + kCellSize * (cell / kColumns);
   const bool known = keypad >= 1 && keypad <= 9;
-  if (axis == Axis::X) return x0 + (known ? kKeypadX[keypad] : 0);
+  if (axis == Axis::kX) return x0 + (known ? kKeypadX[keypad] : 0);
   return y0 + (known ? kKeypadY[keypad] : 0);
 }
 

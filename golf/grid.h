@@ -13,7 +13,7 @@ inline constexpr int kColumns = 10;
 inline constexpr int kRows = 9;
 inline constexpr int kCellCount = kColumns * kRows;
 
-enum class Axis { X, Y };
+enum class Axis { kX, kY };
 
 // The pixel coordinate on one axis of a keypad point of a cell: the keypad picks one of
 // nine points 10 pixels apart laid out like a telephone keypad (7 8 9 on top, 1 2 3 at

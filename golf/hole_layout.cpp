@@ -37,14 +37,14 @@ HoleLayout::LoadResult HoleLayout::LoadHoleData(std::span<const uint8_t> entry, 
   std::size_t offset = 0;
   std::size_t next = 0;
   HoleRecord record;
-  HoleSearch search = HoleSearch::Missing;
+  HoleSearch search = HoleSearch::kMissing;
   if (hole >= 0 && hole < kEntryEnd) search = FindHoleRecord(entry, hole, offset);
-  if (search == HoleSearch::Found && !ReadHoleRecord(entry, offset, record, next)) {
-    search = HoleSearch::Damaged;
+  if (search == HoleSearch::kFound && !ReadHoleRecord(entry, offset, record, next)) {
+    search = HoleSearch::kDamaged;
   }
-  if (search != HoleSearch::Found) {
+  if (search != HoleSearch::kFound) {
     ClearWalls();
-    return search == HoleSearch::Missing ? LoadResult::Missing : LoadResult::Damaged;
+    return search == HoleSearch::kMissing ? LoadResult::kMissing : LoadResult::kDamaged;
   }
 
   fields_.clear();
@@ -66,14 +66,14 @@ HoleLayout::LoadResult HoleLayout::LoadHoleData(std::span<const uint8_t> entry, 
     }
   }
   // The pixel coordinates are bytes; every point of the grid fits.
-  teeX_ = static_cast<uint8_t>(GridToPixel(Axis::X, record.teeCell, record.teeKeypad));
-  teeY_ = static_cast<uint8_t>(GridToPixel(Axis::Y, record.teeCell, record.teeKeypad));
-  cupX_ = static_cast<uint8_t>(GridToPixel(Axis::X, record.cupCell, record.cupKeypad));
-  cupY_ = static_cast<uint8_t>(GridToPixel(Axis::Y, record.cupCell, record.cupKeypad));
+  teeX_ = static_cast<uint8_t>(GridToPixel(Axis::kX, record.teeCell, record.teeKeypad));
+  teeY_ = static_cast<uint8_t>(GridToPixel(Axis::kY, record.teeCell, record.teeKeypad));
+  cupX_ = static_cast<uint8_t>(GridToPixel(Axis::kX, record.cupCell, record.cupKeypad));
+  cupY_ = static_cast<uint8_t>(GridToPixel(Axis::kY, record.cupCell, record.cupKeypad));
   ball.posx = teeX_;
   ball.posy = teeY_;
-  ball.Fx = 0.0;
-  ball.Fy = 0.0;
+  ball.fx = 0.0;
+  ball.fy = 0.0;
 
   ClearWalls();
   for (const WallRecord& bytes : record.walls) {
@@ -83,7 +83,7 @@ HoleLayout::LoadResult HoleLayout::LoadHoleData(std::span<const uint8_t> entry, 
       AppendWall(MakeArcWall(bytes.data(), ball.radius));
     }
   }
-  return LoadResult::Loaded;
+  return LoadResult::kLoaded;
 }
 
 uint32_t HoleLayout::BlockAt(int row, int column) const {
@@ -123,7 +123,7 @@ double HoleLayout::SlopeForceY(int x, int y) const {
 bool HoleLayout::IsBallInCup(const Ball& ball) const {
   const double dx = cupX_ - ball.posx;
   const double dy = cupY_ - ball.posy;
-  return dx * dx + dy * dy <= 9.0 && ball.Fx * ball.Fx + ball.Fy * ball.Fy <= 22500.0;
+  return dx * dx + dy * dy <= 9.0 && ball.fx * ball.fx + ball.fy * ball.fy <= 22500.0;
 }
 
 bool HoleLayout::CollideBall(Ball& ball, double& t) {
@@ -131,7 +131,7 @@ bool HoleLayout::CollideBall(Ball& ball, double& t) {
   Motion kept{};
   double keptDistance = 0.0;
   for (Wall* w = wallHead_; w != nullptr; w = w->next) {
-    Motion m{ball.posx, ball.posy, ball.Fx, ball.Fy, t};
+    Motion m{ball.posx, ball.posy, ball.fx, ball.fy, t};
     if (!TestWall(*w, m, ball.radius, overlapRule_)) continue;
     const double dx = m.px - ball.posx;
     const double dy = m.py - ball.posy;
@@ -147,8 +147,8 @@ bool HoleLayout::CollideBall(Ball& ball, double& t) {
     t = 0.0;  // wedged: the ball spends the rest of the step where it is
     return false;
   }
-  ball.Fx = kept.vx * 0.98;
-  ball.Fy = kept.vy * 0.98;
+  ball.fx = kept.vx * 0.98;
+  ball.fy = kept.vy * 0.98;
   ball.posx = kept.px;
   ball.posy = kept.py;
   t = kept.t;

@@ -30,9 +30,9 @@ struct BlockCell {
 class HoleLayout {
  public:
   enum class LoadResult {
-    Loaded,
-    Missing,  // the entry has no record of the hole: the walls are cleared, nothing else
-    Damaged,  // the entry or the hole's record is cut short: likewise
+    kLoaded,
+    kMissing,  // the entry has no record of the hole: the walls are cleared, nothing else
+    kDamaged,  // the entry or the hole's record is cut short: likewise
   };
 
   HoleLayout() = default;
@@ -87,7 +87,7 @@ class HoleLayout {
   Wall* wallTail_ = nullptr;
   uint8_t teeX_ = 0, teeY_ = 0;
   uint8_t cupX_ = 150, cupY_ = 150;
-  OverlapRule overlapRule_ = OverlapRule::Mended;
+  OverlapRule overlapRule_ = OverlapRule::kMended;
 };
 
 }  // namespace golf

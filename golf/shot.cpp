@@ -7,13 +7,13 @@ namespace golf {
 
 const char* ShotEndName(ShotEnd end) {
   switch (end) {
-    case ShotEnd::Stopped:
+    case ShotEnd::kStopped:
       return "stopped";
-    case ShotEnd::Holed:
+    case ShotEnd::kHoled:
       return "holed";
-    case ShotEnd::Hazard:
+    case ShotEnd::kHazard:
       return "hazard";
-    case ShotEnd::Limit:
+    case ShotEnd::kLimit:
       return "limit";
   }
   return "?";

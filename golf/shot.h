@@ -9,7 +9,7 @@
 
 namespace golf {
 
-enum class ShotEnd { Stopped, Holed, Hazard, Limit };
+enum class ShotEnd { kStopped, kHoled, kHazard, kLimit };
 
 const char* ShotEndName(ShotEnd end);
 
@@ -34,15 +34,15 @@ template <typename OnStep>
 ShotEnd RollShot(HoleLayout& layout, Ball& ball, int maxSteps, int& steps, OnStep&& onStep) {
   steps = 0;
   for (;;) {
-    if (steps >= maxSteps) return ShotEnd::Limit;
+    if (steps >= maxSteps) return ShotEnd::kLimit;
     if (!ball.StepForces(layout)) {
-      return layout.IsBallInCup(ball) ? ShotEnd::Holed : ShotEnd::Stopped;
+      return layout.IsBallInCup(ball) ? ShotEnd::kHoled : ShotEnd::kStopped;
     }
     RunPhysicsStep(layout, ball);
     ball.TrackPosition();
     ++steps;
     onStep(steps, static_cast<const Ball&>(ball));
-    if (layout.IsHazardAt(PixelOf(ball.posx), PixelOf(ball.posy))) return ShotEnd::Hazard;
+    if (layout.IsHazardAt(PixelOf(ball.posx), PixelOf(ball.posy))) return ShotEnd::kHazard;
   }
 }
 

@@ -8,7 +8,7 @@ namespace golf {
 std::string TraceLine(int step, const Ball& ball) {
   char line[256];
   std::snprintf(line, sizeof line, "%d %.17g %.17g %.17g %.17g %.17g %.17g %d\n", step, ball.posx,
-                ball.posy, ball.Fx, ball.Fy, ball.hillFx, ball.hillFy, ball.Ismoving ? 1 : 0);
+                ball.posy, ball.fx, ball.fy, ball.hillFx, ball.hillFy, ball.isMoving ? 1 : 0);
   return line;
 }
 
@@ -27,8 +27,8 @@ ShotOutcome TraceRequestedShot(std::span<const uint8_t> entry, const ShotRequest
   HoleLayout layout;
   Ball ball;
   layout.SetOverlapRule(request.rule);
-  if (layout.LoadHoleData(entry, request.hole, ball) != HoleLayout::LoadResult::Loaded) {
-    return ShotOutcome::NoHole;
+  if (layout.LoadHoleData(entry, request.hole, ball) != HoleLayout::LoadResult::kLoaded) {
+    return ShotOutcome::kNoHole;
   }
   if (request.fromPoint) {
     ball.posx = request.fromX;
@@ -40,12 +40,12 @@ ShotOutcome TraceRequestedShot(std::span<const uint8_t> entry, const ShotRequest
     const double power = ShotPower(request.holdMs);
     SnapBall(ball);
     if (!AimedVelocity(ball, request.aimX, request.aimY, power, fx, fy)) {
-      return ShotOutcome::NoDirection;
+      return ShotOutcome::kNoDirection;
     }
   }
   ball.Strike(fx, fy);
   TraceShot(layout, ball, request.maxSteps, out);
-  return ShotOutcome::Played;
+  return ShotOutcome::kPlayed;
 }
 
 }  // namespace golf

@@ -24,10 +24,10 @@ struct ShotRequest {
   bool fromPoint = false;  // start at (fromX, fromY) instead of the tee
   double fromX = 0, fromY = 0;
   int maxSteps = 100000;
-  OverlapRule rule = OverlapRule::Mended;
+  OverlapRule rule = OverlapRule::kMended;
 };
 
-enum class ShotOutcome { Played, NoHole, NoDirection };
+enum class ShotOutcome { kPlayed, kNoHole, kNoDirection };
 
 // Loads the hole, places and strikes the ball as requested, and traces its roll.
 ShotOutcome TraceRequestedShot(std::span<const uint8_t> entry, const ShotRequest& request,

@@ -27,9 +27,9 @@ double LoweredOnCenter(int lx, int ly, uint8_t axis) {
 }
 
 // A cone with its top at local (cx, cy) and radius r.
-template <int cx, int cy, int r>
+template <int kCx, int kCy, int kR>
 double Cone(int lx, int ly, uint8_t axis) {
-  return ConeSlope(lx - cx, ly - cy, r, axis);
+  return ConeSlope(lx - kCx, ly - kCy, kR, axis);
 }
 
 struct NamedFunction {

@@ -12,11 +12,11 @@ namespace golf {
 
 Wall MakeStraightWall(const uint8_t record[8], double r) {
   Wall w;
-  w.kind = WallKind::StraightWall;
-  int xA = GridToPixel(Axis::X, record[1], record[2]);
-  int yA = GridToPixel(Axis::Y, record[1], record[2]);
-  int xB = GridToPixel(Axis::X, record[3], record[4]);
-  int yB = GridToPixel(Axis::Y, record[3], record[4]);
+  w.kind = WallKind::kStraightWall;
+  int xA = GridToPixel(Axis::kX, record[1], record[2]);
+  int yA = GridToPixel(Axis::kY, record[1], record[2]);
+  int xB = GridToPixel(Axis::kX, record[3], record[4]);
+  int yB = GridToPixel(Axis::kY, record[3], record[4]);
   uint8_t joinA = record[6];
   uint8_t joinB = record[7];
   const bool vertical = xA == xB;
@@ -67,9 +67,9 @@ Wall MakeStraightWall(const uint8_t record[8], double r) {
 
 Wall MakeArcWall(const uint8_t record[8], double r) {
   Wall w;
-  w.kind = WallKind::ArcWall;
-  w.x1 = GridToPixel(Axis::X, record[1], record[2]);
-  w.y1 = GridToPixel(Axis::Y, record[1], record[2]);
+  w.kind = WallKind::kArcWall;
+  w.x1 = GridToPixel(Axis::kX, record[1], record[2]);
+  w.y1 = GridToPixel(Axis::kY, record[1], record[2]);
   w.x2 = record[3] * 21;
   w.y2 = record[4];
   w.extA = frame::ReadLittle16(record + 4);
@@ -83,7 +83,7 @@ Wall MakeArcWall(const uint8_t record[8], double r) {
 }
 
 bool WallPictureLine(const Wall& w, int& x1, int& y1, int& x2, int& y2) {
-  if (w.kind != WallKind::StraightWall) return false;
+  if (w.kind != WallKind::kStraightWall) return false;
   const int extA = static_cast<int>(w.extA);
   const int extB = static_cast<int>(w.extB);
   if (w.y1 == w.y2) {

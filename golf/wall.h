@@ -6,11 +6,11 @@
 
 namespace golf {
 
-enum class WallKind : int32_t { StraightWall = 0, ArcWall = 1 };
+enum class WallKind : int32_t { kStraightWall = 0, kArcWall = 1 };
 
 struct Wall {
   Wall* next = nullptr;
-  WallKind kind = WallKind::StraightWall;
+  WallKind kind = WallKind::kStraightWall;
   // Straight: ends A = (x1, y1) and B = (x2, y2). Arc: centre (x1, y1), radius x2 in
   // pixels, y2 a copy of the record's byte 4 (unused).
   int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;

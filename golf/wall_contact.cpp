@@ -33,9 +33,9 @@ bool TestWall(Wall& w, Motion& m, double r, OverlapRule rule) {
   if (m.py < w.boxMinY && my < w.boxMinY) return false;
   if (m.py > w.boxMaxY && my > w.boxMaxY) return false;
   switch (w.kind) {
-    case WallKind::StraightWall:
+    case WallKind::kStraightWall:
       return TestStraightWall(w, m, r, rule);
-    case WallKind::ArcWall:
+    case WallKind::kArcWall:
       return TestArcWall(w, m, r, rule);
   }
   return false;
@@ -98,7 +98,7 @@ bool TestStraightWall(const Wall& w, Motion& m, double r, OverlapRule rule) {
   const bool onFace = u2 >= -kEps && u2 <= 1.0 + kEps;
   // A leading point already past the line while the centre is not: the ball overlaps the
   // face and moves into it, so it bounces where it stands.
-  if (onFace && s2 < -kEps && rule == OverlapRule::Mended) s2 = 0.0;
+  if (onFace && s2 < -kEps && rule == OverlapRule::kMended) s2 = 0.0;
   if (onFace && s2 >= -kEps) {
     Bounce(m, px + s2 * dx, py + s2 * dy, w.normalX, w.normalY, s2);
     return true;
@@ -131,7 +131,7 @@ bool TestCorner(const Wall& w, Motion& m, double r, double u, OverlapRule rule) 
   double s = s1 < s2 ? s1 : s2;
   // A centre already within r of the corner (c < 0) that moves towards it (b < 0)
   // touches the cap at once.
-  if (s < -kEps && c < 0.0 && b < 0.0 && rule == OverlapRule::Mended) s = 0.0;
+  if (s < -kEps && c < 0.0 && b < 0.0 && rule == OverlapRule::kMended) s = 0.0;
   if (s > 1.0 + kEps || s < -kEps) return false;
 
   const double cx = px + s * dx;
@@ -172,7 +172,7 @@ bool TestArcWall(Wall& w, Motion& m, double r, OverlapRule rule) {
       // overlapping the arc: if it moves outward it touches the arc where it stands.
       const bool inBand = inner2 - kEps <= d0;
       const bool outward = (px - zx) * dx + (py - zy) * dy > 0.0;
-      if (rule == OverlapRule::PassThrough || !inBand || !outward) return false;
+      if (rule == OverlapRule::kPassThrough || !inBand || !outward) return false;
       x = px;
       y = py;
       f = 0.0;

@@ -18,7 +18,7 @@ struct Motion {
 // How a ball that already overlaps a wall is treated when it moves further in. Mended:
 // it hits the wall at once (the face, cap or arc it overlaps). Unmended: the plain sweep
 // tests see no crossing and the ball passes through; kept to compare shots.
-enum class OverlapRule { Mended, PassThrough };
+enum class OverlapRule { kMended, kPassThrough };
 
 // Culls by the wall's box, then runs the test for the wall's kind. On a contact the
 // motion holds the contact position, the reflected velocity and the time left after it.

@@ -38,11 +38,11 @@ bool ReadCommandLine(int argc, char** argv, CommandLine* line, std::string* erro
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--help" || arg == "-h") {
-      line->action = CommandLine::Action::Help;
+      line->action = CommandLine::Action::kHelp;
       return true;
     }
     if (arg == "--version") {
-      line->action = CommandLine::Action::Version;
+      line->action = CommandLine::Action::kVersion;
       return true;
     }
   }

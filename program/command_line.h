@@ -10,8 +10,8 @@ namespace program {
 inline constexpr const char* kProgramVersion = "1.3";
 
 struct CommandLine {
-  enum class Action { Run, Help, Version };
-  Action action = Action::Run;
+  enum class Action { kRun, kHelp, kVersion };
+  Action action = Action::kRun;
   std::filesystem::path script;       // --script FILE: play it headless
   std::filesystem::path screenshots;  // --screenshots DIR: where `shot` writes (default ".")
   std::filesystem::path soundLog;     // --sound-log FILE: the sounds started, written at the end

@@ -83,11 +83,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "Puttland: %s\n", error.c_str());
     return 2;
   }
-  if (line.action == program::CommandLine::Action::Help) {
+  if (line.action == program::CommandLine::Action::kHelp) {
     std::fputs(program::UsageText().c_str(), stdout);
     return 0;
   }
-  if (line.action == program::CommandLine::Action::Version) {
+  if (line.action == program::CommandLine::Action::kVersion) {
     std::puts(program::VersionLine().c_str());
     return 0;
   }

@@ -14,10 +14,10 @@ namespace program {
 namespace {
 
 static_assert(std::atomic<int>::is_always_lock_free);
-std::atomic<int> received{0};
+std::atomic<int> Received{0};
 
 extern "C" void OnQuitSignal(int signal) {
-  const int before = received.fetch_add(1, std::memory_order_relaxed);
+  const int before = Received.fetch_add(1, std::memory_order_relaxed);
   if (signal == SIGINT && before > 0) _exit(128 + SIGINT);
 }
 
@@ -29,7 +29,7 @@ class QuitSignalBackend final : public platform::Backend {
   explicit QuitSignalBackend(std::unique_ptr<platform::Backend> inner)
       : inner_(std::move(inner)),
         virtualClock_(std::strcmp(inner_->Name(), "headless") == 0),
-        delivered_(received.load(std::memory_order_relaxed)) {}
+        delivered_(Received.load(std::memory_order_relaxed)) {}
 
   uint32_t TickCount() override { return inner_->TickCount(); }
   void Sleep(uint32_t ms) override { inner_->Sleep(ms); }
@@ -54,10 +54,10 @@ class QuitSignalBackend final : public platform::Backend {
 
  private:
   bool TakeSignal(platform::InputEvent& event) {
-    if (received.load(std::memory_order_relaxed) <= delivered_) return false;
+    if (Received.load(std::memory_order_relaxed) <= delivered_) return false;
     ++delivered_;
     event = platform::InputEvent{};
-    event.kind = platform::InputKind::Quit;
+    event.kind = platform::InputKind::kQuit;
     return true;
   }
 
@@ -78,7 +78,7 @@ void InstallQuitSignals() {
 }
 
 int QuitSignalsReceived() {
-  return received.load(std::memory_order_relaxed);
+  return Received.load(std::memory_order_relaxed);
 }
 
 std::unique_ptr<platform::Backend> WithQuitSignals(std::unique_ptr<platform::Backend> inner) {

@@ -15,7 +15,7 @@ void InstallQuitSignals();
 // Signals received so far (for tests).
 int QuitSignalsReceived();
 
-// Wraps `inner` so that each signal received arrives once as InputKind::Quit. Waits on a
+// Wraps `inner` so that each signal received arrives once as InputKind::kQuit. Waits on a
 // real-time backend are cut into short slices so that a program blocked for input notices the
 // signal at once; the headless backend never blocks and keeps its own clock rules.
 std::unique_ptr<platform::Backend> WithQuitSignals(std::unique_ptr<platform::Backend> inner);

@@ -109,9 +109,9 @@ class LineParser {
     const std::string_view command = words[0];
     const std::vector<std::string_view> args(words.begin() + 1, words.end());
     if (command == "wait") return Wait(args);
-    if (command == "down") return Stylus(args, StepKind::StylusDown);
-    if (command == "move") return Stylus(args, StepKind::StylusMove);
-    if (command == "up") return Stylus(args, StepKind::StylusUp);
+    if (command == "down") return Stylus(args, StepKind::kStylusDown);
+    if (command == "move") return Stylus(args, StepKind::kStylusMove);
+    if (command == "up") return Stylus(args, StepKind::kStylusUp);
     if (command == "tap") return Tap(args, false);
     if (command == "hold") return Tap(args, true);
     if (command == "key") return Key(args);
@@ -163,9 +163,9 @@ class LineParser {
   }
 
   std::string Stylus(const std::vector<std::string_view>& args, StepKind kind) {
-    const char* usage = kind == StepKind::StylusDown   ? "down X Y"
-                        : kind == StepKind::StylusMove ? "move X Y"
-                                                       : "up X Y";
+    const char* usage = kind == StepKind::kStylusDown   ? "down X Y"
+                        : kind == StepKind::kStylusMove ? "move X Y"
+                                                        : "up X Y";
     if (args.size() != 2) return Arguments(usage, 2, args.size());
     ScriptStep step = Step(kind, now_);
     if (std::string problem = Point(args, step); !problem.empty()) return problem;
@@ -177,7 +177,7 @@ class LineParser {
     const size_t wanted = hold ? 3 : 2;
     if (args.size() != wanted)
       return Arguments(hold ? "hold X Y MS" : "tap X Y", wanted, args.size());
-    ScriptStep down = Step(StepKind::StylusDown, now_);
+    ScriptStep down = Step(StepKind::kStylusDown, now_);
     if (std::string problem = Point(args, down); !problem.empty()) return problem;
     uint32_t holdMs = 0;
     if (hold) {
@@ -188,7 +188,7 @@ class LineParser {
     // A hold takes its time: the next command comes when the stylus is lifted.
     if (std::string problem = Advance(holdMs); !problem.empty()) return problem;
     ScriptStep up = down;
-    up.kind = StepKind::StylusUp;
+    up.kind = StepKind::kStylusUp;
     up.time = now_;
     script_.steps.push_back(down);
     script_.steps.push_back(up);
@@ -205,10 +205,10 @@ class LineParser {
     if (key == std::end(kKeys)) {
       return "unknown key \"" + std::string(args[0]) + "\": want up, down, left, right or f1 to f4";
     }
-    ScriptStep step = Step(StepKind::KeyDown, now_);
+    ScriptStep step = Step(StepKind::kKeyDown, now_);
     step.key = key->vk;
     script_.steps.push_back(step);
-    step.kind = StepKind::KeyUp;
+    step.kind = StepKind::kKeyUp;
     script_.steps.push_back(step);
     return {};
   }
@@ -225,7 +225,7 @@ class LineParser {
     if (!text) return "the text is not valid UTF-8";
     if (std::any_of(text->begin(), text->end(), [](char32_t c) { return c < 0x20 || c == 0x7F; }))
       return "the text holds a control character";
-    ScriptStep step = Step(StepKind::Text, now_);
+    ScriptStep step = Step(StepKind::kText, now_);
     step.text = *text;
     script_.steps.push_back(step);
     return {};
@@ -237,7 +237,7 @@ class LineParser {
       return "bad shot name \"" + std::string(args[0]) +
              "\": letters, digits, '_', '-' and '.' (not first), at most 64";
     }
-    ScriptStep step = Step(StepKind::Shot, now_);
+    ScriptStep step = Step(StepKind::kShot, now_);
     step.name = std::string(args[0]);
     script_.steps.push_back(step);
     return {};
@@ -245,7 +245,7 @@ class LineParser {
 
   std::string Quit(const std::vector<std::string_view>& args) {
     if (!args.empty()) return Arguments("quit", 0, args.size());
-    script_.steps.push_back(Step(StepKind::Quit, now_));
+    script_.steps.push_back(Step(StepKind::kQuit, now_));
     script_.endsWithQuit = true;
     return {};
   }

@@ -10,12 +10,12 @@
 
 namespace program {
 
-enum class StepKind { StylusDown, StylusMove, StylusUp, KeyDown, KeyUp, Text, Shot, Quit };
+enum class StepKind { kStylusDown, kStylusMove, kStylusUp, kKeyDown, kKeyUp, kText, kShot, kQuit };
 
 // One thing that happens at one time of the device clock (milliseconds from its start).
 struct ScriptStep {
   uint32_t time = 0;
-  StepKind kind = StepKind::Quit;
+  StepKind kind = StepKind::kQuit;
   int x = 0;  // stylus: device screen pixel
   int y = 0;
   unsigned key = 0;     // keys: virtual-key code

@@ -14,7 +14,7 @@ void ScriptRunner::Queue(const Script& script) {
   for (const ScriptStep& step : script.steps) At(step.time, step);
   if (!script.endsWithQuit) {
     ScriptStep end;
-    end.kind = StepKind::Quit;
+    end.kind = StepKind::kQuit;
     At(script.endTime, end);
   }
 }
@@ -26,29 +26,29 @@ void ScriptRunner::At(uint32_t time, const ScriptStep& step) {
   event.y = step.y;
   event.key = step.key;
   switch (step.kind) {
-    case StepKind::StylusDown:
-      event.kind = InputKind::StylusDown;
+    case StepKind::kStylusDown:
+      event.kind = InputKind::kStylusDown;
       break;
-    case StepKind::StylusMove:
-      event.kind = InputKind::StylusMove;
+    case StepKind::kStylusMove:
+      event.kind = InputKind::kStylusMove;
       break;
-    case StepKind::StylusUp:
-      event.kind = InputKind::StylusUp;
+    case StepKind::kStylusUp:
+      event.kind = InputKind::kStylusUp;
       break;
-    case StepKind::KeyDown:
-      event.kind = InputKind::KeyDown;
+    case StepKind::kKeyDown:
+      event.kind = InputKind::kKeyDown;
       break;
-    case StepKind::KeyUp:
-      event.kind = InputKind::KeyUp;
+    case StepKind::kKeyUp:
+      event.kind = InputKind::kKeyUp;
       break;
-    case StepKind::Text:
-      event.kind = InputKind::Text;
+    case StepKind::kText:
+      event.kind = InputKind::kText;
       event.text = step.text;
       break;
-    case StepKind::Quit:
-      event.kind = InputKind::Quit;
+    case StepKind::kQuit:
+      event.kind = InputKind::kQuit;
       break;
-    case StepKind::Shot: {
+    case StepKind::kShot: {
       // Actions are queued by delay after the later of the clock and the last queued time.
       const uint32_t base = std::max(backend_.Now(), lastQueued_);
       const std::filesystem::path file = screenshots_ / (step.name + ".png");

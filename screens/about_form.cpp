@@ -50,7 +50,7 @@ void AboutForm::OnPaint() {
   picture_.Draw(*this, 0, 0, SRCCOPY);
   char version[16];
   std::snprintf(version, sizeof version, "v%1d.%1d", kProgramVersion >> 8, kProgramVersion & 0xFF);
-  DrawText(kVersionX, kVersionY, version, frame::DefaultRasterOp);
+  DrawText(kVersionX, kVersionY, version, frame::kDefaultRasterOp);
   Elements().Paint();
   DrawCredits();
 }
@@ -74,7 +74,7 @@ void AboutForm::DrawCredits() {
   GetTextExtentPoint32W(DeviceContext(), wide, static_cast<int>(std::strlen(line)), &extent);
   const int x = (kScreenWidth - extent.cx) / 2;
   const std::string typed(line, static_cast<size_t>(progress_));
-  DrawText(x, kCreditsTop, typed.c_str(), frame::DefaultRasterOp);
+  DrawText(x, kCreditsTop, typed.c_str(), frame::kDefaultRasterOp);
 }
 
 bool AboutForm::OnIdle() {

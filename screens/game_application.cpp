@@ -40,7 +40,8 @@ void GameApplication::Init() {
        std::make_unique<ChooseCourseForm>("Choose course form", 0, 0, kW, kH));
   backBuffer_ = std::make_unique<frame::OffscreenSurface>(kW, kH);
   // The back buffer owns the font and deletes it with itself.
-  backBuffer_->SetTextRenderer(new frame::BitmapFont("pt_highscores_font.bmp", 0), true);
+  backBuffer_->SetTextRenderer(new frame::BitmapFont("pt_highscores_font.bmp", 0),
+                               frame::Ownership::kOwned);
   highscoreForm_ =
       Keep(kHighscoreFormIndex,
            std::make_unique<HighscoreForm>(backBuffer_.get(), "Highscore form", 0, 0, kW, kH));

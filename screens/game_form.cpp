@@ -50,7 +50,7 @@ GameForm::GameForm(const char* name, int x, int y, int width, int height)
   ball_->radiusSquared = 3.5 * 3.5;
   sinkAnimation_ =
       std::make_unique<frame::FrameAnimation>("pt_sink_anim", 5, 150, holePicture_.get());
-  SetTextRenderer(new frame::BitmapFont("pt_font01.bmp", 0), true);
+  SetTextRenderer(new frame::BitmapFont("pt_font01.bmp", 0), frame::Ownership::kOwned);
   ballSprite_ = std::make_unique<frame::MaskedPicture>("pt_ball.bmp", "m_pt_ball.bmp");
 }
 
@@ -63,9 +63,9 @@ void GameForm::PlayGameSound(int id) const {
 void GameForm::PutBallAtRest(double x, double y) {
   ball_->posx = x;
   ball_->posy = y;
-  ball_->Fx = ball_->Fy = 0.0;
+  ball_->fx = ball_->fy = 0.0;
   ball_->hillFx = ball_->hillFy = 0.0;
-  ball_->Ismoving = 0;
+  ball_->isMoving = 0;
 }
 
 void GameForm::PutBallOnTee() {
@@ -108,14 +108,14 @@ int GameForm::OnKey(int key, int /*down*/) {
   // Both the press and the release act: a key press moves two holes.
   if (key == kScoreCardKey) {
     ShowScoreCard(0, 0);
-  } else if (testMode_ && (key == frame::GameKeyUp || key == frame::GameKeyDown)) {
+  } else if (testMode_ && (key == frame::kGameKeyUp || key == frame::kGameKeyDown)) {
     ChangeHoleForTest(key);
   }
   return 1;
 }
 
 void GameForm::ChangeHoleForTest(int key) {
-  if (key == frame::GameKeyUp) {
+  if (key == frame::kGameKeyUp) {
     if (hole_ >= kHoleCount - 1) return;
     ++hole_;
   } else {

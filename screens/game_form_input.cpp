@@ -69,7 +69,7 @@ int GameForm::OnStylusMove(int x, int y) {
     Blit(*holePicture_, left, top, kDragWindow, kDragWindow, left, top, SRCCOPY);
     ball_->posx = x;
     ball_->posy = y;
-    ball_->Fx = ball_->Fy = 0.0;
+    ball_->fx = ball_->fy = 0.0;
     DrawBall();
     DrawStatus();
   } else if (state_ == PlayState::kAiming && aimDragActive_) {

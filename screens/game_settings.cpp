@@ -146,8 +146,8 @@ void MoveRecordAside(const std::vector<uint8_t>& bytes) {
 }  // namespace
 
 bool IsSettingsRecordSound(const uint8_t* bytes, uint32_t length) {
-  static const std::vector<ExpectedValue> expected = ExpectedRecord();
-  return MatchesExpected(bytes, length, expected);
+  static const std::vector<ExpectedValue> kExpected = ExpectedRecord();
+  return MatchesExpected(bytes, length, kExpected);
 }
 
 bool LoadSettingsRecord(storage::PropertyStore& record) {

@@ -93,8 +93,8 @@ void HelpForm::OnPaint() {
 }
 
 int HelpForm::OnKey(int key, int /*down*/) {
-  if (key == frame::GameKeyUp) scrollBar_->LineUp();
-  if (key == frame::GameKeyDown) scrollBar_->LineDown();
+  if (key == frame::kGameKeyUp) scrollBar_->LineUp();
+  if (key == frame::kGameKeyDown) scrollBar_->LineDown();
   return 1;
 }
 

@@ -66,11 +66,12 @@ void HighscoreForm::ComposeList() {
     const int index = scrollBar_->Position() + k;
     if (index < 0 || index >= table_.Count()) continue;
     const HighscoreEntry& entry = table_.Entry(index);
-    buffer.DrawText(kTextX, top + 6, entry.courseName.c_str(), frame::DefaultRasterOp);
-    buffer.DrawText(kTextX, top + 24, entry.playerName.c_str(), frame::DefaultRasterOp);
+    buffer.DrawText(kTextX, top + 6, entry.courseName.c_str(), frame::kDefaultRasterOp);
+    buffer.DrawText(kTextX, top + 24, entry.playerName.c_str(), frame::kDefaultRasterOp);
     char score[12];
     std::snprintf(score, sizeof score, "%d", entry.score);
-    buffer.DrawText(kScoreRight - buffer.TextWidth(score), top + 42, score, frame::DefaultRasterOp);
+    buffer.DrawText(kScoreRight - buffer.TextWidth(score), top + 42, score,
+                    frame::kDefaultRasterOp);
   }
 }
 
@@ -86,8 +87,8 @@ void HighscoreForm::OnScroll(int, int) {
 }
 
 int HighscoreForm::OnKey(int key, int /*down*/) {
-  if (key == frame::GameKeyUp) scrollBar_->LineUp();
-  if (key == frame::GameKeyDown) scrollBar_->LineDown();
+  if (key == frame::kGameKeyUp) scrollBar_->LineUp();
+  if (key == frame::kGameKeyDown) scrollBar_->LineDown();
   return 1;
 }
 

@@ -104,9 +104,9 @@ void GameForm::CopyPlayfield() {
 void GameForm::DrawStatus() {
   char text[16];
   std::snprintf(text, sizeof text, "%d", hole_ + 1);
-  DrawText(kHoleNumberRight - TextWidth(text), kStatusY, text, frame::DefaultRasterOp);
+  DrawText(kHoleNumberRight - TextWidth(text), kStatusY, text, frame::kDefaultRasterOp);
   std::snprintf(text, sizeof text, "%d", CurrentCount() + 1);
-  DrawText(kStrokeNumberRight - TextWidth(text), kStatusY, text, frame::DefaultRasterOp);
+  DrawText(kStrokeNumberRight - TextWidth(text), kStatusY, text, frame::kDefaultRasterOp);
   if (!testMode_) return;
   // The coordinates are left-aligned: clear behind them so a shorter number leaves no
   // stale digits.
@@ -115,12 +115,12 @@ void GameForm::DrawStatus() {
   if (ball_->posx >= 0.0 && ball_->posx <= 160.0) {
     Blit(*holePicture_, kTestXLeft, kTestY, clearWidth, clearHeight, kTestXLeft, kTestY, SRCCOPY);
     std::snprintf(text, sizeof text, "%d", golf::PixelOf(ball_->posx));
-    DrawText(kTestXLeft, kTestY, text, frame::DefaultRasterOp);
+    DrawText(kTestXLeft, kTestY, text, frame::kDefaultRasterOp);
   }
   if (ball_->posy >= 0.0 && ball_->posy <= 160.0) {
     Blit(*holePicture_, kTestYLeft, kTestY, clearWidth, clearHeight, kTestYLeft, kTestY, SRCCOPY);
     std::snprintf(text, sizeof text, "%d", golf::PixelOf(ball_->posy));
-    DrawText(kTestYLeft, kTestY, text, frame::DefaultRasterOp);
+    DrawText(kTestYLeft, kTestY, text, frame::kDefaultRasterOp);
   }
 }
 

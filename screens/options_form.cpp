@@ -33,8 +33,9 @@ OptionsForm::OptionsForm(frame::OffscreenSurface* backBuffer, const char* name, 
       title_("pt_preferencestitle.bmp"),
       box_("pt_optionsbox.bmp") {
   // The form registers the control and deletes it with itself.
-  nameBox_ = new frame::EditBox(kNameX, kNameY, kNameWidth, kNameHeight, this, kNameLength, true,
-                                false, kCentredText, false, RGB(0, 0, 0), RGB(255, 255, 255));
+  nameBox_ = new frame::EditBox(kNameX, kNameY, kNameWidth, kNameHeight, this, kNameLength,
+                                frame::Editing::kEditable, frame::Lines::kSingle, kCentredText,
+                                frame::Characters::kAny, RGB(0, 0, 0), RGB(255, 255, 255));
   // The group comes before accept and cancel: on the release that clicks accept, the selected
   // radio button has already set the pending choice.
   radioGroup_ = Elements().Add(std::make_unique<frame::ElementList>());

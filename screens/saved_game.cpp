@@ -80,7 +80,7 @@ void GameForm::LoadGame(const storage::PropertyStore& settings) {
   ballRecord.GetValue(kShotYKey, &ball_->shoty, sizeof ball_->shoty);
   // A roll that had not ended when the game was saved goes on; the moving flag says so,
   // whatever slope increment a ball at rest last received.
-  if (ball_->Ismoving != 0) {
+  if (ball_->isMoving != 0) {
     shootButton_->Disable();
     state_ = PlayState::kRolling;
   } else {

@@ -28,7 +28,7 @@ ScoreForm::ScoreForm(int lastHole, int course, const uint8_t* counts, const char
       lastHole_(lastHole),
       course_(course),
       counts_(counts) {
-  SetTextRenderer(new frame::BitmapFont("pt_font02.bmp", 0), true);
+  SetTextRenderer(new frame::BitmapFont("pt_font02.bmp", 0), frame::Ownership::kOwned);
   Elements().Add(std::make_unique<ClickButton>(
       "pt_donebutton.bmp", kDoneX, kDoneY, this,
       std::make_unique<frame::MemberCallback<ScoreForm>>(this, &ScoreForm::Close), true));
@@ -54,10 +54,10 @@ void ScoreForm::OnPaint() {
     std::snprintf(text, sizeof text, "%d", counts_[i] + 1);
     const int right = kColumnStep * (i / kHolesPerColumn + 1);
     DrawText(right - TextWidth(text), kFirstRowY + kRowStep * (i % kHolesPerColumn), text,
-             frame::DefaultRasterOp);
+             frame::kDefaultRasterOp);
   }
   std::snprintf(text, sizeof text, "%d", Total());
-  DrawText(kTotalRight - TextWidth(text), kTotalY, text, frame::DefaultRasterOp);
+  DrawText(kTotalRight - TextWidth(text), kTotalY, text, frame::kDefaultRasterOp);
   Elements().Paint();
 }
 

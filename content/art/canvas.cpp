@@ -81,22 +81,24 @@ void Canvas::Line(int x1, int y1, int x2, int y2, Rgb c) {
 void Canvas::FillCircle(double cx, double cy, double radius, Rgb c) {
   const int y0 = int(std::floor(cy - radius)), y1 = int(std::ceil(cy + radius));
   const int x0 = int(std::floor(cx - radius)), x1 = int(std::ceil(cx + radius));
-  for (int y = y0; y <= y1; ++y)
+  for (int y = y0; y <= y1; ++y) {
     for (int x = x0; x <= x1; ++x) {
       const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
       if (dx * dx + dy * dy <= radius * radius) Set(x, y, c);
     }
+  }
 }
 
 void Canvas::Circle(double cx, double cy, double radius, Rgb c) {
   const int y0 = int(std::floor(cy - radius - 1)), y1 = int(std::ceil(cy + radius + 1));
   const int x0 = int(std::floor(cx - radius - 1)), x1 = int(std::ceil(cx + radius + 1));
-  for (int y = y0; y <= y1; ++y)
+  for (int y = y0; y <= y1; ++y) {
     for (int x = x0; x <= x1; ++x) {
       const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
       const double d = std::sqrt(dx * dx + dy * dy);
       if (d <= radius && d > radius - 1) Set(x, y, c);
     }
+  }
 }
 
 void Canvas::VerticalGradient(int x, int y, int w, int h, Rgb top, Rgb bottom) {
@@ -109,16 +111,18 @@ void Canvas::Draw(const Canvas& source, int x, int y) {
 }
 
 void Canvas::DrawKeyed(const Canvas& source, int x, int y, Rgb key) {
-  for (int j = 0; j < source.Height(); ++j)
+  for (int j = 0; j < source.Height(); ++j) {
     for (int i = 0; i < source.Width(); ++i)
       if (!(source.Get(i, j) == key)) Set(x + i, y + j, source.Get(i, j));
+  }
 }
 
 Canvas Canvas::Crop(int x, int y, int w, int h) const {
   Canvas out(w, h);
-  for (int j = 0; j < h; ++j)
+  for (int j = 0; j < h; ++j) {
     for (int i = 0; i < w; ++i)
       if (Contains(x + i, y + j)) out.Set(i, j, Get(x + i, y + j));
+  }
   return out;
 }
 

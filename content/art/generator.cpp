@@ -33,10 +33,11 @@ bool WriteAtomically(const fs::path& file, const Bytes& bytes) {
 }  // namespace
 
 Bytes PictureBytes(const ManifestEntry& e, const Canvas& canvas) {
-  if ((e.width && canvas.Width() != e.width) || (e.height && canvas.Height() != e.height))
+  if ((e.width && canvas.Width() != e.width) || (e.height && canvas.Height() != e.height)) {
     throw std::runtime_error("drawn " + std::to_string(canvas.Width()) + "x" +
                              std::to_string(canvas.Height()) + ", the manifest says " +
                              std::to_string(e.width) + "x" + std::to_string(e.height));
+  }
   return EncodeBmp(canvas);
 }
 

@@ -53,9 +53,10 @@ class Fonts {
       const std::string path =
           std::string(dir ? dir : "/usr/share/fonts/truetype/dejavu") + "/" + FileOf(face);
       FT_Face handle = nullptr;
-      if (FT_New_Face(library_, path.c_str(), 0, &handle))
+      if (FT_New_Face(library_, path.c_str(), 0, &handle)) {
         throw std::runtime_error("cannot open the font " + path +
                                  " (Debian package fonts-dejavu-core)");
+      }
       it = faces_.emplace(face, handle).first;
     }
     FT_Set_Pixel_Sizes(it->second, 0, FT_UInt(pixelSize));
@@ -145,11 +146,12 @@ int DrawText(Canvas& canvas, int x, int y, std::string_view utf8, const TextStyl
   const int baseline = y + Ascent(style.face, style.pixelSize);
   for (char32_t cp : DecodeUtf8(utf8)) {
     const Glyph g = RenderGlyph(cp, style.face, style.pixelSize, style.smoothing);
-    for (int j = 0; j < g.height; ++j)
+    for (int j = 0; j < g.height; ++j) {
       for (int i = 0; i < g.width; ++i) {
         const uint8_t a = g.coverage[size_t(j) * size_t(g.width) + size_t(i)];
         if (a) canvas.Blend(x + g.left + i, baseline - g.top + j, style.colour, a / 255.0);
       }
+    }
     x += g.advance;
   }
   return x;
@@ -167,9 +169,10 @@ void DrawTextOutlined(Canvas& canvas, int x, int y, std::string_view utf8, const
   if (kind == Outline::kShadow) {
     DrawText(canvas, x + 1, y + 1, utf8, under);
   } else {
-    for (int dy = -1; dy <= 1; ++dy)
+    for (int dy = -1; dy <= 1; ++dy) {
       for (int dx = -1; dx <= 1; ++dx)
         if (dx || dy) DrawText(canvas, x + dx, y + dy, utf8, under);
+    }
   }
   DrawText(canvas, x, y, utf8, style);
 }

@@ -64,25 +64,25 @@ struct ArcWall {
 enum class WallShape { kNone, kDiagonal, kArc };
 
 struct BlockPicture {
-  int id;
-  const char* name;  // the block table's name, the picture entry's stem
-  BlockKind kind;
-  int baseId;         // the unturned block this one is a turn of (its own id when unturned)
-  int turnDegrees;    // clockwise turn of the base: 0, 90, 180 or 270
-  uint8_t wallEdges;  // straight edges the picture shows as a wall (EdgeBits)
-  WallShape wall;
-  DiagonalWall diagonal;  // when wall == kDiagonal
-  ArcWall arc;            // when wall == kArc
+  int id{};
+  const char* name{};  // the block table's name, the picture entry's stem
+  BlockKind kind{};
+  int baseId{};         // the unturned block this one is a turn of (its own id when unturned)
+  int turnDegrees{};    // clockwise turn of the base: 0, 90, 180 or 270
+  uint8_t wallEdges{};  // straight edges the picture shows as a wall (EdgeBits)
+  WallShape wall{};
+  DiagonalWall diagonal{};  // when wall == kDiagonal
+  ArcWall arc{};            // when wall == kArc
   // Whether part of the cell is outside the course (magenta, the background shows there): the
   // side of the wall that holds `outsideMark`. A wall across floor has no outside.
-  bool hasOutside;
-  GridPoint outsideMark;
-  const char* xSlope;
-  const char* ySlope;
-  HazardKind hazard;
-  Facing facing;
-  Marking marking;
-  int frames;  // 1 for still pictures, else the animation's frame count
+  bool hasOutside{};
+  GridPoint outsideMark{};
+  const char* xSlope{};
+  const char* ySlope{};
+  HazardKind hazard{};
+  Facing facing{};
+  Marking marking{};
+  int frames{};  // 1 for still pictures, else the animation's frame count
 };
 
 // The row of block id 0..63; ids outside that range are a program error.

@@ -103,9 +103,10 @@ FontStrip DrawFontStrip(const FontRecipe& recipe) {
     for (int j = 0; j < g.height; ++j) {
       const int row = fit.baselineRow - g.top + j;
       if (row < 0 || row >= recipe.height) continue;
-      for (int i = 0; i < g.width; ++i)
+      for (int i = 0; i < g.width; ++i) {
         if (g.coverage[size_t(j) * size_t(g.width) + size_t(i)] >= 128)
           strip.picture.Set(cellX + cell.offset + g.left + i, row, recipe.colours.ink);
+      }
     }
     cellX += cell.width;
   }

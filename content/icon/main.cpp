@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
   content::Canvas icon(48, 48, Rgb{255, 255, 255});
   // The badge: a dark rim around a lawn lit from the top left.
   icon.FillCircle(24, 24, 23.5, Rgb{24, 74, 34});
-  for (int y = 0; y < 48; ++y)
+  for (int y = 0; y < 48; ++y) {
     for (int x = 0; x < 48; ++x) {
       const double dx = x + 0.5 - 24, dy = y + 0.5 - 24;
       if (dx * dx + dy * dy <= 21.5 * 21.5) {
@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
         icon.Set(x, y, content::Shade(Rgb{64, 168, 72}, light));
       }
     }
+  }
   // The cup, the flag on its pole, and the ball.
   icon.FillCircle(29, 33, 4.5, Rgb{20, 40, 20});
   icon.FillRect(29, 9, 2, 24, Rgb{240, 240, 240});

@@ -65,7 +65,7 @@ Canvas LabelStrip(const Canvas& under, std::string_view label, FontFace face, in
 }
 
 void GreyOut(Canvas& image, const Canvas& under) {
-  for (int y = 0; y < image.Height(); ++y)
+  for (int y = 0; y < image.Height(); ++y) {
     for (int x = 0; x < image.Width(); ++x) {
       const Rgb p = image.Get(x, y);
       if (p == under.Get(x, y)) continue;
@@ -74,6 +74,7 @@ void GreyOut(Canvas& image, const Canvas& under) {
       const auto v = uint8_t(std::lround(120 + l * 115));
       image.Set(x, y, Rgb{v, v, uint8_t(std::max(0, v - 4))});
     }
+  }
 }
 
 }  // namespace content::screens

@@ -89,11 +89,12 @@ void DrawCourseEmblem(Canvas& c, double cx, double cy, double r, int course) {
       break;
     default:
       // A darker belt and craters on the red planet.
-      for (int y = int(cy - 1); y <= int(cy + r * 0.2); ++y)
+      for (int y = int(cy - 1); y <= int(cy + r * 0.2); ++y) {
         for (int x = int(cx - r); x <= int(cx + r); ++x) {
           const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
           if (dx * dx + dy * dy < (r - 1.5) * (r - 1.5)) c.Set(x, y, Rgb{184, 70, 42});
         }
+      }
       Craters(c, cx, cy, r * 0.9, look.colour);
       break;
   }

@@ -25,9 +25,10 @@ void Well(Canvas& c, int x) {
 Canvas GameFrame() {
   Canvas c(kFormW, kFormH, kRough);
   // Wide soft stripes in the rough, quieter than the menu lawn so the hole stands out.
-  for (int y = 0; y < kFormH; ++y)
+  for (int y = 0; y < kFormH; ++y) {
     for (int x = 0; x < kFormW; ++x)
       if ((x + y) / 20 % 2) c.Set(x, y, kRoughDark);
+  }
   c.FrameRect(0, 0, kFormW, kFormH, kShadow);
 
   // The playfield sits in a two-pixel sunken frame; its inside is covered by the hole.

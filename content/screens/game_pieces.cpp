@@ -47,13 +47,15 @@ Canvas EnergyBar() {
   const int w = img.Width(), faceH = img.Height() - look.depthPx;
   Canvas mask(w - 2, faceH - 2, Rgb{});
   mask.FillRoundRect(0, 0, w - 2, faceH - 2, look.radius - 1, kPaper);
-  for (int j = 0; j < faceH - 2; ++j)
-    for (int i = 0; i < w - 2; ++i)
+  for (int j = 0; j < faceH - 2; ++j) {
+    for (int i = 0; i < w - 2; ++i) {
       if (mask.Get(i, j) == kPaper) {
         const Rgb base = PowerColour(i / double(w - 3));
         // A lighter upper half gives the bar a rounded, glassy look.
         img.Set(i + 1, j + 2, j < (faceH - 2) / 2 ? Shade(base, 0.25) : base);
       }
+    }
+  }
   ShotLabel(img, 1, 1, faceH, Rgb{110, 40, 20});
   LimitColours(img);
   return img;

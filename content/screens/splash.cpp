@@ -99,18 +99,20 @@ Canvas PublisherSplash() {
 
   // Canopy: the top half of a disc with a scalloped rim (three bites out of its lower edge).
   const double cr = 34, cy = my + 2;
-  for (int y = int(cy - cr); y <= int(cy); ++y)
+  for (int y = int(cy - cr); y <= int(cy); ++y) {
     for (int x = int(mx - cr); x <= int(mx + cr); ++x) {
       const double dx = x + 0.5 - mx, dy = y + 0.5 - cy;
       if (dx * dx + dy * dy <= cr * cr) c.Set(x, y, kUmbrella);
     }
+  }
   for (int k = 0; k < 3; ++k) {
     const double bx = mx - cr + cr / 3 + k * (2 * cr / 3);
-    for (int y = int(cy - 6); y <= int(cy + 1); ++y)
+    for (int y = int(cy - 6); y <= int(cy + 1); ++y) {
       for (int x = int(bx - 12); x <= int(bx + 12); ++x) {
         const double dx = x + 0.5 - bx, dy = y + 0.5 - (cy + 3);
         if (dx * dx + dy * dy <= 11.5 * 11.5 && std::abs(dx) < 11.4) c.Set(x, y, kMoon);
       }
+    }
   }
   // Ribs as lighter lines from the tip to the rim, the tip and the shaft with its hook.
   for (int k = 1; k < 3; ++k) {

@@ -10,12 +10,13 @@
 namespace content::screens {
 
 void FillLawn(Canvas& c, int x, int y, int w, int h, int ox, int oy) {
-  for (int j = 0; j < h; ++j)
+  for (int j = 0; j < h; ++j) {
     for (int i = 0; i < w; ++i) {
       // Stripes run from top right to bottom left; 14 px bands read as mowing at 1x.
       const int band = ((ox + x + i) + (oy + y + j)) / 14;
       c.Set(x + i, y + j, band % 2 ? kLawnDark : kLawnLight);
     }
+  }
 }
 
 void FillPanel(Canvas& c, int x, int y, int w, int h, int radius, Rgb outline, Rgb top,
@@ -64,19 +65,22 @@ void ThickOutlined(Canvas& c, int x, int y, std::string_view text, const TextSty
                    Rgb outline, int radius) {
   TextStyle under = style;
   under.colour = outline;
-  for (int dy = -radius; dy <= radius; ++dy)
-    for (int dx = -radius; dx <= radius; ++dx)
+  for (int dy = -radius; dy <= radius; ++dy) {
+    for (int dx = -radius; dx <= radius; ++dx) {
       if ((dx || dy) && dx * dx + dy * dy <= radius * radius + 1)
         DrawText(c, x + dx, y + dy, text, under);
+    }
+  }
   DrawText(c, x, y, text, style);
 }
 
 void FillEllipse(Canvas& c, double cx, double cy, double rx, double ry, Rgb colour) {
-  for (int y = int(std::floor(cy - ry)); y <= int(std::ceil(cy + ry)); ++y)
+  for (int y = int(std::floor(cy - ry)); y <= int(std::ceil(cy + ry)); ++y) {
     for (int x = int(std::floor(cx - rx)); x <= int(std::ceil(cx + rx)); ++x) {
       const double u = (x + 0.5 - cx) / rx, v = (y + 0.5 - cy) / ry;
       if (u * u + v * v <= 1.0) c.Set(x, y, colour);
     }
+  }
 }
 
 void DrawGolfBall(Canvas& c, double cx, double cy, double radius) {
@@ -84,10 +88,12 @@ void DrawGolfBall(Canvas& c, double cx, double cy, double radius) {
   c.FillCircle(cx - 0.4, cy - 0.4, radius - 1, Rgb{236, 240, 236});
   c.FillCircle(cx - radius * 0.3, cy - radius * 0.3, radius * 0.45, kPaper);
   // Dimples: a few dots on the shaded side.
-  if (radius >= 5)
-    for (int k = 0; k < 3; ++k)
+  if (radius >= 5) {
+    for (int k = 0; k < 3; ++k) {
       c.Set(int(cx + radius * 0.35 + k % 2 * 2), int(cy + radius * 0.1 + k * 2 - 1),
             Rgb{200, 206, 200});
+    }
+  }
 }
 
 void DrawFlag(Canvas& c, int x, int bottom, int height, Rgb flag) {
@@ -115,12 +121,13 @@ void LimitColours(Canvas& c) {
     auto round = [step](uint8_t v) {
       return uint8_t(std::min(255, int(std::lround(v / double(step))) * step));
     };
-    for (int y = 0; y < c.Height(); ++y)
+    for (int y = 0; y < c.Height(); ++y) {
       for (int x = 0; x < c.Width(); ++x) {
         const Rgb p = c.Get(x, y);
         if (p == kMagenta) continue;
         c.Set(x, y, Rgb{round(p.r), round(p.g), round(p.b)});
       }
+    }
   }
 }
 

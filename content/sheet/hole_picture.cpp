@@ -70,8 +70,8 @@ Canvas RenderHole(const golf::HoleRecord& record, int course, int hole,
   }
   for (const golf::WallRecord& w : record.walls) {
     if (w[0] == 0) {
-      const int ax = At(Axis::X, w[1], w[2]), ay = At(Axis::Y, w[1], w[2]);
-      const int bx = At(Axis::X, w[3], w[4]), by = At(Axis::Y, w[3], w[4]);
+      const int ax = At(Axis::kX, w[1], w[2]), ay = At(Axis::kY, w[1], w[2]);
+      const int bx = At(Axis::kX, w[3], w[4]), by = At(Axis::kY, w[3], w[4]);
       const bool drawnByGame = ax == bx || ay == by;
       if (drawnByGame) DrawStraight(screen, ax, ay, bx, by, kBlack);
       if (overlay == WallOverlay::kAllWalls) {
@@ -80,27 +80,29 @@ Canvas RenderHole(const golf::HoleRecord& record, int course, int hole,
         if (w[7] != 1) screen.FillRect(bx - 1, by - 1, 3, 3, kRed);
       }
     } else if (w[0] == 1 && overlay == WallOverlay::kAllWalls) {
-      DrawArc(screen, At(Axis::X, w[1], w[2]), At(Axis::Y, w[1], w[2]), w[3] * 21, w[4] | w[5] << 8,
-              w[6] | w[7] << 8, kRed);
+      DrawArc(screen, At(Axis::kX, w[1], w[2]), At(Axis::kY, w[1], w[2]), w[3] * 21,
+              w[4] | w[5] << 8, w[6] | w[7] << 8, kRed);
     }
   }
   DrawPicture(screen, picture, "pt_score_i.bmp", 205, 236, true);
   if (const auto button = picture("pt_score_button.bmp"))
     screen.Draw(button->Crop(0, 0, button->Width() / 3, button->Height()), 211, 241);
-  const int cupX = At(Axis::X, record.cupCell, record.cupKeypad);
-  const int cupY = At(Axis::Y, record.cupCell, record.cupKeypad);
+  const int cupX = At(Axis::kX, record.cupCell, record.cupKeypad);
+  const int cupY = At(Axis::kY, record.cupCell, record.cupKeypad);
   if (const auto cup = picture("pt_hole.bmp"))
     screen.DrawKeyed(*cup, cupX - cup->Width() / 2, cupY - cup->Height() / 2, kMagenta);
   // The ball on the tee: its picture's corner is trunc(x - 3.5 + 1).
-  const int teeX = At(Axis::X, record.teeCell, record.teeKeypad);
-  const int teeY = At(Axis::Y, record.teeCell, record.teeKeypad);
+  const int teeX = At(Axis::kX, record.teeCell, record.teeKeypad);
+  const int teeY = At(Axis::kY, record.teeCell, record.teeKeypad);
   const auto ball = picture("pt_ball.bmp");
   const auto mask = picture("m_pt_ball.bmp");
   if (ball && mask) {
-    for (int y = 0; y < ball->Height() && y < mask->Height(); ++y)
-      for (int x = 0; x < ball->Width() && x < mask->Width(); ++x)
+    for (int y = 0; y < ball->Height() && y < mask->Height(); ++y) {
+      for (int x = 0; x < ball->Width() && x < mask->Width(); ++x) {
         if (mask->Get(x, y) == kBlack)
           screen.Set(int(teeX - 2.5) + x, int(teeY - 2.5) + y, ball->Get(x, y));
+      }
+    }
   }
   return screen;
 }

@@ -33,12 +33,13 @@ struct Library {
   fs::path entries;
 
   std::optional<Canvas> Picture(const std::string& name) const {
-    for (const ManifestEntry& e : manifest)
+    for (const ManifestEntry& e : manifest) {
       if (e.name == name) {
         std::vector<uint8_t> bytes;
         if (!tools::ReadWholeFile(entries / e.generator / name, bytes)) return std::nullopt;
         return content::DecodeBmp(bytes);
       }
+    }
     return std::nullopt;
   }
   std::vector<uint8_t> Bytes(const std::string& name) const {

@@ -9,11 +9,12 @@
 int main(int argc, char** argv) {
   return content::RunGenerator(
       argc, argv, "sounds", [](const content::ManifestEntry& e) -> std::optional<content::Bytes> {
-        for (int id = 103; id <= 111; ++id)
+        for (int id = 103; id <= 111; ++id) {
           if (e.name == "wave" + std::to_string(id) + ".wav") {
             const auto sound = content::DesignSound(id);
             return content::EncodeWave(sound->format, sound->samples);
           }
+        }
         return std::nullopt;
       });
 }

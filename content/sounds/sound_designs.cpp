@@ -34,20 +34,20 @@ SynthSound Render(WaveFormat format, double seconds, double attack, double relea
 // The ball rattles against the cup's rim four times, drops, and a rising C major chime rings.
 SynthSound BallHoled() {
   WhiteNoise noise(103);
-  constexpr std::array<double, 4> rattle{0.0, 0.05, 0.09, 0.12};
-  constexpr std::array<double, 3> chime{1046.5, 1318.5, 1568.0};  // C6 E6 G6
+  constexpr std::array<double, 4> kRattle{0.0, 0.05, 0.09, 0.12};
+  constexpr std::array<double, 3> kChime{1046.5, 1318.5, 1568.0};  // C6 E6 G6
   return Render(kMono8, 0.75, 0.001, 0.06, 0.8, [&](double t) {
     double v = 0.0;
-    for (size_t k = 0; k < rattle.size(); ++k) {
+    for (size_t k = 0; k < kRattle.size(); ++k) {
       const double level = 0.5 - 0.1 * double(k);
-      v +=
-          level * (Strike(t, rattle[k], 2400.0, 0.004) + 0.6 * Strike(t, rattle[k], 1350.0, 0.006));
+      v += level *
+           (Strike(t, kRattle[k], 2400.0, 0.004) + 0.6 * Strike(t, kRattle[k], 1350.0, 0.006));
     }
     v += 0.15 * noise.Next() * std::exp(-t / 0.01);
     v += 0.5 * Strike(t, 0.15, 170.0, 0.035);  // the drop to the cup's floor
-    for (size_t k = 0; k < chime.size(); ++k) {
+    for (size_t k = 0; k < kChime.size(); ++k) {
       const double start = 0.2 + 0.08 * double(k);
-      const double f = chime[k];
+      const double f = kChime[k];
       v += 0.3 * (Strike(t, start, f, 0.2) + 0.3 * Strike(t, start, 2.0 * f, 0.1) +
                   0.1 * Strike(t, start, 3.0 * f, 0.05));
     }
@@ -129,9 +129,10 @@ SynthSound Splash() {
   };
   std::array<Droplet, 6> droplets{};
   WhiteNoise scatter(1110);
-  for (Droplet& d : droplets)
+  for (Droplet& d : droplets) {
     d = {0.12 + 0.38 * (scatter.Next() * 0.5 + 0.5), 1500.0 + 1700.0 * (scatter.Next() * 0.5 + 0.5),
          scatter.Next() * 0.5 + 0.5};
+  }
 
   std::array<WhiteNoise, 2> noise{WhiteNoise(1111), WhiteNoise(1112)};
   std::array<std::array<LowPass, 2>, 2> filters{};
@@ -158,9 +159,10 @@ SynthSound Splash() {
       for (const Droplet& d : droplets) {
         const double gain = ch == 0 ? 1.0 - d.pan : d.pan;
         const double tau = t - d.start;
-        if (tau > 0.0)
+        if (tau > 0.0) {
           v += 0.08 * gain * std::sin(kTwoPi * d.frequency * tau * (1.0 + 2.0 * tau)) *
                std::exp(-tau / 0.012) * Fade(tau, 0.08, 0.001, 0.02);
+        }
       }
       sound.samples[size_t(i) * 2 + size_t(ch)] = v * Fade(t, kLength, 0.002, 0.08);
     }

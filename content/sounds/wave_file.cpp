@@ -50,10 +50,11 @@ std::vector<uint8_t> EncodeWave(const WaveFormat& format, const std::vector<doub
   Put32(out, dataSize);
   for (size_t i = 0; i < frames * size_t(format.channels); ++i) {
     const double v = std::clamp(samples[i], -1.0, 1.0);
-    if (format.bitsPerSample == 8)
+    if (format.bitsPerSample == 8) {
       out.push_back(uint8_t(std::lround(128.0 + 127.0 * v)));
-    else
+    } else {
       Put16(out, uint16_t(int16_t(std::lround(32767.0 * v))));
+    }
   }
   if (padding) out.push_back(0);
   return out;

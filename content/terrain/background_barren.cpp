@@ -11,7 +11,7 @@ namespace {
 
 // Ground in three tones: wind ripples (wavy lines) and patches, ordered-dithered.
 void RippledGround(Canvas& c, Rgb base, Rgb ripple, Rgb patch, uint32_t seed, double spacing) {
-  for (int y = 0; y < c.Height(); ++y)
+  for (int y = 0; y < c.Height(); ++y) {
     for (int x = 0; x < c.Width(); ++x) {
       const double wave = y + 3.0 * std::sin(x * 0.07 + seed) + 1.5 * std::sin(x * 0.19);
       const double v = std::fmod(wave + 1000.0, spacing);
@@ -21,20 +21,23 @@ void RippledGround(Canvas& c, Rgb base, Rgb ripple, Rgb patch, uint32_t seed, do
       if (v < 1.0 && soft > 0.3) col = ripple;
       c.Set(x, y, col);
     }
+  }
 }
 
 void SpeckledGround(Canvas& c, Rgb base, Rgb dark, Rgb light, uint32_t seed) {
-  for (int y = 0; y < c.Height(); ++y)
+  for (int y = 0; y < c.Height(); ++y) {
     for (int x = 0; x < c.Width(); ++x) {
       const double soft = ValueNoise(seed, x, y, 30);
       const double fine = ValueNoise(seed + 5, x, y, 10);
       Rgb col = base;
-      if (soft * 0.7 > Bayer(x, y) + 0.3)
+      if (soft * 0.7 > Bayer(x, y) + 0.3) {
         col = dark;
-      else if (fine * 0.5 > Bayer(x + 2, y + 1) + 0.32)
+      } else if (fine * 0.5 > Bayer(x + 2, y + 1) + 0.32) {
         col = light;
+      }
       c.Set(x, y, col);
     }
+  }
 }
 
 void Scatter(Noise& n, int count, double& x, double& y) {
@@ -81,12 +84,13 @@ Canvas PaintMoonBackground(int number) {
   Noise n(seed);
   // A dark sea of old lava on the second moon background.
   if (number == 2) {
-    for (int y = 0; y < c.Height(); ++y)
+    for (int y = 0; y < c.Height(); ++y) {
       for (int x = 0; x < c.Width(); ++x) {
         const double d = std::hypot((x - 150) / 80.0, (y - 130) / 60.0) +
                          0.12 * std::sin(x * 0.2) * std::cos(y * 0.17);
         if (d < 1.0) c.Set(x, y, Shade(c.Get(x, y), -0.18));
       }
+    }
   }
   for (int i = 0; i < 6 + number * 3; ++i) {
     double x, y;

@@ -12,10 +12,10 @@ namespace {
 enum class Mowing { kColumns, kRows, kDiagonal, kChequer, kPlain };
 
 struct LawnStyle {
-  Mowing mowing;
+  Mowing mowing{};
   Rgb light, dark;  // the two stripe colours
-  int trees, bushes, flowerBeds;
-  bool pond, hedge, oasis;
+  int trees{}, bushes{}, flowerBeds{};
+  bool pond{}, hedge{}, oasis{};
 };
 
 // Lawns are a little yellower and darker than the carpet so that the course stands out.
@@ -73,29 +73,32 @@ bool LightStripe(Mowing m, int x, int y) {
 }
 
 void Lawn(Canvas& c, const LawnStyle& s, int number) {
-  for (int y = 0; y < c.Height(); ++y)
+  for (int y = 0; y < c.Height(); ++y) {
     for (int x = 0; x < c.Width(); ++x) {
       const bool light = LightStripe(s.mowing, x, y);
       Rgb col = light ? s.light : s.dark;
       // Grass tufts: soft patches of a darker tone, dithered in an ordered pattern.
       const double patch = ValueNoise(uint32_t(number) * 31u + 7u, x, y, 24);
-      if (patch * 0.55 > Bayer(x, y) + 0.22)
+      if (patch * 0.55 > Bayer(x, y) + 0.22) {
         col = Shade(col, -0.1);
-      else if (s.mowing == Mowing::kPlain && patch < 0.3 && Bayer(x, y) < 0.12)
+      } else if (s.mowing == Mowing::kPlain && patch < 0.3 && Bayer(x, y) < 0.12) {
         col = Shade(col, 0.1);
+      }
       c.Set(x, y, col);
     }
+  }
 }
 
 // A sandy border for the oasis lawn, wavy on its inner side.
 void OasisSand(Canvas& c) {
   const Rgb sand{214, 186, 128}, sandDark{196, 166, 108};
-  for (int y = 0; y < c.Height(); ++y)
+  for (int y = 0; y < c.Height(); ++y) {
     for (int x = 0; x < c.Width(); ++x) {
       const double edge = std::min({x, y, c.Width() - 1 - x, c.Height() - 1 - y}) +
                           4.0 * std::sin(x * 0.11) + 3.0 * std::sin(y * 0.13);
       if (edge < 18) c.Set(x, y, (x * 3 + y * 5) % 11 == 0 ? sandDark : sand);
     }
+  }
 }
 
 void Hedge(Canvas& c, int number) {
@@ -174,9 +177,10 @@ Canvas PaintGrassBackground(int number) {
       CastShadow(c, x + 4, y + 4, 8, 8, -0.22);
       for (int a = 0; a < 7; ++a) {
         const double t = a * 0.9 + i;
-        for (int r = 0; r < 10; ++r)
+        for (int r = 0; r < 10; ++r) {
           c.Set(int(x + std::cos(t) * r), int(y + std::sin(t) * r + r * r * 0.03),
                 r % 3 == 0 ? Shade(frond, 0.2) : frond);
+        }
       }
       c.FillCircle(x, y, 1.6, Rgb{120, 90, 50});
     }

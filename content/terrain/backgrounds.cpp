@@ -13,14 +13,15 @@ double Bayer(int x, int y) {
 
 std::optional<Canvas> PaintBackground(std::string_view set, int number) {
   std::optional<Canvas> c;
-  if (set == "grass")
+  if (set == "grass") {
     c = PaintGrassBackground(number);
-  else if (set == "ground")
+  } else if (set == "ground") {
     c = PaintDesertBackground(number);
-  else if (set == "moon")
+  } else if (set == "moon") {
     c = PaintMoonBackground(number);
-  else if (set == "mars")
+  } else if (set == "mars") {
     c = PaintMarsBackground(number);
+  }
   if (c) LimitColours(*c);
   return c;
 }

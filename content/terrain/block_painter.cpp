@@ -15,7 +15,7 @@ constexpr Rgb kWallDark{12, 20, 12};
 // line on the floor side.
 void PaintWall(Canvas& canvas, const BlockPicture& block) {
   const double core = block.wall == WallShape::kDiagonal ? 0.75 : 0.72;
-  for (int y = 0; y < kCellPixels; ++y)
+  for (int y = 0; y < kCellPixels; ++y) {
     for (int x = 0; x < kCellPixels; ++x) {
       const double d = WallDistance(block, x, y);
       if (d < core) {
@@ -24,6 +24,7 @@ void PaintWall(Canvas& canvas, const BlockPicture& block) {
         canvas.Set(x, y, Shade(canvas.Get(x, y), 0.38));
       }
     }
+  }
 }
 
 }  // namespace
@@ -38,9 +39,10 @@ Canvas PaintBlock(const BlockPicture& block) {
   }
   PaintMarking(canvas, block);
   if (block.wall != WallShape::kNone) {
-    for (int y = 0; y < kCellPixels; ++y)
+    for (int y = 0; y < kCellPixels; ++y) {
       for (int x = 0; x < kCellPixels; ++x)
         if (IsOutside(block, x, y)) canvas.Set(x, y, kMagenta);
+    }
     PaintWall(canvas, block);
   }
   return canvas;

@@ -25,12 +25,13 @@ int CountColours(const Canvas& canvas) {
 
 void LimitColours(Canvas& canvas) {
   for (int step = 4; CountColours(canvas) > 256 && step <= 64; step *= 2) {
-    for (int y = 0; y < canvas.Height(); ++y)
+    for (int y = 0; y < canvas.Height(); ++y) {
       for (int x = 0; x < canvas.Width(); ++x) {
         const Rgb c = canvas.Get(x, y);
         if (c == kMagenta) continue;
         canvas.Set(x, y, {Round(c.r, step), Round(c.g, step), Round(c.b, step)});
       }
+    }
   }
 }
 

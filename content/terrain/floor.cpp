@@ -54,20 +54,22 @@ HeightField SlopeHeights(const BlockPicture& block) {
   for (int y = 0; y < kCellPixels; ++y)
     for (int x = 0; x < kCellPixels; ++x) h[y][x] = WalkDown(block, x, y);
   // A cone's top pushes nowhere, so the walk gives it no height: lift it to its neighbours'.
-  for (int y = 0; y < kCellPixels; ++y)
+  for (int y = 0; y < kCellPixels; ++y) {
     for (int x = 0; x < kCellPixels; ++x) {
       const Push p = PushAt(block, x, y);
       if (p.x != 0 || p.y != 0) continue;
       double best = 0;
-      for (int dy = -1; dy <= 1; ++dy)
+      for (int dy = -1; dy <= 1; ++dy) {
         for (int dx = -1; dx <= 1; ++dx) {
           const int nx = x + dx, ny = y + dy;
           if (nx < 0 || ny < 0 || nx >= kCellPixels || ny >= kCellPixels) continue;
           const Push q = PushAt(block, nx, ny);
           if (q.x != 0 || q.y != 0) best = std::max(best, h[ny][nx] + std::hypot(q.x, q.y));
         }
+      }
       h[y][x] = best;
     }
+  }
   return h;
 }
 
@@ -81,7 +83,7 @@ void PaintSlope(Canvas& canvas, const BlockPicture& block) {
     for (double v : line) low = std::min(low, v), high = std::max(high, v);
   const double base = cone ? 0.0 : low, range = cone ? 360.0 : std::max(1.0, high - low);
   const auto band = [&](int x, int y) { return int(std::floor(h[y][x] / kContourStep)); };
-  for (int y = 0; y < kCellPixels; ++y)
+  for (int y = 0; y < kCellPixels; ++y) {
     for (int x = 0; x < kCellPixels; ++x) {
       const Push p = PushAt(block, x, y);
       const double m = std::hypot(p.x, p.y);
@@ -98,6 +100,7 @@ void PaintSlope(Canvas& canvas, const BlockPicture& block) {
       if (contour && m > 0) c = Shade(c, -0.14);
       canvas.Set(x, y, c);
     }
+  }
 }
 
 }  // namespace content

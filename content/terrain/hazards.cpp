@@ -27,8 +27,8 @@ Rgb Water(int x, int y, int frame) {
 Rgb Lava(int x, int y, int frame) {
   static constexpr int kPoints[][2] = {{3, 4}, {13, 2}, {8, 11}, {18, 10}, {2, 17}, {13, 18}};
   double first = 1e9, second = 1e9;
-  for (const auto& p : kPoints)
-    for (int oy = -21; oy <= 21; oy += 21)
+  for (const auto& p : kPoints) {
+    for (int oy = -21; oy <= 21; oy += 21) {
       for (int ox = -21; ox <= 21; ox += 21) {
         const double d = std::hypot(x - p[0] - ox, y - p[1] - oy);
         if (d < first) {
@@ -38,6 +38,8 @@ Rgb Lava(int x, int y, int frame) {
           second = d;
         }
       }
+    }
+  }
   const double gap = second - first;
   const Rgb crust{84, 22, 14}, crustLit{116, 36, 18}, hot{232, 104, 20}, hotter{255, 196, 64},
       ember{180, 52, 16};
@@ -71,7 +73,7 @@ Rgb Void(int x, int y, int frame) {
 Canvas PaintHazard(const BlockPicture& block, int frame) {
   Canvas canvas(kCellPixels, kCellPixels);
   const bool half = block.turnDegrees == 180;
-  for (int y = 0; y < kCellPixels; ++y)
+  for (int y = 0; y < kCellPixels; ++y) {
     for (int x = 0; x < kCellPixels; ++x) {
       const int sx = half ? kCellPixels - 1 - x : x, sy = half ? kCellPixels - 1 - y : y;
       Rgb c{};
@@ -90,6 +92,7 @@ Canvas PaintHazard(const BlockPicture& block, int frame) {
       }
       canvas.Set(x, y, c);
     }
+  }
   return canvas;
 }
 

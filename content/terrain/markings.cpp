@@ -37,13 +37,14 @@ class TurnedPen {
 // A rubber mat with rounded corners and a pale arrow towards the top edge.
 void TeeMat(TurnedPen& pen) {
   const Rgb mat{36, 92, 44}, rim{24, 64, 30}, arrow{196, 226, 170};
-  for (int y = 3; y <= 17; ++y)
+  for (int y = 3; y <= 17; ++y) {
     for (int x = 3; x <= 17; ++x) {
       const bool corner = (x == 3 || x == 17) && (y == 3 || y == 17);
       if (corner) continue;
       const bool edge = x == 3 || x == 17 || y == 3 || y == 17;
       pen.Set(x, y, edge ? rim : mat);
     }
+  }
   for (int y = 6; y <= 14; ++y) pen.Set(10, y, arrow);
   for (int i = 1; i <= 3; ++i) {
     pen.Set(10 - i, 6 + i, arrow);
@@ -68,20 +69,22 @@ void Kerb(TurnedPen& pen) {
 // Square flagstones of 7 pixels, so paving runs on across cells; each stone its own tint.
 void Paving(Canvas& canvas) {
   const Rgb tints[3] = {{196, 184, 156}, {184, 172, 146}, {204, 194, 168}};
-  for (int y = 0; y < kCellPixels; ++y)
+  for (int y = 0; y < kCellPixels; ++y) {
     for (int x = 0; x < kCellPixels; ++x) {
       const int sx = x / 7, sy = y / 7;
       const Rgb stone = tints[(sx * 2 + sy * 5 + sx * sy) % 3];
       const int ix = x % 7, iy = y % 7;
       Rgb c = stone;
-      if (ix == 6 || iy == 6)
+      if (ix == 6 || iy == 6) {
         c = {128, 118, 98};  // grout
-      else if (ix == 0 || iy == 0)
+      } else if (ix == 0 || iy == 0) {
         c = Shade(stone, 0.12);
-      else if (ix == 5 || iy == 5)
+      } else if (ix == 5 || iy == 5) {
         c = Shade(stone, -0.1);
+      }
       canvas.Set(x, y, c);
     }
+  }
 }
 
 // Two chevrons pointing downhill; the unturned block falls towards the top edge.

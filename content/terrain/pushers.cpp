@@ -31,7 +31,7 @@ Canvas PaintFan(content::Facing facing, int frame) {
   const double cx = 12.5, cy = 10.5;
   // Three blades, a third of a turn in eight frames, so the loop is seamless.
   const double turn = frame * (2 * kPi / 3) / 8;
-  for (int y = 0; y < kCellPixels; ++y)
+  for (int y = 0; y < kCellPixels; ++y) {
     for (int x = 0; x < kCellPixels; ++x) {
       const double dx = x + 0.5 - cx, dy = y + 0.5 - cy, r = std::hypot(dx, dy);
       if (r > 8.2) continue;
@@ -46,11 +46,13 @@ Canvas PaintFan(content::Facing facing, int frame) {
         continue;
       }
       const double a = std::fmod(std::atan2(dy, dx) - turn + 8 * kPi, 2 * kPi / 3);
-      if (a < 0.75)
+      if (a < 0.75) {
         c.Set(x, y, a < 0.3 ? bladeDark : blade);
-      else
+      } else {
         c.Set(x, y, inside);
+      }
     }
+  }
   // The stand's foot under the ring.
   c.FillRect(10, 19, 6, 2, ringDark);
   c.FillRect(11, 19, 4, 1, ring);
@@ -72,7 +74,7 @@ Canvas PaintMagnet(content::Facing facing, int frame) {
       steelDark{128, 134, 146}, field{120, 208, 255}, fieldDim{70, 140, 210};
   // A horseshoe opening to the left: its bend is centred at (12, 10.5), arms reach x = 5.
   const double cx = 12.5, cy = 10.5, outer = 7.6, inner = 3.4;
-  for (int y = 0; y < kCellPixels; ++y)
+  for (int y = 0; y < kCellPixels; ++y) {
     for (int x = 0; x < kCellPixels; ++x) {
       const double px = x + 0.5, py = y + 0.5;
       const double dy = py - cy;
@@ -98,10 +100,11 @@ Canvas PaintMagnet(content::Facing facing, int frame) {
       if (upper && across < 0.2) col = dark;
       c.Set(x, y, col);
     }
+  }
   // Field lines: arcs around the mouth that shrink in towards it, one pixel a frame over a
   // 4-pixel cycle, fading and pulsing (16 frames = four inward passes of two lines).
   const double mx = 5.0, my = 10.5;
-  for (int y = 0; y < kCellPixels; ++y)
+  for (int y = 0; y < kCellPixels; ++y) {
     for (int x = 0; x < 5; ++x) {
       const double dx = x + 0.5 - mx, dy = y + 0.5 - my, r = std::hypot(dx, dy);
       if (dx > -0.5 || std::abs(dy) > -dx * 1.9) continue;  // only the fan in front of the mouth
@@ -110,6 +113,7 @@ Canvas PaintMagnet(content::Facing facing, int frame) {
         if (std::abs(r - ring) < 0.5) c.Set(x, y, (frame / 4 + k) % 2 == 0 ? field : fieldDim);
       }
     }
+  }
   return Oriented(c, facing);
 }
 

@@ -10,22 +10,22 @@ namespace frame {
 
 namespace {
 
-FatalErrorObserver fatal_error_observer = nullptr;
+FatalErrorObserver CurrentObserver = nullptr;
 
 }  // namespace
 
 void SetFatalErrorObserver(FatalErrorObserver observer) {
-  fatal_error_observer = observer;
+  CurrentObserver = observer;
 }
 
-void FatalError(const char* message, int exit_code) {
-  if (fatal_error_observer) fatal_error_observer(message, exit_code);
+void FatalError(const char* message, int exitCode) {
+  if (CurrentObserver) CurrentObserver(message, exitCode);
   {
     WideString text(message);
     MessageBoxW(nullptr, text, L"Fatal error", MB_ICONERROR | MB_SETFOREGROUND | MB_TOPMOST);
   }
-  TerminateProcess(GetCurrentProcess(), UINT(exit_code));
-  ExitProcess(UINT(exit_code));  // not reached: the own process has ended
+  TerminateProcess(GetCurrentProcess(), UINT(exitCode));
+  ExitProcess(UINT(exitCode));  // not reached: the own process has ended
 }
 
 }  // namespace frame

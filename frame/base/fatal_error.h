@@ -6,11 +6,11 @@ namespace frame {
 
 inline constexpr int kFatalExitCode = -1;
 
-[[noreturn]] void FatalError(const char* message, int exit_code);
+[[noreturn]] void FatalError(const char* message, int exitCode);
 
 // Tests watch fatal errors through an observer that sees the message and the code just
 // before the box is shown (the box itself is drawn on the device, not printed).
-using FatalErrorObserver = void (*)(const char* message, int exit_code);
+using FatalErrorObserver = void (*)(const char* message, int exitCode);
 void SetFatalErrorObserver(FatalErrorObserver observer);
 
 }  // namespace frame

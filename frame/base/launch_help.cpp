@@ -10,11 +10,11 @@ namespace frame {
 void LaunchHelp() {
   std::unique_ptr<RegistryKey> key = OpenApplicationKey();
   const RegistryValue* help = key->SelectValue("Help File");
-  std::wstring command_line;
-  const bool has_text = help->String() != nullptr;
-  if (has_text) command_line = help->String();
+  std::wstring commandLine;
+  const bool hasText = help->String() != nullptr;
+  if (hasText) commandLine = help->String();
   PROCESS_INFORMATION process = {};
-  if (CreateProcessW(L"peghelp.exe", has_text ? command_line.data() : nullptr, nullptr, nullptr,
+  if (CreateProcessW(L"peghelp.exe", hasText ? commandLine.data() : nullptr, nullptr, nullptr,
                      FALSE, 0, nullptr, nullptr, nullptr, &process)) {
     // The viewer runs on its own; the handles it came with are not needed.
     if (process.hThread) CloseHandle(process.hThread);

@@ -13,7 +13,7 @@ RegistryKey::RegistryKey(HKEY root, const char* path, bool create) {
 }
 
 RegistryKey::RegistryKey(RegistryKey* parent, const char* path, bool create) : parent_(parent) {
-  ++parent_->open_children_;
+  ++parent_->openChildren_;
   if (parent_->handle_) Open(parent_->handle_, path, create);
 }
 
@@ -33,7 +33,7 @@ void RegistryKey::Open(HKEY parent, const char* path, bool create) {
 RegistryKey::~RegistryKey() {
   current_.reset();
   if (handle_) RegCloseKey(handle_);
-  if (parent_) --parent_->open_children_;
+  if (parent_) --parent_->openChildren_;
 }
 
 RegistryValue* RegistryKey::SelectValue(const char* name) {

@@ -65,7 +65,7 @@ class RegistryKey {
 
   HKEY Handle() const { return handle_; }
   bool IsOpen() const { return handle_ != nullptr; }
-  int32_t OpenChildren() const { return open_children_; }
+  int32_t OpenChildren() const { return openChildren_; }
 
  private:
   friend class RegistryValue;
@@ -73,7 +73,7 @@ class RegistryKey {
 
   std::unique_ptr<RegistryValue> current_;
   HKEY handle_ = nullptr;
-  int32_t open_children_ = 0;
+  int32_t openChildren_ = 0;
   RegistryKey* parent_ = nullptr;
 };
 

@@ -21,7 +21,7 @@ std::unique_ptr<uint8_t[]> Buffer(uint32_t size) {
 }  // namespace
 
 RegistryValue::RegistryValue(RegistryKey* key, const char* name) : name_(name), key_(key) {
-  ++key_->open_children_;
+  ++key_->openChildren_;
   if (!key_->handle_) return;
   DWORD type = 0, size = 0;
   if (RegQueryValueExW(key_->handle_, name_, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
@@ -37,7 +37,7 @@ RegistryValue::RegistryValue(RegistryKey* key, const char* name) : name_(name), 
 
 RegistryValue::~RegistryValue() {
   if (key_->handle_) RegSetValueExW(key_->handle_, name_, 0, type_, data_.get(), size_);
-  --key_->open_children_;
+  --key_->openChildren_;
 }
 
 LPCWSTR RegistryValue::String() const {

@@ -24,7 +24,7 @@ Bitmap::Bitmap(const char* name, const uint8_t* data, uint32_t size) : name_(nam
 
 void Bitmap::Convert(const uint8_t* data, uint32_t size) {
   BitmapLayout layout;
-  const BitmapProblem problem = ParseBitmap(data, size, &layout);
+  const BitmapProblem problem = ParseBitmap(data, size, layout);
   if (problem == BitmapProblem::kTooShort) Fail("Bad bitmap resource:", name_);
   if (problem == BitmapProblem::kPalette) Fail("Can't read bitmap palette:", name_);
   // Rows that run past the entry are reported before the section is made, so that a lying
@@ -32,19 +32,19 @@ void Bitmap::Convert(const uint8_t* data, uint32_t size) {
   if (problem == BitmapProblem::kBits) Fail("Can't read bitmap bits:", name_);
   width_ = layout.width;
   height_ = layout.height;
-  bits_per_pixel_ = layout.bits_per_pixel;
-  row_stride_ = layout.row_stride;
-  image_size_ = uint32_t(layout.image_size);
+  bitsPerPixel_ = layout.bitsPerPixel;
+  rowStride_ = layout.rowStride;
+  imageSize_ = uint32_t(layout.imageSize);
   info_ = std::move(layout.info);
-  if (bits_per_pixel_ <= 8)
-    colour_table_ = reinterpret_cast<const RGBQUAD*>(info_.data() + sizeof(BITMAPINFOHEADER));
+  if (bitsPerPixel_ <= 8)
+    colourTable_ = reinterpret_cast<const RGBQUAD*>(info_.data() + sizeof(BITMAPINFOHEADER));
 
   void* bits = nullptr;
   handle_ = CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(info_.data()),
                              DIB_RGB_COLORS, &bits, nullptr, 0);
   if (!handle_ || !bits) FatalError("Couldn't create DIB section", kFatalExitCode);
   bits_ = static_cast<uint8_t*>(bits);
-  if (image_size_) std::memcpy(bits_, data + layout.bits_offset, image_size_);
+  if (imageSize_) std::memcpy(bits_, data + layout.bitsOffset, imageSize_);
 }
 
 Bitmap::~Bitmap() {

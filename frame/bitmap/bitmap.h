@@ -25,12 +25,12 @@ class Bitmap {
   const std::string& Name() const { return name_; }
   int32_t Width() const { return width_; }
   int32_t Height() const { return height_; }
-  uint32_t BitsPerPixel() const { return bits_per_pixel_; }
-  uint32_t RowStride() const { return row_stride_; }
-  uint32_t ImageSize() const { return image_size_; }
+  uint32_t BitsPerPixel() const { return bitsPerPixel_; }
+  uint32_t RowStride() const { return rowStride_; }
+  uint32_t ImageSize() const { return imageSize_; }
   const uint8_t* Bits() const { return bits_; }
   // The colour table inside the bitmap info, or null above 8 bits per pixel.
-  const RGBQUAD* ColourTable() const { return colour_table_; }
+  const RGBQUAD* ColourTable() const { return colourTable_; }
 
  private:
   void Convert(const uint8_t* data, uint32_t size);
@@ -40,11 +40,11 @@ class Bitmap {
   std::vector<uint8_t> info_;
   int32_t width_ = 0;
   int32_t height_ = 0;
-  uint32_t bits_per_pixel_ = 0;
-  uint32_t row_stride_ = 0;
-  uint32_t image_size_ = 0;
+  uint32_t bitsPerPixel_ = 0;
+  uint32_t rowStride_ = 0;
+  uint32_t imageSize_ = 0;
   uint8_t* bits_ = nullptr;
-  const RGBQUAD* colour_table_ = nullptr;
+  const RGBQUAD* colourTable_ = nullptr;
 };
 
 }  // namespace frame

@@ -18,10 +18,10 @@ enum class BitmapProblem {
 struct BitmapLayout {
   int32_t width = 0;
   int32_t height = 0;  // negative: rows stored top-down
-  uint32_t bits_per_pixel = 0;
-  uint32_t row_stride = 0;  // ((width x bpp + 31) / 32) x 4
-  uint64_t image_size = 0;  // row stride x number of rows
-  uint32_t bits_offset = 0;
+  uint32_t bitsPerPixel = 0;
+  uint32_t rowStride = 0;  // ((width x bpp + 31) / 32) x 4
+  uint64_t imageSize = 0;  // row stride x number of rows
+  uint32_t bitsOffset = 0;
   // The 40-byte information header (its size field set to 40), then the 2^bpp colours, or
   // above 8 bits per pixel 12 bytes for bit-field masks.
   std::vector<uint8_t> info;
@@ -31,6 +31,6 @@ inline constexpr uint32_t kBitmapHeadersSize = 54;
 
 // Fills `layout` as far as the bytes allow and says what is missing, in the order the loader
 // reports it: too short, colour table, pixel rows.
-BitmapProblem ParseBitmap(const uint8_t* data, uint32_t size, BitmapLayout* layout);
+BitmapProblem ParseBitmap(const uint8_t* data, uint32_t size, BitmapLayout& layout);
 
 }  // namespace frame

@@ -11,22 +11,22 @@ namespace frame {
 
 namespace {
 
-DWORD EditStyle(bool editable, bool multiLine, DWORD extraStyle, bool numeric) {
+DWORD EditStyle(Editing editing, Lines lines, DWORD extraStyle, Characters characters) {
   DWORD style = WS_CHILD | WS_VISIBLE | ES_AUTOVSCROLL | ES_AUTOHSCROLL;
-  if (!editable) style |= ES_READONLY;
-  if (multiLine) style |= ES_MULTILINE;
-  if (numeric) style |= ES_NUMBER;
+  if (editing == Editing::kReadOnly) style |= ES_READONLY;
+  if (lines == Lines::kMultiple) style |= ES_MULTILINE;
+  if (characters == Characters::kDigits) style |= ES_NUMBER;
   return style | extraStyle;
 }
 
 }  // namespace
 
 EditBox::EditBox(int x, int y, int width, int height, ControlHost* form, int maxCharacters,
-                 bool editable, bool multiLine, DWORD extraStyle, bool numeric, COLORREF textColor,
-                 COLORREF backgroundColor)
+                 Editing editing, Lines lines, DWORD extraStyle, Characters characters,
+                 COLORREF textColor, COLORREF backgroundColor)
     : UIControl(x, y, width, height, nullptr, form, "EDIT",
-                EditStyle(editable, multiLine, extraStyle, numeric), textColor, backgroundColor),
-      editable_(editable) {
+                EditStyle(editing, lines, extraStyle, characters), textColor, backgroundColor),
+      editable_(editing == Editing::kEditable) {
   SendMessageW(Window(), EM_LIMITTEXT, static_cast<WPARAM>(maxCharacters), 0);
 }
 

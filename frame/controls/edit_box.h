@@ -7,10 +7,17 @@
 
 namespace frame {
 
+// Whether the player may change the text.
+enum class Editing { kEditable, kReadOnly };
+// One line, or several (wrapped, with a vertical scroll).
+enum class Lines { kSingle, kMultiple };
+// Which characters the control accepts.
+enum class Characters { kAny, kDigits };
+
 class EditBox : public UIControl {
  public:
-  EditBox(int x, int y, int width, int height, ControlHost* form, int maxCharacters, bool editable,
-          bool multiLine, DWORD extraStyle, bool numeric, COLORREF textColor,
+  EditBox(int x, int y, int width, int height, ControlHost* form, int maxCharacters,
+          Editing editing, Lines lines, DWORD extraStyle, Characters characters, COLORREF textColor,
           COLORREF backgroundColor);
 
   void SetFocus();

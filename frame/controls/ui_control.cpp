@@ -11,14 +11,14 @@ namespace frame {
 namespace {
 
 // Control ids start at 4000 in every process and grow by one per control.
-WORD nextControlId = 4000;
+WORD NextControlId = 4000;
 
 }  // namespace
 
 UIControl::UIControl(int x, int y, int width, int height, const char* text, ControlHost* form,
                      const char* windowClass, DWORD style, COLORREF textColor,
                      COLORREF backgroundColor)
-    : id_(nextControlId++),
+    : id_(NextControlId++),
       x_(static_cast<SHORT>(x)),
       y_(static_cast<SHORT>(y)),
       width_(static_cast<SHORT>(width)),

@@ -3,8 +3,10 @@
 
 namespace frame {
 
-Button::Button(std::unique_ptr<Callback> callback, bool enabled, bool canBeDisabled)
-    : enabled_(enabled), canBeDisabled_(canBeDisabled), callback_(std::move(callback)) {}
+Button::Button(std::unique_ptr<Callback> callback, ButtonState state, Disabling disabling)
+    : enabled_(state == ButtonState::kEnabled),
+      canBeDisabled_(disabling == Disabling::kAllowed),
+      callback_(std::move(callback)) {}
 
 void Button::Paint() {
   if (!visible_) return;

@@ -9,11 +9,16 @@
 
 namespace frame {
 
+// Whether a button starts out enabled.
+enum class ButtonState { kEnabled, kDisabled };
+// Whether a button can be disabled (a picture button's strip then holds a third, disabled picture).
+enum class Disabling { kAllowed, kNotAllowed };
+
 // A click needs a stylus-down inside an enabled button and a stylus-up inside it; moving out
 // while pressed shows it normal, moving back in shows it pressed, lifting outside cancels.
 class Button : public ScreenElement {
  public:
-  Button(std::unique_ptr<Callback> callback, bool enabled, bool canBeDisabled);
+  Button(std::unique_ptr<Callback> callback, ButtonState state, Disabling disabling);
 
   bool OnIdle() override { return false; }
   void Paint() override;

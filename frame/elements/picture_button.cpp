@@ -4,17 +4,18 @@
 namespace frame {
 
 PictureButton::PictureButton(const char* entryName, int x, int y, DrawingSurface* surface,
-                             std::unique_ptr<Callback> callback, bool enabled, bool canBeDisabled)
-    : PictureButton(Picture(entryName), x, y, surface, std::move(callback), enabled,
-                    canBeDisabled) {}
+                             std::unique_ptr<Callback> callback, ButtonState state,
+                             Disabling disabling)
+    : PictureButton(Picture(entryName), x, y, surface, std::move(callback), state, disabling) {}
 
 PictureButton::PictureButton(const Picture& strip, int x, int y, DrawingSurface* surface,
-                             std::unique_ptr<Callback> callback, bool enabled, bool canBeDisabled)
-    : Button(std::move(callback), enabled, canBeDisabled),
+                             std::unique_ptr<Callback> callback, ButtonState state,
+                             Disabling disabling)
+    : Button(std::move(callback), state, disabling),
       x_(x),
       y_(y),
       surface_(surface),
-      threeStates_(canBeDisabled) {
+      threeStates_(disabling == Disabling::kAllowed) {
   SetStrip(strip);
 }
 
@@ -53,15 +54,15 @@ bool PictureButton::HitTest(int x, int y) {
 }
 
 RepeatButton::RepeatButton(const char* entryName, int x, int y, DrawingSurface* surface,
-                           std::unique_ptr<Callback> callback, bool enabled, bool canBeDisabled,
-                           DWORD interval)
-    : PictureButton(entryName, x, y, surface, std::move(callback), enabled, canBeDisabled),
+                           std::unique_ptr<Callback> callback, ButtonState state,
+                           Disabling disabling, DWORD interval)
+    : PictureButton(entryName, x, y, surface, std::move(callback), state, disabling),
       interval_(interval) {}
 
 RepeatButton::RepeatButton(const Picture& strip, int x, int y, DrawingSurface* surface,
-                           std::unique_ptr<Callback> callback, bool enabled, bool canBeDisabled,
-                           DWORD interval)
-    : PictureButton(strip, x, y, surface, std::move(callback), enabled, canBeDisabled),
+                           std::unique_ptr<Callback> callback, ButtonState state,
+                           Disabling disabling, DWORD interval)
+    : PictureButton(strip, x, y, surface, std::move(callback), state, disabling),
       interval_(interval) {}
 
 bool RepeatButton::OnIdle() {

@@ -12,9 +12,9 @@ namespace frame {
 class PictureButton : public Button {
  public:
   PictureButton(const char* entryName, int x, int y, DrawingSurface* surface,
-                std::unique_ptr<Callback> callback, bool enabled, bool canBeDisabled);
+                std::unique_ptr<Callback> callback, ButtonState state, Disabling disabling);
   PictureButton(const Picture& strip, int x, int y, DrawingSurface* surface,
-                std::unique_ptr<Callback> callback, bool enabled, bool canBeDisabled);
+                std::unique_ptr<Callback> callback, ButtonState state, Disabling disabling);
 
   void PaintPressed() override;
   void PaintNormal() override;
@@ -51,10 +51,10 @@ class PictureButton : public Button {
 class RepeatButton : public PictureButton {
  public:
   RepeatButton(const char* entryName, int x, int y, DrawingSurface* surface,
-               std::unique_ptr<Callback> callback, bool enabled, bool canBeDisabled,
+               std::unique_ptr<Callback> callback, ButtonState state, Disabling disabling,
                DWORD interval);
   RepeatButton(const Picture& strip, int x, int y, DrawingSurface* surface,
-               std::unique_ptr<Callback> callback, bool enabled, bool canBeDisabled,
+               std::unique_ptr<Callback> callback, ButtonState state, Disabling disabling,
                DWORD interval);
 
   // Keeps the message loop spinning while the button is held inside.

@@ -11,8 +11,9 @@ struct KeyPair {
 };
 
 constexpr KeyPair kKeys[] = {
-    {GameKeyF1, VK_F1}, {GameKeyF2, VK_F2},     {GameKeyF3, VK_F3},     {GameKeyF4, VK_F4},
-    {GameKeyUp, VK_UP}, {GameKeyDown, VK_DOWN}, {GameKeyLeft, VK_LEFT}, {GameKeyRight, VK_RIGHT},
+    {kGameKeyF1, VK_F1},     {kGameKeyF2, VK_F2},       {kGameKeyF3, VK_F3},
+    {kGameKeyF4, VK_F4},     {kGameKeyUp, VK_UP},       {kGameKeyDown, VK_DOWN},
+    {kGameKeyLeft, VK_LEFT}, {kGameKeyRight, VK_RIGHT},
 };
 
 }  // namespace

@@ -7,14 +7,14 @@
 namespace frame {
 
 enum GameKey : int {
-  GameKeyF1 = 0x01,
-  GameKeyF2 = 0x02,
-  GameKeyF3 = 0x04,
-  GameKeyF4 = 0x08,
-  GameKeyUp = 0x10,
-  GameKeyDown = 0x20,
-  GameKeyLeft = 0x40,
-  GameKeyRight = 0x80,
+  kGameKeyF1 = 0x01,
+  kGameKeyF2 = 0x02,
+  kGameKeyF3 = 0x04,
+  kGameKeyF4 = 0x08,
+  kGameKeyUp = 0x10,
+  kGameKeyDown = 0x20,
+  kGameKeyLeft = 0x40,
+  kGameKeyRight = 0x80,
 };
 
 // The GameKey of a virtual key, or 0 for keys the game does not read.

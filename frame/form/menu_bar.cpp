@@ -13,14 +13,14 @@ namespace frame {
 namespace {
 
 // The first menu bar of the process initialises the common controls.
-bool commonControlsReady = false;
+bool CommonControlsReady = false;
 
 }  // namespace
 
 MenuBar::MenuBar(HWND owner, WORD menuId, bool hideInputPanelButton) {
-  if (!commonControlsReady) {
+  if (!CommonControlsReady) {
     InitCommonControls();
-    commonControlsReady = true;
+    CommonControlsReady = true;
   }
   SHMENUBARINFO info{};
   info.cbSize = sizeof(info);

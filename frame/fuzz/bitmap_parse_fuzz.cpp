@@ -9,13 +9,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > (1u << 20)) return 0;
   frame::BitmapLayout layout;
-  if (frame::ParseBitmap(data, uint32_t(size), &layout) != frame::BitmapProblem::kNone) return 0;
+  if (frame::ParseBitmap(data, uint32_t(size), layout) != frame::BitmapProblem::kNone) return 0;
   void* bits = nullptr;
   HBITMAP section =
       CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(layout.info.data()),
                        DIB_RGB_COLORS, &bits, nullptr, 0);
   if (section && bits) {
-    std::memcpy(bits, data + layout.bits_offset, size_t(layout.image_size));
+    std::memcpy(bits, data + layout.bitsOffset, size_t(layout.imageSize));
     DeleteObject(section);
   }
   return 0;

@@ -35,14 +35,14 @@ void DrawingSurface::SetClipRect(int x, int y, int width, int height) {
   clipRect_ = Rect{x, y, width, height};
 }
 
-TextRenderer* DrawingSurface::SetTextRenderer(TextRenderer* renderer, bool owns) {
+TextRenderer* DrawingSurface::SetTextRenderer(TextRenderer* renderer, Ownership ownership) {
   TextRenderer* previous = textRenderer_;
   if (ownsTextRenderer_) {
     delete textRenderer_;
     previous = nullptr;
   }
   textRenderer_ = renderer;
-  ownsTextRenderer_ = renderer != nullptr && owns;
+  ownsTextRenderer_ = renderer != nullptr && ownership == Ownership::kOwned;
   return previous;
 }
 

@@ -10,6 +10,9 @@
 
 namespace frame {
 
+// Whether a surface takes over (and deletes) a renderer it is given.
+enum class Ownership { kOwned, kBorrowed };
+
 class DrawingSurface {
  public:
   // The device context is attached by the derived class (a window's or a memory context).
@@ -63,7 +66,7 @@ class DrawingSurface {
 
   // Installs a renderer. An owned current renderer is deleted first and null is returned;
   // otherwise the previous renderer is handed back to the caller.
-  TextRenderer* SetTextRenderer(TextRenderer* renderer, bool owns);
+  TextRenderer* SetTextRenderer(TextRenderer* renderer, Ownership ownership);
   TextRenderer* GetTextRenderer() const { return textRenderer_; }
   void DrawText(int x, int y, const char* text, DWORD rop);
   int TextWidth(const char* text);

@@ -32,7 +32,7 @@ HalftoneBrushHolder& Holder() {
   return holder;
 }
 
-[[maybe_unused]] const HalftoneBrushHolder& startupHalftone = Holder();
+[[maybe_unused]] const HalftoneBrushHolder& StartupHalftone = Holder();
 
 }  // namespace
 

@@ -1,5 +1,5 @@
 // Raster operations the frame passes to copies and text, and the placeholder for a surface's own.
-// DefaultRasterOp is a value no system raster operation uses.
+// kDefaultRasterOp is a value no system raster operation uses.
 #pragma once
 
 #include <windows.h>
@@ -7,11 +7,11 @@
 namespace frame {
 
 // Passed to a copy or text primitive, selects the destination surface's default raster operation.
-inline constexpr DWORD DefaultRasterOp = 0x00330009;
+inline constexpr DWORD kDefaultRasterOp = 0x00330009;
 
-// Resolves DefaultRasterOp against a surface's default.
+// Resolves kDefaultRasterOp against a surface's default.
 inline DWORD ResolveRasterOp(DWORD rop, DWORD surfaceDefault) {
-  return rop == DefaultRasterOp ? surfaceDefault : rop;
+  return rop == kDefaultRasterOp ? surfaceDefault : rop;
 }
 
 }  // namespace frame

@@ -96,8 +96,8 @@ TEST(ArchiveHelper, DISABLED_PicturesFromEntries) {
 
   // The font: glyph A (3 wide) and the default B (4 wide) for the missing Z, spacing 1.
   auto page = SolidSurface(20, 8, kWhite);
-  page->SetTextRenderer(new frame::BitmapFont("pt_font01.bmp", 1), true);
-  page->DrawText(0, 0, "AZ", frame::DefaultRasterOp);
+  page->SetTextRenderer(new frame::BitmapFont("pt_font01.bmp", 1), frame::Ownership::kOwned);
+  page->DrawText(0, 0, "AZ", frame::kDefaultRasterOp);
   EXPECT_EQ(PixelAt(*page, 2, 4), kRed);
   EXPECT_EQ(PixelAt(*page, 3, 0), kWhite);
   EXPECT_EQ(PixelAt(*page, 4, 0), kBlue);
@@ -107,7 +107,8 @@ TEST(ArchiveHelper, DISABLED_PicturesFromEntries) {
 
   // The button strip in three states.
   auto target = SolidSurface(40, 20, kWhite);
-  frame::PictureButton button("pt_btn.bmp", 2, 2, target.get(), nullptr, true, true);
+  frame::PictureButton button("pt_btn.bmp", 2, 2, target.get(), nullptr,
+                              frame::ButtonState::kEnabled, frame::Disabling::kAllowed);
   EXPECT_EQ(button.NormalPicture().Width(), 30);
   button.Disable();
   button.Paint();

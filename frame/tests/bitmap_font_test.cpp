@@ -97,8 +97,8 @@ TEST_F(BitmapFontDrawing, WidthIsTheSumOfGlyphWidthsWithoutSpacing) {
 
 TEST_F(BitmapFontDrawing, AnInstalledFontDrawsThroughTheSurface) {
   auto surface = SolidSurface(10, 6, kWhite);
-  surface->SetTextRenderer(font_.release(), true);
-  surface->DrawText(0, 0, "B", frame::DefaultRasterOp);
+  surface->SetTextRenderer(font_.release(), frame::Ownership::kOwned);
+  surface->DrawText(0, 0, "B", frame::kDefaultRasterOp);
   EXPECT_EQ(PixelAt(*surface, 0, 0), kBlue);
   EXPECT_EQ(surface->TextWidth("AB"), 7);
 }

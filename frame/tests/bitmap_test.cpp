@@ -90,9 +90,9 @@ TEST(Bitmap, CompressedEntryIsMeasuredAfterExpansion) {
   Bytes archive;
   ASSERT_TRUE(storage::BuildArchive({{"pt_packed.bmp", file}},
                                     storage::EntryPacking::kLzrw2WhenSmaller, &archive));
-  storage::MemoryFile archive_file(archive);
-  const storage::ArchiveDirectory directory = storage::ReadArchiveDirectory(archive_file);
-  storage::VirtualFile entry(archive_file, directory, "pt_packed.bmp");
+  storage::MemoryFile archiveFile(archive);
+  const storage::ArchiveDirectory directory = storage::ReadArchiveDirectory(archiveFile);
+  storage::VirtualFile entry(archiveFile, directory, "pt_packed.bmp");
   ASSERT_LT(entry.GetSize(), file.size());
   storage::VFileResource resource(entry, "pt_packed.bmp");
   frame::Bitmap bitmap("pt_packed.bmp", resource.Data(), resource.Size());

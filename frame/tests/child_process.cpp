@@ -56,8 +56,8 @@ ChildProcess::ChildProcess(const std::string& filter,
   close(out[1]);
   close(err[1]);
   input_ = in[1];
-  output_fd_ = out[0];
-  errors_fd_ = err[0];
+  outputFd_ = out[0];
+  errorsFd_ = err[0];
 }
 
 ChildProcess::~ChildProcess() {
@@ -66,8 +66,8 @@ ChildProcess::~ChildProcess() {
     Wait();
   }
   CloseInput();
-  if (output_fd_ >= 0) close(output_fd_);
-  if (errors_fd_ >= 0) close(errors_fd_);
+  if (outputFd_ >= 0) close(outputFd_);
+  if (errorsFd_ >= 0) close(errorsFd_);
 }
 
 bool ChildProcess::WaitForLine(const std::string& line) {
@@ -80,7 +80,7 @@ bool ChildProcess::WaitForLine(const std::string& line) {
       scanned_ = end + 1;
       if (found) return true;
     }
-    const ssize_t count = read(output_fd_, buffer, sizeof buffer);
+    const ssize_t count = read(outputFd_, buffer, sizeof buffer);
     if (count <= 0) return false;
     output_.append(buffer, static_cast<size_t>(count));
   }
@@ -99,7 +99,7 @@ void ChildProcess::CloseInput() {
 int ChildProcess::Wait() {
   if (pid_ <= 0) return -2000;
   // Drain both pipes so the child never blocks on a full pipe.
-  pollfd fds[2] = {{output_fd_, POLLIN, 0}, {errors_fd_, POLLIN, 0}};
+  pollfd fds[2] = {{outputFd_, POLLIN, 0}, {errorsFd_, POLLIN, 0}};
   int open = 2;
   char buffer[4096];
   while (open > 0 && poll(fds, 2, -1) > 0) {

@@ -33,8 +33,8 @@ class ChildProcess {
  private:
   pid_t pid_ = -1;
   int input_ = -1;
-  int output_fd_ = -1;
-  int errors_fd_ = -1;
+  int outputFd_ = -1;
+  int errorsFd_ = -1;
   std::string output_;
   size_t scanned_ = 0;  // output_ before this has been looked at by WaitForLine
   std::string errors_;

@@ -25,10 +25,10 @@ class EditBoxOnAForm : public ::testing::Test {
 };
 
 TEST_F(EditBoxOnAForm, ControlsTakeConsecutiveIdsAndJoinTheirForm) {
-  frame::EditBox first(0, 0, 80, 20, owner_.get(), 11, true, false, 0, false, 0,
-                       RGB(255, 255, 255));
-  frame::EditBox second(0, 30, 80, 20, owner_.get(), 11, true, false, 0, false, 0,
-                        RGB(255, 255, 255));
+  frame::EditBox first(0, 0, 80, 20, owner_.get(), 11, frame::Editing::kEditable,
+                       frame::Lines::kSingle, 0, frame::Characters::kAny, 0, RGB(255, 255, 255));
+  frame::EditBox second(0, 30, 80, 20, owner_.get(), 11, frame::Editing::kEditable,
+                        frame::Lines::kSingle, 0, frame::Characters::kAny, 0, RGB(255, 255, 255));
   EXPECT_EQ(second.Id(), first.Id() + 1);
   EXPECT_EQ(owner_->ControlCount(), 2);
   EXPECT_EQ(owner_->GetControl(1), &second);
@@ -37,7 +37,8 @@ TEST_F(EditBoxOnAForm, ControlsTakeConsecutiveIdsAndJoinTheirForm) {
 }
 
 TEST_F(EditBoxOnAForm, ResizingTheFormPutsControlsBackAndClosingOnlyHidesIt) {
-  frame::EditBox box(5, 6, 70, 20, owner_.get(), 11, true, false, 0, false, 0, 0);
+  frame::EditBox box(5, 6, 70, 20, owner_.get(), 11, frame::Editing::kEditable,
+                     frame::Lines::kSingle, 0, frame::Characters::kAny, 0, 0);
   MoveWindow(box.Window(), 50, 60, 10, 10, TRUE);
   SendMessageW(owner_->Window(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(240, 268));
   RECT placed;
@@ -55,7 +56,8 @@ TEST_F(EditBoxOnAForm, ResizingTheFormPutsControlsBackAndClosingOnlyHidesIt) {
 }
 
 TEST_F(EditBoxOnAForm, AControlDeletedBeforeItsFormLeavesTheList) {
-  auto* box = new frame::EditBox(0, 0, 80, 20, owner_.get(), 11, true, false, 0, false, 0, 0);
+  auto* box = new frame::EditBox(0, 0, 80, 20, owner_.get(), 11, frame::Editing::kEditable,
+                                 frame::Lines::kSingle, 0, frame::Characters::kAny, 0, 0);
   EXPECT_EQ(owner_->ControlCount(), 1);
   delete box;
   EXPECT_EQ(owner_->ControlCount(), 0);
@@ -63,7 +65,8 @@ TEST_F(EditBoxOnAForm, AControlDeletedBeforeItsFormLeavesTheList) {
 }
 
 TEST_F(EditBoxOnAForm, TypingStopsAtTheLimit) {
-  frame::EditBox box(0, 0, 120, 20, owner_.get(), 11, true, false, 0, false, 0, 0);
+  frame::EditBox box(0, 0, 120, 20, owner_.get(), 11, frame::Editing::kEditable,
+                     frame::Lines::kSingle, 0, frame::Characters::kAny, 0, 0);
   EXPECT_TRUE(box.TypeText(""));
   EXPECT_EQ(box.GetTextLength(), 0);
   EXPECT_FALSE(box.IsModified());
@@ -77,7 +80,8 @@ TEST_F(EditBoxOnAForm, TypingStopsAtTheLimit) {
 }
 
 TEST_F(EditBoxOnAForm, AReadOnlyBoxStillReportsItsText) {
-  frame::EditBox box(0, 0, 120, 20, owner_.get(), 20, false, false, 0, false, 0, 0);
+  frame::EditBox box(0, 0, 120, 20, owner_.get(), 20, frame::Editing::kReadOnly,
+                     frame::Lines::kSingle, 0, frame::Characters::kAny, 0, 0);
   EXPECT_NE(GetWindowLongW(box.Window(), GWL_STYLE) & ES_READONLY, 0);
   box.SetText("No name");
   EXPECT_EQ(box.GetAllText(), "No name");
@@ -91,7 +95,8 @@ TEST_F(EditBoxOnAForm, AReadOnlyBoxStillReportsItsText) {
 TEST_F(EditBoxOnAForm, AccentedNamesSurviveTheTripThroughTheControl) {
   // The program's text is 8-bit Windows-1252: "José" and "Zoë" must come back byte for byte,
   // and a character the code page lacks must not lose the rest of the name.
-  frame::EditBox box(0, 0, 120, 20, owner_.get(), 31, true, false, 0, false, 0, 0);
+  frame::EditBox box(0, 0, 120, 20, owner_.get(), 31, frame::Editing::kEditable,
+                     frame::Lines::kSingle, 0, frame::Characters::kAny, 0, 0);
   box.SetText("Jos\xE9 Zo\xEB");
   EXPECT_EQ(box.GetAllText(), "Jos\xE9 Zo\xEB");
   EXPECT_EQ(std::wstring(frame::WideString("Jos\xE9 \x80").Get()), L"Jos\u00E9 \u20AC");

@@ -26,9 +26,9 @@ class CountingCallback : public frame::Callback {
 // A 10x10 button at (10, 10) that logs how it paints.
 class LoggingButton : public frame::Button {
  public:
-  LoggingButton(int* clicks, std::vector<std::string>* log, bool enabled, bool canBeDisabled)
-      : frame::Button(std::make_unique<CountingCallback>(clicks), enabled, canBeDisabled),
-        log_(log) {}
+  LoggingButton(int* clicks, std::vector<std::string>* log, frame::ButtonState state,
+                frame::Disabling disabling)
+      : frame::Button(std::make_unique<CountingCallback>(clicks), state, disabling), log_(log) {}
   void PaintPressed() override { log_->push_back("pressed"); }
   void PaintNormal() override { log_->push_back("normal"); }
   void PaintDisabled() override { log_->push_back("disabled"); }
@@ -43,7 +43,7 @@ using Log = std::vector<std::string>;
 TEST(Button, AClickNeedsDownAndUpInsideAndMovingBackInRestoresIt) {
   int clicks = 0;
   Log log;
-  LoggingButton button(&clicks, &log, true, true);
+  LoggingButton button(&clicks, &log, frame::ButtonState::kEnabled, frame::Disabling::kAllowed);
 
   EXPECT_TRUE(button.OnStylusDown(12, 12));
   EXPECT_TRUE(button.OnStylusMove(30, 30));  // out: shown normal
@@ -68,7 +68,7 @@ TEST(Button, AClickNeedsDownAndUpInsideAndMovingBackInRestoresIt) {
 TEST(Button, ADisabledButtonIgnoresTheStylus) {
   int clicks = 0;
   Log log;
-  LoggingButton button(&clicks, &log, false, true);
+  LoggingButton button(&clicks, &log, frame::ButtonState::kDisabled, frame::Disabling::kAllowed);
   EXPECT_FALSE(button.OnStylusDown(12, 12));
   EXPECT_FALSE(button.OnStylusUp(12, 12));
   EXPECT_EQ(clicks, 0);
@@ -77,11 +77,12 @@ TEST(Button, ADisabledButtonIgnoresTheStylus) {
   EXPECT_EQ(log, (Log{"disabled"}));
 
   // Disabling while pressed drops the press; without "can be disabled" it has no effect.
-  LoggingButton held(&clicks, &log, true, true);
+  LoggingButton held(&clicks, &log, frame::ButtonState::kEnabled, frame::Disabling::kAllowed);
   held.OnStylusDown(12, 12);
   held.Disable();
   EXPECT_FALSE(held.OnStylusUp(12, 12));
-  LoggingButton stubborn(&clicks, &log, true, false);
+  LoggingButton stubborn(&clicks, &log, frame::ButtonState::kEnabled,
+                         frame::Disabling::kNotAllowed);
   stubborn.Disable();
   EXPECT_TRUE(stubborn.IsEnabled());
   EXPECT_EQ(clicks, 0);
@@ -101,7 +102,8 @@ TEST(PictureButton, AStripIsCutIntoStatesAndBothEdgesOfTheHitAreaCount) {
   int clicks = 0;
   frame::PictureButton button(
       frame::Picture(std::make_shared<frame::SurfacePictureSource>(std::move(strip))), 5, 5,
-      target.get(), std::make_unique<CountingCallback>(&clicks), true, true);
+      target.get(), std::make_unique<CountingCallback>(&clicks), frame::ButtonState::kEnabled,
+      frame::Disabling::kAllowed);
   EXPECT_EQ(button.NormalPicture().Width(), 30);
   EXPECT_EQ(button.DisabledPicture().GetRect(), (frame::Rect{60, 0, 30, 20}));
   EXPECT_TRUE(button.HitTest(5, 5));
@@ -122,7 +124,7 @@ TEST(PictureButton, AStripIsCutIntoStatesAndBothEdgesOfTheHitAreaCount) {
   auto pair = SolidSurface(50, 10, kRed);
   frame::PictureButton two(
       frame::Picture(std::make_shared<frame::SurfacePictureSource>(std::move(pair))), 0, 0,
-      target.get(), nullptr, true, false);
+      target.get(), nullptr, frame::ButtonState::kEnabled, frame::Disabling::kNotAllowed);
   EXPECT_EQ(two.PressedPicture().GetRect(), (frame::Rect{25, 0, 25, 10}));
 }
 
@@ -133,7 +135,8 @@ class RepeatButtonTiming : public ::testing::Test {
     clock_->Advance(1000);
     button_ = std::make_unique<frame::RepeatButton>(
         frame::Picture(SolidSource(20, 10, kRed)), 0, 0, target_.get(),
-        std::make_unique<CountingCallback>(&clicks_), true, false, 100);
+        std::make_unique<CountingCallback>(&clicks_), frame::ButtonState::kEnabled,
+        frame::Disabling::kNotAllowed, 100);
   }
   platform::HeadlessBackend* clock_ = nullptr;
   std::unique_ptr<frame::OffscreenSurface> target_ = SolidSurface(20, 10, kWhite);

@@ -114,7 +114,8 @@ TEST_F(FormWindowProcedure, DeletingAFormFromTheMiddleOfTheTableKeepsTheOthersFi
 
 TEST_F(FormWindowProcedure, CommandsGoToTheirControlOrToTheForm) {
   RecordingForm form("F", &log_);
-  frame::EditBox box(0, 0, 50, 20, &form, 11, true, false, 0, false, RGB(1, 2, 3), RGB(4, 5, 6));
+  frame::EditBox box(0, 0, 50, 20, &form, 11, frame::Editing::kEditable, frame::Lines::kSingle, 0,
+                     frame::Characters::kAny, RGB(1, 2, 3), RGB(4, 5, 6));
   ASSERT_EQ(form.GetControl(0), &box);
   EXPECT_EQ(form.GetControl(1), nullptr);
   EXPECT_EQ(form.GetControl(-1), nullptr);
@@ -147,25 +148,26 @@ TEST_F(FormWindowProcedure, MappedKeysReachTheActiveFormThroughTheApplication) {
   SendMessageW(receiver.Window(), WM_KEYUP, VK_F2, 0);
   SendMessageW(receiver.Window(), WM_KEYDOWN, 'Q', 0);  // not a game key
   EXPECT_EQ(log_, (Log{"A key 64 down [active]", "A key 2 up [active]"}));
-  EXPECT_EQ(frame::GameKeyFromVirtualKey(VK_RIGHT), frame::GameKeyRight);
-  EXPECT_EQ(frame::VirtualKeyFromGameKey(frame::GameKeyF4), VK_F4);
+  EXPECT_EQ(frame::GameKeyFromVirtualKey(VK_RIGHT), frame::kGameKeyRight);
+  EXPECT_EQ(frame::VirtualKeyFromGameKey(frame::kGameKeyF4), VK_F4);
   EXPECT_FALSE(frame::IsGameKeyHeld(0x100));
 
   // The held state follows the hardware key.
   auto& device = platform::Headless();
   device.KeyDown(VK_UP, 1);
-  for (int i = 0; i < 20 && !frame::IsGameKeyHeld(frame::GameKeyUp); ++i) Pump();
-  EXPECT_TRUE(frame::IsGameKeyHeld(frame::GameKeyUp));
-  EXPECT_FALSE(frame::IsGameKeyHeld(frame::GameKeyDown));
+  for (int i = 0; i < 20 && !frame::IsGameKeyHeld(frame::kGameKeyUp); ++i) Pump();
+  EXPECT_TRUE(frame::IsGameKeyHeld(frame::kGameKeyUp));
+  EXPECT_FALSE(frame::IsGameKeyHeld(frame::kGameKeyDown));
   device.KeyUp(VK_UP, 1);
-  for (int i = 0; i < 20 && frame::IsGameKeyHeld(frame::GameKeyUp); ++i) Pump();
-  EXPECT_FALSE(frame::IsGameKeyHeld(frame::GameKeyUp));
+  for (int i = 0; i < 20 && frame::IsGameKeyHeld(frame::kGameKeyUp); ++i) Pump();
+  EXPECT_FALSE(frame::IsGameKeyHeld(frame::kGameKeyUp));
 }
 
 TEST_F(FormWindowProcedure, AClosingControlEndsTheModalLoopWithItsId) {
   RecordingForm other("O", &log_);
   RecordingForm dialog("D", &log_);
-  frame::EditBox box(0, 0, 50, 20, &dialog, 11, true, false, 0, false, 0, 0);
+  frame::EditBox box(0, 0, 50, 20, &dialog, 11, frame::Editing::kEditable, frame::Lines::kSingle, 0,
+                     frame::Characters::kAny, 0, 0);
   box.SetClosesForm(true);
   PostMessageW(dialog.Window(), WM_COMMAND, MAKEWPARAM(0, 0),
                reinterpret_cast<LPARAM>(box.Window()));
@@ -219,13 +221,13 @@ TEST_F(FormWindowProcedure, TheTableRefusesAForm25) {
 TEST(ElementFormTest, HandsPaintStylusAndIdleToItsElements) {
   EnsureRootWindow();
   struct Probe : frame::ScreenElement {
-    explicit Probe(Log* log) : log_(log) {}
-    bool OnIdle() override { return log_->push_back("idle"), true; }
-    void Paint() override { log_->push_back("paint"); }
+    explicit Probe(Log* log) : log(log) {}
+    bool OnIdle() override { return log->push_back("idle"), true; }
+    void Paint() override { log->push_back("paint"); }
     bool OnStylusDown(int x, int y) override {
-      return log_->push_back("down " + std::to_string(x) + "," + std::to_string(y)), true;
+      return log->push_back("down " + std::to_string(x) + "," + std::to_string(y)), true;
     }
-    Log* log_;
+    Log* log;
   };
   Log log;
   frame::ElementForm form("E", 0, 0, 100, 100, false, 0);

@@ -13,7 +13,7 @@ namespace {
 
 // The tests never touch a player's device: without a device named by the parent process, the
 // program gets an empty folder of its own before the first platform call.
-[[maybe_unused]] const bool deviceChosen = [] {
+[[maybe_unused]] const bool kDeviceChosen = [] {
   if (std::getenv("PUTTLAND_DEVICE") == nullptr) test_device::Folder();
   return true;
 }();

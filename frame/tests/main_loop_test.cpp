@@ -145,7 +145,7 @@ TEST(BaseApplication, ShowsOneCaptionedFormAndCleansUp) {
     Pump();
     EXPECT_EQ(frame::ActiveForm, form);
     EXPECT_FALSE(application.OnIdle());
-    EXPECT_EQ(application.OnKey(frame::GameKeyF1, 1), 0);
+    EXPECT_EQ(application.OnKey(frame::kGameKeyF1, 1), 0);
   }
   EXPECT_EQ(frame::TheApplication, nullptr);
   EXPECT_EQ(frame::ActiveForm, nullptr);

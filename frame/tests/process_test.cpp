@@ -110,8 +110,10 @@ TEST(ProgramHelper, DISABLED_FirstControls) {
   frame::ProcessInstance = GetModuleHandleW(nullptr);
   frame::CreateRootWindow();
   frame::Form form("Form", 0, 0, 100, 100, false, 0);
-  frame::EditBox first(0, 0, 50, 20, &form, 11, true, false, 0, false, 0, 0);
-  frame::EditBox second(0, 30, 50, 20, &form, 11, true, false, 0, false, 0, 0);
+  frame::EditBox first(0, 0, 50, 20, &form, 11, frame::Editing::kEditable, frame::Lines::kSingle, 0,
+                       frame::Characters::kAny, 0, 0);
+  frame::EditBox second(0, 30, 50, 20, &form, 11, frame::Editing::kEditable, frame::Lines::kSingle,
+                        0, frame::Characters::kAny, 0, 0);
   std::printf("ids %d %d\n", first.Id(), second.Id());
   std::fflush(stdout);
   std::_Exit(0);

@@ -12,16 +12,16 @@ namespace {
 TEST(DrawingSurface, DefaultRasterOpSelectsTheDestinationsDefault) {
   auto source = SolidSurface(4, 4, kRed);
   auto destination = SolidSurface(4, 4, kBlue);
-  destination->Blit(*source, 0, 0, 2, 2, 0, 0, frame::DefaultRasterOp);
+  destination->Blit(*source, 0, 0, 2, 2, 0, 0, frame::kDefaultRasterOp);
   EXPECT_EQ(PixelAt(*destination, 1, 1), kRed);  // source copy
   EXPECT_EQ(PixelAt(*destination, 2, 2), kBlue);
 
   // With AND as the surface's default, red over white-and-blue keeps only shared bits.
   auto other = SolidSurface(4, 4, RGB(255, 0, 255));
   other->SetDefaultRasterOp(SRCAND);
-  other->Blit(*source, 0, 0, 4, 4, 0, 0, frame::DefaultRasterOp);
+  other->Blit(*source, 0, 0, 4, 4, 0, 0, frame::kDefaultRasterOp);
   EXPECT_EQ(PixelAt(*other, 0, 0), kRed);
-  other->Blit(*SolidSurface(4, 4, kBlue), 0, 0, 4, 4, 0, 0, frame::DefaultRasterOp);
+  other->Blit(*SolidSurface(4, 4, kBlue), 0, 0, 4, 4, 0, 0, frame::kDefaultRasterOp);
   EXPECT_EQ(PixelAt(*other, 0, 0), kBlack);
 }
 
@@ -85,16 +85,17 @@ TEST(DrawingSurface, TextRendererOwnership) {
   {
     frame::OffscreenSurface surface(4, 4);
     auto* owned = new RecordingRenderer(&deletions, &rop);
-    surface.SetTextRenderer(owned, true);  // the system-font renderer it owned goes
+    surface.SetTextRenderer(owned,
+                            frame::Ownership::kOwned);  // the system-font renderer it owned goes
     RecordingRenderer borrowed(&deletions, &rop);
     // Replacing an owned renderer deletes it and hands nothing back.
-    EXPECT_EQ(surface.SetTextRenderer(&borrowed, false), nullptr);
+    EXPECT_EQ(surface.SetTextRenderer(&borrowed, frame::Ownership::kBorrowed), nullptr);
     EXPECT_EQ(deletions, 1);
-    surface.DrawText(0, 0, "x", frame::DefaultRasterOp);
+    surface.DrawText(0, 0, "x", frame::kDefaultRasterOp);
     EXPECT_EQ(rop, static_cast<DWORD>(SRCCOPY));
     EXPECT_EQ(surface.TextWidth("abc"), 3);
     // A borrowed renderer is handed back, not deleted.
-    EXPECT_EQ(surface.SetTextRenderer(nullptr, true), &borrowed);
+    EXPECT_EQ(surface.SetTextRenderer(nullptr, frame::Ownership::kOwned), &borrowed);
     EXPECT_EQ(deletions, 1);
     surface.DrawText(0, 0, "no renderer", SRCCOPY);
     EXPECT_EQ(surface.TextWidth("no renderer"), 0);

@@ -13,9 +13,9 @@ namespace golf {
 namespace {
 
 struct AnimationKind {
-  int frames;
-  DWORD period;
-  bool edges;
+  int frames = 0;
+  DWORD period = 0;
+  bool edges = false;
 };
 
 // Hazard cells 53..58 cycle three opaque pictures; magnets and fans turn over the ground.
@@ -46,7 +46,7 @@ void CellAnimationSet::Build(const HoleLayout& layout, const frame::DrawingSurfa
       const int y = kGridTop + kCellSize * row;
       const CellEdges edges = kind.edges ? FindCellEdges(layout, x, y) : CellEdges{};
       animations_.push_back(std::make_unique<CellAnimation>(
-          BlockTable(id).name, x, y, kind.frames, kind.period, edges, background, GetTickCount()));
+          BlockTable(static_cast<int>(id)).name, x, y, kind.frames, kind.period, edges, background, GetTickCount()));
     }
   }
 }

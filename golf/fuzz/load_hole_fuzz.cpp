@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   golf::HoleLayout layout;
   golf::Ball ball;
   const auto result = layout.LoadHoleData({data + 3, size - 3}, hole, ball);
-  if (result != golf::HoleLayout::LoadResult::Loaded) return 0;
+  if (result != golf::HoleLayout::LoadResult::kLoaded) return 0;
   ball.Strike(fx, fy);
   int steps = 0;
   golf::RollShot(layout, ball, 300, steps, [](int, const golf::Ball&) {});

@@ -15,11 +15,11 @@ TEST(BallRecord, ARollingBallResumesBitForBit) {
   Ball ball;
   ball.posx = 101.23456789012345;
   ball.posy = 200.0 / 3.0;
-  ball.Fx = -123.456;
-  ball.Fy = 1e-300;
+  ball.fx = -123.456;
+  ball.fy = 1e-300;
   ball.hillFx = 0.0;
   ball.hillFy = -5.333333333333333;
-  ball.Ismoving = 1;
+  ball.isMoving = 1;
   storage::PropertyStore store;
   SaveBall(ball, store);
 
@@ -39,17 +39,17 @@ TEST(BallRecord, ARollingBallResumesBitForBit) {
   for (int b = 0; b < 8; ++b) EXPECT_EQ(records[1].value[b], uint8_t(bits >> (8 * b)));
 
   Ball loaded;
-  loaded.Ismoving = 0;
+  loaded.isMoving = 0;
   LoadBall(loaded, store);
   // Bit for bit, not merely equal values.
   // NOLINTBEGIN(bugprone-suspicious-memory-comparison)
   EXPECT_EQ(std::memcmp(&loaded.posx, &ball.posx, 8), 0);
   EXPECT_EQ(std::memcmp(&loaded.posy, &ball.posy, 8), 0);
-  EXPECT_EQ(std::memcmp(&loaded.Fx, &ball.Fx, 8), 0);
-  EXPECT_EQ(std::memcmp(&loaded.Fy, &ball.Fy, 8), 0);
+  EXPECT_EQ(std::memcmp(&loaded.fx, &ball.fx, 8), 0);
+  EXPECT_EQ(std::memcmp(&loaded.fy, &ball.fy, 8), 0);
   EXPECT_EQ(std::memcmp(&loaded.hillFy, &ball.hillFy, 8), 0);
   // NOLINTEND(bugprone-suspicious-memory-comparison)
-  EXPECT_EQ(loaded.Ismoving, 1);
+  EXPECT_EQ(loaded.isMoving, 1);
   EXPECT_EQ(loaded.IsMoving(), ball.IsMoving());
 
   // Saving again replaces the values instead of adding records.
@@ -63,11 +63,11 @@ TEST(BallRecord, MissingKeysLeaveTheFieldsAlone) {
   store.SetValue(storage::kPropertyValue, "posx", &x, 8);
   Ball ball;
   ball.posy = 77.0;
-  ball.Ismoving = 0;
+  ball.isMoving = 0;
   LoadBall(ball, store);
   EXPECT_EQ(ball.posx, 50.5);
   EXPECT_EQ(ball.posy, 77.0);
-  EXPECT_EQ(ball.Ismoving, 0);
+  EXPECT_EQ(ball.isMoving, 0);
 }
 
 }  // namespace

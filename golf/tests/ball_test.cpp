@@ -17,7 +17,7 @@ class BallTest : public ::testing::Test {
  protected:
   void Load(const std::vector<std::string>& rows = {}, const std::string& extra = "") {
     const auto entry = CourseBytes(FlatHole(0, "tee 4:4/5\ncup 1:1/5" + extra, rows));
-    ASSERT_EQ(layout_.LoadHoleData(entry, 0, ball_), HoleLayout::LoadResult::Loaded);
+    ASSERT_EQ(layout_.LoadHoleData(entry, 0, ball_), HoleLayout::LoadResult::kLoaded);
   }
   HoleLayout layout_;
   Ball ball_;
@@ -27,12 +27,12 @@ TEST_F(BallTest, StrikeRemembersThePixelAndStartsARoll) {
   Load();
   ball_.posx = 100.7;
   ball_.posy = 120.2;
-  ball_.Ismoving = 0;
+  ball_.isMoving = 0;
   ball_.Strike(30.0, -40.0);
   EXPECT_EQ(ball_.shotx, 101.0);  // 3 + trunc(98.2)
   EXPECT_EQ(ball_.shoty, 120.0);  // 3 + trunc(117.7)
-  EXPECT_EQ(ball_.Fx, 30.0);
-  EXPECT_EQ(ball_.Ismoving, 1);
+  EXPECT_EQ(ball_.fx, 30.0);
+  EXPECT_EQ(ball_.isMoving, 1);
 }
 
 TEST_F(BallTest, StopSpeedIsEightPerAxisOnFlatGround) {
@@ -41,8 +41,8 @@ TEST_F(BallTest, StopSpeedIsEightPerAxisOnFlatGround) {
   EXPECT_TRUE(ball_.StepForces(layout_));
   ball_.Strike(7.99, -7.99);
   EXPECT_FALSE(ball_.StepForces(layout_));
-  EXPECT_EQ(ball_.Ismoving, 0);
-  EXPECT_EQ(ball_.Fx, 7.99);                // the slow velocity is kept
+  EXPECT_EQ(ball_.isMoving, 0);
+  EXPECT_EQ(ball_.fx, 7.99);                // the slow velocity is kept
   EXPECT_FALSE(ball_.StepForces(layout_));  // and a stopped ball stays stopped
 }
 
@@ -53,27 +53,27 @@ TEST_F(BallTest, SlopeIsAddedOncePerStepEvenAtRest) {
   ball_.Strike(0.0, 0.0);
   EXPECT_TRUE(ball_.StepForces(layout_));
   EXPECT_EQ(ball_.hillFx, 8.0);
-  EXPECT_EQ(ball_.Fx, 8.0);
+  EXPECT_EQ(ball_.fx, 8.0);
   EXPECT_TRUE(ball_.StepForces(layout_));
-  EXPECT_EQ(ball_.Fx, 16.0);
+  EXPECT_EQ(ball_.fx, 16.0);
 }
 
 TEST_F(BallTest, LeavingTheFieldPutsTheBallBackAtRest) {
   Load();
   ball_.posx = 220.0;
   ball_.posy = 100.0;
-  ball_.Fx = 100.0;
-  ball_.Fy = 0.0;
+  ball_.fx = 100.0;
+  ball_.fy = 0.0;
   ball_.Advance(0.05);  // exactly 225: still inside
   EXPECT_EQ(ball_.posx, 225.0);
-  EXPECT_EQ(ball_.Fx, 95.0);
+  EXPECT_EQ(ball_.fx, 95.0);
   ball_.posx = 225.0;  // then 0.0001 further
-  ball_.Fx = 0.002;
+  ball_.fx = 0.002;
   ball_.Advance(0.05);
   EXPECT_EQ(ball_.posx, 25.0);
   EXPECT_EQ(ball_.posy, 74.0);
-  EXPECT_EQ(ball_.Fx, 0.0);
-  EXPECT_EQ(ball_.Ismoving, 1);
+  EXPECT_EQ(ball_.fx, 0.0);
+  EXPECT_EQ(ball_.isMoving, 1);
 }
 
 TEST_F(BallTest, CupCatchesASlowBallWithinThreePixels) {
@@ -81,20 +81,20 @@ TEST_F(BallTest, CupCatchesASlowBallWithinThreePixels) {
   const double cx = layout_.CupX(), cy = layout_.CupY();
   ball_.posx = cx + 3.0;
   ball_.posy = cy;
-  ball_.Fx = 150.0;  // squared speed exactly 22500
-  ball_.Fy = 0.0;
+  ball_.fx = 150.0;  // squared speed exactly 22500
+  ball_.fy = 0.0;
   EXPECT_TRUE(layout_.IsBallInCup(ball_));
-  ball_.Fx = 150.001;
+  ball_.fx = 150.001;
   EXPECT_FALSE(layout_.IsBallInCup(ball_));
-  ball_.Fx = 0.0;
+  ball_.fx = 0.0;
   ball_.posx = cx + 3.001;
   EXPECT_FALSE(layout_.IsBallInCup(ball_));
 
   ball_.posx = cx + 2.0;
   ball_.Strike(100.0, 0.0);
   EXPECT_FALSE(ball_.StepForces(layout_));
-  EXPECT_EQ(ball_.Fx, 0.0);
-  EXPECT_EQ(ball_.Ismoving, 1);  // the cup leaves the flag alone
+  EXPECT_EQ(ball_.fx, 0.0);
+  EXPECT_EQ(ball_.isMoving, 1);  // the cup leaves the flag alone
 }
 
 TEST(StuckTracker, CountsRevisitsOfTheNewestMatchingSlot) {
@@ -120,7 +120,7 @@ TEST_F(BallTest, RockingBetweenTwoPixelsStopsAtCountSix) {
   ball_.Strike(100.0, 0.0);
   int steps = 0;
   for (; steps < 20; ++steps) {
-    ball_.Fx = 100.0;  // keep it fast: only the tracker can stop it
+    ball_.fx = 100.0;  // keep it fast: only the tracker can stop it
     ball_.posx = (steps % 2) ? 100.0 : 101.0;
     if (!ball_.StepForces(layout_)) break;
     ball_.TrackPosition();
@@ -140,7 +140,7 @@ TEST_F(BallTest, ARollThatNeverSettlesEndsAfterAMinute) {
   ball_.Strike(0.0, 10.0);
   int steps = 0;
   const ShotEnd end = RollShot(layout_, ball_, 5000, steps, [](int, const Ball&) {});
-  EXPECT_EQ(end, ShotEnd::Stopped);
+  EXPECT_EQ(end, ShotEnd::kStopped);
   EXPECT_EQ(steps, kMaxStepsPerShot);
   // A new strike starts the count again.
   ball_.Strike(0.0, 0.0);

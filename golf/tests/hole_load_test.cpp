@@ -32,10 +32,10 @@ TEST(HoleSearch, FindsFirstAndLastAmongRecordsOfDifferentLengths) {
   const auto entry = CourseBytes(source);
   HoleLayout layout;
   Ball ball;
-  ASSERT_EQ(layout.LoadHoleData(entry, 0, ball), Result::Loaded);
+  ASSERT_EQ(layout.LoadHoleData(entry, 0, ball), Result::kLoaded);
   EXPECT_EQ(layout.TeeX(), 25);
   EXPECT_TRUE(Walls(layout).empty());  // end record at offset 95
-  ASSERT_EQ(layout.LoadHoleData(entry, 17, ball), Result::Loaded);
+  ASSERT_EQ(layout.LoadHoleData(entry, 17, ball), Result::kLoaded);
   EXPECT_EQ(layout.TeeX(), 15 + 21 * 7 + 10);
   EXPECT_EQ(layout.TeeY(), 64 + 21 + 10);
   EXPECT_EQ(ball.posx, layout.TeeX());
@@ -50,9 +50,9 @@ TEST(HoleSearch, MissingHoleOrTruncatedEntryClearsOnlyTheWalls) {
       FlatHole(0, "tee 4:4/5\ncup 1:1/5\nwall 0:0/7 0:9/9", {"-- 01 01 01 01 01 01 01 01 01"}));
   HoleLayout layout;
   Ball ball;
-  ASSERT_EQ(layout.LoadHoleData(entry, 0, ball), Result::Loaded);
+  ASSERT_EQ(layout.LoadHoleData(entry, 0, ball), Result::kLoaded);
   ball.posx = 50;
-  EXPECT_EQ(layout.LoadHoleData(entry, 5, ball), Result::Missing);
+  EXPECT_EQ(layout.LoadHoleData(entry, 5, ball), Result::kMissing);
   EXPECT_TRUE(Walls(layout).empty());
   EXPECT_EQ(layout.BlockAt(0, 0), kEmptyBlock);  // cells, tee and ball untouched
   EXPECT_EQ(layout.TeeX(), 15 + 84 + 10);
@@ -62,21 +62,21 @@ TEST(HoleSearch, MissingHoleOrTruncatedEntryClearsOnlyTheWalls) {
   for (std::size_t size = 0; size < entry.size(); ++size) {
     std::span<const uint8_t> cut(entry.data(), size);
     const Result r = layout.LoadHoleData(cut, 0, ball);
-    EXPECT_EQ(r, size >= 95 + 16 ? Result::Loaded : Result::Damaged) << size;
-    EXPECT_EQ(layout.LoadHoleData(cut, 3, ball), Result::Damaged) << size;
+    EXPECT_EQ(r, size >= 95 + 16 ? Result::kLoaded : Result::kDamaged) << size;
+    EXPECT_EQ(layout.LoadHoleData(cut, 3, ball), Result::kDamaged) << size;
   }
-  EXPECT_EQ(layout.LoadHoleData(entry, -1, ball), Result::Missing);
-  EXPECT_EQ(layout.LoadHoleData(entry, 255, ball), Result::Missing);
+  EXPECT_EQ(layout.LoadHoleData(entry, -1, ball), Result::kMissing);
+  EXPECT_EQ(layout.LoadHoleData(entry, 255, ball), Result::kMissing);
 }
 
 TEST(HoleSearch, LoadsFromAnOpenedCourseEntry) {
   storage::MemoryFile file(CourseBytes(FlatHole(4, "tee 4:4/5\ncup 1:1/5\nwall 0:0/7 0:9/9")));
   HoleLayout layout;
   Ball ball;
-  EXPECT_EQ(layout.LoadHole(file, "course001", 4, ball), Result::Loaded);
+  EXPECT_EQ(layout.LoadHole(file, "course001", 4, ball), Result::kLoaded);
   EXPECT_EQ(ball.posx, 15 + 84 + 10);
   EXPECT_EQ(Walls(layout).size(), 1u);
-  EXPECT_EQ(layout.LoadHole(file, "course001", 5, ball), Result::Missing);
+  EXPECT_EQ(layout.LoadHole(file, "course001", 5, ball), Result::kMissing);
 }
 
 TEST(HoleCells, CodesBecomeBlocksFieldsAndHazards) {
@@ -85,7 +85,7 @@ TEST(HoleCells, CodesBecomeBlocksFieldsAndHazards) {
                {"-- ML MR FL FR #64 01 15 #0 #65", "09 14c 12 13 #113 01 01 01 01 01"}));
   HoleLayout layout;
   Ball ball;
-  ASSERT_EQ(layout.LoadHoleData(entry, 0, ball), Result::Loaded);
+  ASSERT_EQ(layout.LoadHoleData(entry, 0, ball), Result::kLoaded);
   const uint32_t expected[10] = {112, 60, 61, 62, 63, 63, 0, 53, 112, 112};
   for (int c = 0; c < 10; ++c) EXPECT_EQ(layout.BlockAt(0, c), expected[c]) << c;
   EXPECT_EQ(layout.BlockAt(1, 0), 29u);
@@ -113,7 +113,7 @@ TEST(HoleWalls, OrderingJoinsCapsAndBoxes) {
                                     "wall 3:3/5 3:3/5 joinA"));  // no length: a post
   HoleLayout layout;
   Ball ball;
-  ASSERT_EQ(layout.LoadHoleData(entry, 0, ball), Result::Loaded);
+  ASSERT_EQ(layout.LoadHoleData(entry, 0, ball), Result::kLoaded);
   const auto walls = Walls(layout);
   ASSERT_EQ(walls.size(), 5u);
   // Swapped to left-to-right with its join flag: B was joined, moved 10 right.
@@ -143,7 +143,7 @@ TEST(HoleWalls, OrderingJoinsCapsAndBoxes) {
   EXPECT_EQ(d.extA, 0.0);
   // The arc after the skipped record.
   const Wall& a = *walls[3];
-  EXPECT_EQ(a.kind, WallKind::ArcWall);
+  EXPECT_EQ(a.kind, WallKind::kArcWall);
   EXPECT_EQ(a.x2, 63);
   EXPECT_EQ(a.extA, 270.0);
   EXPECT_EQ(a.extB, 90.0);

@@ -58,7 +58,7 @@ TEST(SlopeForce, SumsCellCupAndFields) {
                             "01 01 01 01 01 01 01 01 01 09"}));
   HoleLayout layout;
   Ball ball;
-  ASSERT_EQ(layout.LoadHoleData(entry, 0, ball), HoleLayout::LoadResult::Loaded);
+  ASSERT_EQ(layout.LoadHoleData(entry, 0, ball), HoleLayout::LoadResult::kLoaded);
   const int cx = layout.CupX(), cy = layout.CupY();  // (109, 158), on a ridge at lx 10
   EXPECT_EQ(layout.SlopeForceX(cx, cy), -16.0);      // no pull at the centre itself
   EXPECT_EQ(layout.SlopeForceY(cx, cy), 0.0);
@@ -91,7 +91,7 @@ TEST(SlopeForce, OverlappingZonesAddUp) {
   auto entry = CourseBytes(FlatHole(0, "tee 8:0/5\ncup 8:9/5", {"FR 01 01 FL 01 01 01 01 01 01"}));
   HoleLayout layout;
   Ball ball;
-  ASSERT_EQ(layout.LoadHoleData(entry, 0, ball), HoleLayout::LoadResult::Loaded);
+  ASSERT_EQ(layout.LoadHoleData(entry, 0, ball), HoleLayout::LoadResult::kLoaded);
   const int x = 15 + 21 * 2 + 5;
   const double first = (1.0 - static_cast<double>(x - 36) / 42) * 8.0;
   const double second = (static_cast<double>(x - (21 * 3 + 15)) / 42) * 8.0;
@@ -104,7 +104,7 @@ TEST(SlopeForce, MagnetsPullTowardsTheirCell) {
   auto entry = CourseBytes(FlatHole(0, "tee 8:0/5\ncup 8:9/5", {"MR 01 01 01 01 ML 01 01 01 01"}));
   HoleLayout layout;
   Ball ball;
-  ASSERT_EQ(layout.LoadHoleData(entry, 0, ball), HoleLayout::LoadResult::Loaded);
+  ASSERT_EQ(layout.LoadHoleData(entry, 0, ball), HoleLayout::LoadResult::kLoaded);
   EXPECT_GT(layout.SlopeForceX(15 + 21 * 3 + 1, 70), 7.0);
   EXPECT_LT(layout.SlopeForceX(15 + 21 * 4 + 20, 70), 0.5);
   EXPECT_GT(layout.SlopeForceX(15 + 21 * 4 + 20, 70), 0.0);

@@ -14,22 +14,22 @@ namespace {
 
 TEST(GridToPixel, KeypadPointsOfACell) {
   // Cell 12 is row 1, column 2: corner (57, 85).
-  EXPECT_EQ(GridToPixel(Axis::X, 12, 7), 57);
-  EXPECT_EQ(GridToPixel(Axis::Y, 12, 7), 85);
-  EXPECT_EQ(GridToPixel(Axis::X, 12, 5), 67);
-  EXPECT_EQ(GridToPixel(Axis::Y, 12, 5), 95);
-  EXPECT_EQ(GridToPixel(Axis::X, 12, 3), 77);
-  EXPECT_EQ(GridToPixel(Axis::Y, 12, 3), 105);
-  EXPECT_EQ(GridToPixel(Axis::X, 12, 4), 57);
-  EXPECT_EQ(GridToPixel(Axis::Y, 12, 9), 85);
+  EXPECT_EQ(GridToPixel(Axis::kX, 12, 7), 57);
+  EXPECT_EQ(GridToPixel(Axis::kY, 12, 7), 85);
+  EXPECT_EQ(GridToPixel(Axis::kX, 12, 5), 67);
+  EXPECT_EQ(GridToPixel(Axis::kY, 12, 5), 95);
+  EXPECT_EQ(GridToPixel(Axis::kX, 12, 3), 77);
+  EXPECT_EQ(GridToPixel(Axis::kY, 12, 3), 105);
+  EXPECT_EQ(GridToPixel(Axis::kX, 12, 4), 57);
+  EXPECT_EQ(GridToPixel(Axis::kY, 12, 9), 85);
   // Keypad values off the pad give the corner.
   for (int keypad : {0, 10, 255}) {
-    EXPECT_EQ(GridToPixel(Axis::X, 12, keypad), 57);
-    EXPECT_EQ(GridToPixel(Axis::Y, 12, keypad), 85);
+    EXPECT_EQ(GridToPixel(Axis::kX, 12, keypad), 57);
+    EXPECT_EQ(GridToPixel(Axis::kY, 12, keypad), 85);
   }
   // The grid's lowest right point.
-  EXPECT_EQ(GridToPixel(Axis::X, 89, 3), 224);
-  EXPECT_EQ(GridToPixel(Axis::Y, 89, 3), 252);
+  EXPECT_EQ(GridToPixel(Axis::kX, 89, 3), 224);
+  EXPECT_EQ(GridToPixel(Axis::kY, 89, 3), 252);
 }
 
 TEST(AngleTables, RoundedAsDocumented) {

@@ -72,7 +72,7 @@ TEST(RecordedShots, ReplayBitForBit) {
   ASSERT_GE(shots.size(), 30u);
   for (const RecordedShot& shot : shots) {
     std::string trace;
-    ASSERT_EQ(TraceRequestedShot(entry, shot.request, trace), ShotOutcome::Played) << shot.name;
+    ASSERT_EQ(TraceRequestedShot(entry, shot.request, trace), ShotOutcome::kPlayed) << shot.name;
     const std::string recorded = ReadText(DataDir() + "traces/" + shot.name + ".trace");
     EXPECT_EQ(trace, recorded) << shot.name;
   }
@@ -84,7 +84,7 @@ TEST(RecordedShots, OnlyOverlappingStartsDependOnTheOverlapRule) {
     std::string mended, unmended;
     ShotRequest request = shot.request;
     TraceRequestedShot(entry, request, mended);
-    request.rule = OverlapRule::PassThrough;
+    request.rule = OverlapRule::kPassThrough;
     TraceRequestedShot(entry, request, unmended);
     const bool overlap = shot.name.rfind("overlap_", 0) == 0;
     EXPECT_EQ(mended != unmended, overlap) << shot.name;

@@ -19,9 +19,9 @@ class WallContact : public ::testing::Test {
  protected:
   // A flat hole with the given wall lines; the ball placed and given a velocity.
   void Place(const std::string& walls, double x, double y, double fx, double fy,
-             OverlapRule rule = OverlapRule::Mended) {
+             OverlapRule rule = OverlapRule::kMended) {
     const auto entry = CourseBytes(FlatHole(0, "tee 8:0/5\ncup 8:9/5\n" + walls));
-    ASSERT_EQ(layout_.LoadHoleData(entry, 0, ball_), HoleLayout::LoadResult::Loaded);
+    ASSERT_EQ(layout_.LoadHoleData(entry, 0, ball_), HoleLayout::LoadResult::kLoaded);
     layout_.SetOverlapRule(rule);
     ball_.posx = x;
     ball_.posy = y;
@@ -45,8 +45,8 @@ TEST_F(WallContact, StraightOnAHorizontalWallComesBackSlower) {
   ASSERT_TRUE(Collide());
   EXPECT_NEAR(ball_.posy, 148 + 3.5, 1e-6);
   EXPECT_EQ(ball_.posx, 100);
-  EXPECT_EQ(ball_.Fx, 0);
-  EXPECT_NEAR(ball_.Fy, 300 * 0.98, 1e-4);
+  EXPECT_EQ(ball_.fx, 0);
+  EXPECT_NEAR(ball_.fy, 300 * 0.98, 1e-4);
   EXPECT_NEAR(t_, 0.05 * (1 - 8.5 / 15), 1e-9);
   // A ball moving away from the wall, or parallel beside it, meets nothing.
   Place(kHorizontal, 100, 160, 0, 300);
@@ -70,9 +70,9 @@ TEST_F(WallContact, JoinedEndsPassCappedEndsDeflect) {
   EXPECT_NEAR(len, 3.5, 1e-3);
   // The normal component is reversed, the tangential one kept (times 0.98), as far as
   // the loose square root of the contact normal allows.
-  EXPECT_NEAR((ball_.Fx * nx + ball_.Fy * ny) / len, 0.98 * 300 * ny / len, 0.5);
-  EXPECT_NEAR((ball_.Fx * -ny + ball_.Fy * nx) / len, 0.98 * -300 * nx / len, 0.5);
-  EXPECT_LT(ball_.Fx, 0);
+  EXPECT_NEAR((ball_.fx * nx + ball_.fy * ny) / len, 0.98 * 300 * ny / len, 0.5);
+  EXPECT_NEAR((ball_.fx * -ny + ball_.fy * nx) / len, 0.98 * -300 * nx / len, 0.5);
+  EXPECT_LT(ball_.fx, 0);
 }
 
 TEST_F(WallContact, AlongAWallTheNearerCapWins) {
@@ -82,12 +82,12 @@ TEST_F(WallContact, AlongAWallTheNearerCapWins) {
   Place("wall 2:4/8 3:4/8", 109, 90, 0, 800);
   ASSERT_TRUE(Collide());
   EXPECT_NEAR(ball_.posy, 106 - 3.5, 1e-6);
-  EXPECT_LT(ball_.Fy, 0);
+  EXPECT_LT(ball_.fy, 0);
   // From below B the nearer cap is B's.
   Place("wall 2:4/8 3:4/8", 109, 143, 0, -800);
   ASSERT_TRUE(Collide());
   EXPECT_NEAR(ball_.posy, 127 + 3.5, 1e-6);
-  EXPECT_GT(ball_.Fy, 0);
+  EXPECT_GT(ball_.fy, 0);
 }
 
 TEST_F(WallContact, TheNearestOfSeveralWallsWins) {
@@ -104,8 +104,8 @@ TEST_F(WallContact, ArcsReflectWithinTheirSpanOnly) {
   Place(kArc, 139, 158, 300, 0);
   ASSERT_TRUE(Collide());
   EXPECT_NEAR(ball_.posx, 109 + 38.5, 0.02);  // the bisection settles within 1 px^2
-  EXPECT_NEAR(ball_.Fx, -300 * 0.98, 0.01);
-  EXPECT_EQ(ball_.Fy, 0);
+  EXPECT_NEAR(ball_.fx, -300 * 0.98, 0.01);
+  EXPECT_EQ(ball_.fy, 0);
   Place(kArc, 79, 158, -300, 0);  // towards 180 degrees: the open side
   EXPECT_FALSE(Collide());
   Place(kArc, 109, 128, 0, -300);  // 270 is an end of the span and still counts
@@ -145,10 +145,10 @@ TEST_F(WallContact, ObliqueArcContactsBounceOnlyWhereTheSpanIs) {
     // centre to the ball's (and loses 2 %).
     const double nx = c.side * reach / 38.5, ny = c.side * 20 / 38.5;
     const double k = -2.0 * (fx * nx);
-    EXPECT_NEAR(ball_.Fx, 0.98 * (fx + k * nx), 0.3);
-    EXPECT_NEAR(ball_.Fy, 0.98 * (k * ny), 0.3);
-    EXPECT_LT(ball_.Fx * nx + ball_.Fy * ny, 0) << "heads back into the circle";
-    EXPECT_NEAR(std::hypot(ball_.Fx, ball_.Fy), 0.98 * 300, 0.3);
+    EXPECT_NEAR(ball_.fx, 0.98 * (fx + k * nx), 0.3);
+    EXPECT_NEAR(ball_.fy, 0.98 * (k * ny), 0.3);
+    EXPECT_LT(ball_.fx * nx + ball_.fy * ny, 0) << "heads back into the circle";
+    EXPECT_NEAR(std::hypot(ball_.fx, ball_.fy), 0.98 * 300, 0.3);
 
     // The mirror image about the centre's row, and about its column: open arc, no contact.
     Place(c.arc, startX, 158 - c.side * 20, fx, 0);
@@ -169,7 +169,7 @@ TEST_F(WallContact, AFastBallCanSlipIntoAnArcsBand) {
   EXPECT_GT(ball_.posx, 109 + 38.5);
   t_ = kPhysicsStep;
   EXPECT_TRUE(layout_.CollideBall(ball_, t_));
-  EXPECT_LT(ball_.Fx, 0);
+  EXPECT_LT(ball_.fx, 0);
 }
 
 // A ball half a pixel into a wall's contact band, shot at the wall: with the overlap
@@ -183,13 +183,13 @@ struct OverlapCase {
 
 const OverlapCase kOverlaps[] = {
     {"horizontal face", kHorizontal, 100, 148 + 3.0, 0, -300,
-     [](const Ball& b) { return b.posy > 148 && b.Fy > 0; }},
+     [](const Ball& b) { return b.posy > 148 && b.fy > 0; }},
     {"vertical face", "wall 2:4/8 6:4/2", 109 + 3.0, 150, -300, 0,
-     [](const Ball& b) { return b.posx > 109 && b.Fx > 0; }},
+     [](const Ball& b) { return b.posx > 109 && b.fx > 0; }},
     {"capped end", kHorizontal, 57 - 2.0, 148 + 2.0, 100, -100,
-     [](const Ball& b) { return b.Fx < 0 && b.Fy > 0; }},
+     [](const Ball& b) { return b.fx < 0 && b.fy > 0; }},
     {"inside an arc", kArc, 109 + 39.0, 158, 300, 0,
-     [](const Ball& b) { return b.posx < 109 + 42 && b.Fx < 0; }},
+     [](const Ball& b) { return b.posx < 109 + 42 && b.fx < 0; }},
 };
 
 TEST_F(WallContact, ABallOverlappingAWallBouncesOffIt) {
@@ -199,7 +199,7 @@ TEST_F(WallContact, ABallOverlappingAWallBouncesOffIt) {
     ASSERT_TRUE(ball_.StepForces(layout_));
     RunPhysicsStep(layout_, ball_);
     EXPECT_TRUE(c.onItsSide(ball_)) << ball_.posx << " " << ball_.posy;
-    Place(c.walls, c.x, c.y, c.fx, c.fy, OverlapRule::PassThrough);
+    Place(c.walls, c.x, c.y, c.fx, c.fy, OverlapRule::kPassThrough);
     ASSERT_TRUE(ball_.StepForces(layout_));
     RunPhysicsStep(layout_, ball_);
     EXPECT_FALSE(c.onItsSide(ball_)) << ball_.posx << " " << ball_.posy;
@@ -207,7 +207,7 @@ TEST_F(WallContact, ABallOverlappingAWallBouncesOffIt) {
 }
 
 TEST_F(WallContact, AnOverlappingBallStillLeavesThroughTheArcsOpening) {
-  for (OverlapRule rule : {OverlapRule::Mended, OverlapRule::PassThrough}) {
+  for (OverlapRule rule : {OverlapRule::kMended, OverlapRule::kPassThrough}) {
     Place(kArc, 109 - 39.0, 158, -300, 0, rule);
     EXPECT_FALSE(Collide());
   }

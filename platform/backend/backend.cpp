@@ -50,7 +50,7 @@ bool ShowsWindow() {
 
 // Installs the backend's answers into the kernel at start-up; every program links this through
 // the platform library (platform/CMakeLists.txt), so the hook is there before main runs.
-extern "C" const bool PtBackendHooks = (SetShowsWindowQuery(&ShowsWindow), true);
+extern "C" const bool kPtBackendHooks = (SetShowsWindowQuery(&ShowsWindow), true);
 
 Backend& CurrentBackend() {
   auto& slot = Slot();

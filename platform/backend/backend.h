@@ -9,10 +9,10 @@
 
 namespace platform {
 
-enum class InputKind { StylusDown, StylusMove, StylusUp, KeyDown, KeyUp, Text, Quit };
+enum class InputKind { kStylusDown, kStylusMove, kStylusUp, kKeyDown, kKeyUp, kText, kQuit };
 
 struct InputEvent {
-  InputKind kind = InputKind::Quit;
+  InputKind kind = InputKind::kQuit;
   int x = 0;  // stylus: device screen pixel, 0..239 and 0..319
   int y = 0;
   unsigned key = 0;     // keys: virtual-key code (VK_UP, VK_F1, VK_RETURN, ...)

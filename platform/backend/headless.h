@@ -31,7 +31,7 @@ struct PlayedSound {
 //    never past the next scripted event) and delivers what falls due, as the real backend waits
 //    about 1 ms for input after an empty poll. So a program that spins on an empty queue still
 //    sees time pass, and reaches the script's later events.
-//  - When the script is exhausted and the program waits for ever, it gets InputKind::Quit
+//  - When the script is exhausted and the program waits for ever, it gets InputKind::kQuit
 //    (every time it waits so), so a test can never hang on a program that waits for input.
 //    A program that only polls is ended by scripting Quit().
 class HeadlessBackend final : public Backend {

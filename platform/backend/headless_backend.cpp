@@ -36,7 +36,7 @@ bool HeadlessBackend::NextEvent(InputEvent& event, uint32_t timeoutMs) {
         // Nothing will ever come: end the program instead of hanging the test.
         ++autoQuits_;
         event = InputEvent{};
-        event.kind = InputKind::Quit;
+        event.kind = InputKind::kQuit;
         return true;
       }
       now_ = nextTime;
@@ -120,15 +120,15 @@ InputEvent Key(InputKind kind, unsigned vk) {
 }  // namespace
 
 void HeadlessBackend::StylusDown(int x, int y, uint32_t delayMs) {
-  After(delayMs, Stylus(InputKind::StylusDown, x, y));
+  After(delayMs, Stylus(InputKind::kStylusDown, x, y));
 }
 
 void HeadlessBackend::StylusMove(int x, int y, uint32_t delayMs) {
-  After(delayMs, Stylus(InputKind::StylusMove, x, y));
+  After(delayMs, Stylus(InputKind::kStylusMove, x, y));
 }
 
 void HeadlessBackend::StylusUp(int x, int y, uint32_t delayMs) {
-  After(delayMs, Stylus(InputKind::StylusUp, x, y));
+  After(delayMs, Stylus(InputKind::kStylusUp, x, y));
 }
 
 void HeadlessBackend::Tap(int x, int y, uint32_t delayMs, uint32_t holdMs) {
@@ -137,11 +137,11 @@ void HeadlessBackend::Tap(int x, int y, uint32_t delayMs, uint32_t holdMs) {
 }
 
 void HeadlessBackend::KeyDown(unsigned vk, uint32_t delayMs) {
-  After(delayMs, Key(InputKind::KeyDown, vk));
+  After(delayMs, Key(InputKind::kKeyDown, vk));
 }
 
 void HeadlessBackend::KeyUp(unsigned vk, uint32_t delayMs) {
-  After(delayMs, Key(InputKind::KeyUp, vk));
+  After(delayMs, Key(InputKind::kKeyUp, vk));
 }
 
 void HeadlessBackend::KeyPress(unsigned vk, uint32_t delayMs, uint32_t holdMs) {
@@ -151,14 +151,14 @@ void HeadlessBackend::KeyPress(unsigned vk, uint32_t delayMs, uint32_t holdMs) {
 
 void HeadlessBackend::Text(std::u32string text, uint32_t delayMs) {
   InputEvent event;
-  event.kind = InputKind::Text;
+  event.kind = InputKind::kText;
   event.text = std::move(text);
   After(delayMs, std::move(event));
 }
 
 void HeadlessBackend::Quit(uint32_t delayMs) {
   InputEvent event;
-  event.kind = InputKind::Quit;
+  event.kind = InputKind::kQuit;
   After(delayMs, std::move(event));
 }
 

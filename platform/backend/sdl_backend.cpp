@@ -128,14 +128,14 @@ class SdlBackend final : public Backend {
     event = InputEvent{};
     switch (e.type) {
       case SDL_QUIT:
-        event.kind = InputKind::Quit;
+        event.kind = InputKind::kQuit;
         return true;
       case SDL_WINDOWEVENT:
         if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST && stylusDown_) {
           // The button's release will go elsewhere: lift the stylus where it last was.
           stylusDown_ = false;
           SDL_CaptureMouse(SDL_FALSE);
-          event.kind = InputKind::StylusUp;
+          event.kind = InputKind::kStylusUp;
           event.x = lastX_;
           event.y = lastY_;
           return true;
@@ -151,14 +151,14 @@ class SdlBackend final : public Backend {
         if (!viewport_.ToDevice(e.button.x, e.button.y, event.x, event.y)) return false;
         stylusDown_ = true;
         SDL_CaptureMouse(SDL_TRUE);  // the drag goes on outside the window
-        event.kind = InputKind::StylusDown;
+        event.kind = InputKind::kStylusDown;
         lastX_ = event.x;
         lastY_ = event.y;
         return true;
       case SDL_MOUSEMOTION:
         if (!stylusDown_) return false;  // a hovering mouse is no stylus
         viewport_.ToDeviceClamped(e.motion.x, e.motion.y, event.x, event.y);
-        event.kind = InputKind::StylusMove;
+        event.kind = InputKind::kStylusMove;
         lastX_ = event.x;
         lastY_ = event.y;
         return true;
@@ -167,18 +167,18 @@ class SdlBackend final : public Backend {
         stylusDown_ = false;
         SDL_CaptureMouse(SDL_FALSE);
         viewport_.ToDeviceClamped(e.button.x, e.button.y, event.x, event.y);
-        event.kind = InputKind::StylusUp;
+        event.kind = InputKind::kStylusUp;
         return true;
       case SDL_KEYDOWN:
       case SDL_KEYUP:
         event.key = VirtualKeyFromSdl(e.key.keysym.sym);
         if (event.key == 0) return false;
-        event.kind = e.type == SDL_KEYDOWN ? InputKind::KeyDown : InputKind::KeyUp;
+        event.kind = e.type == SDL_KEYDOWN ? InputKind::kKeyDown : InputKind::kKeyUp;
         return true;
       case SDL_TEXTINPUT:
         event.text = DecodeUtf8(e.text.text);
         if (event.text.empty()) return false;
-        event.kind = InputKind::Text;
+        event.kind = InputKind::kText;
         return true;
       default:
         return false;

@@ -38,21 +38,21 @@ struct Offscreen {
   }
 };
 
-void Report(benchmark::State& state, int pixels_per_iteration) {
+void Report(benchmark::State& state, int pixelsPerIteration) {
   // Printed as pixels per second of CPU time (M/s is megapixels per second).
   state.counters["pixels"] = benchmark::Counter(
-      static_cast<double>(pixels_per_iteration) * state.iterations(), benchmark::Counter::kIsRate);
+      static_cast<double>(pixelsPerIteration) * state.iterations(), benchmark::Counter::kIsRate);
 }
 
-void BM_FullScreenSrcCopy(benchmark::State& state) {
+void BmFullScreenSrcCopy(benchmark::State& state) {
   Screen screen;
   Offscreen hole(screen.dc, 240, 268, RGB(20, 140, 40), RGB(30, 160, 50));
   for (auto _ : state) BitBlt(screen.dc, 0, 0, 240, 268, hole.dc, 0, 0, SRCCOPY);
   Report(state, 240 * 268);
 }
-BENCHMARK(BM_FullScreenSrcCopy);
+BENCHMARK(BmFullScreenSrcCopy);
 
-void BM_MaskedSprite(benchmark::State& state) {
+void BmMaskedSprite(benchmark::State& state) {
   const int size = static_cast<int>(state.range(0));
   Screen screen;
   Offscreen mask(screen.dc, size, size, RGB(0, 0, 0), RGB(255, 255, 255));
@@ -63,18 +63,18 @@ void BM_MaskedSprite(benchmark::State& state) {
   }
   Report(state, size * size);
 }
-BENCHMARK(BM_MaskedSprite)->Arg(7)->Arg(80);
+BENCHMARK(BmMaskedSprite)->Arg(7)->Arg(80);
 
-void BM_TransparentCell(benchmark::State& state) {
+void BmTransparentCell(benchmark::State& state) {
   Screen screen;
   Offscreen cell(screen.dc, 21, 21, RGB(255, 0, 255), RGB(90, 60, 30));
   for (auto _ : state)
     TransparentImage(screen.dc, 36, 85, 21, 21, cell.dc, 0, 0, 21, 21, RGB(255, 0, 255));
   Report(state, 21 * 21);
 }
-BENCHMARK(BM_TransparentCell);
+BENCHMARK(BmTransparentCell);
 
-void BM_EightBitDibToScreen(benchmark::State& state) {
+void BmEightBitDibToScreen(benchmark::State& state) {
   Screen screen;
   std::vector<unsigned char> info(sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD));
   auto* bi = reinterpret_cast<BITMAPINFO*>(info.data());
@@ -96,20 +96,20 @@ void BM_EightBitDibToScreen(benchmark::State& state) {
   DeleteDC(dc);
   DeleteObject(dib);
 }
-BENCHMARK(BM_EightBitDibToScreen);
+BENCHMARK(BmEightBitDibToScreen);
 
 // A strip of an off-screen picture scrolled by a pixel within itself, as a panning view does.
-void BM_ScrollStrip(benchmark::State& state) {
+void BmScrollStrip(benchmark::State& state) {
   Screen screen;
   Offscreen view(screen.dc, 240, 268, RGB(20, 140, 40), RGB(30, 160, 50));
   const RECT strip{0, 100, 240, 140};
   for (auto _ : state) ScrollDC(view.dc, 1, 0, &strip, &strip, nullptr, nullptr);
   Report(state, 240 * 40);
 }
-BENCHMARK(BM_ScrollStrip);
+BENCHMARK(BmScrollStrip);
 
 // A status line of text in the system font, drawn transparently, in characters per second.
-void BM_TextLine(benchmark::State& state) {
+void BmTextLine(benchmark::State& state) {
   Screen screen;
   SetBkMode(screen.dc, TRANSPARENT);
   const wchar_t text[] = L"Hole 7   Par 3   Strokes 12";
@@ -118,7 +118,7 @@ void BM_TextLine(benchmark::State& state) {
   state.counters["chars"] = benchmark::Counter(static_cast<double>(length) * state.iterations(),
                                                benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_TextLine);
+BENCHMARK(BmTextLine);
 
 }  // namespace
 

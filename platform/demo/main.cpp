@@ -13,8 +13,8 @@ namespace {
 
 constexpr int kNameBoxId = 100;
 const RECT kButton{70, 150, 170, 180};
-HWND name_box = nullptr;
-HWND note = nullptr;
+HWND NameBox = nullptr;
+HWND Note = nullptr;
 
 void Text(HDC dc, const wchar_t* text, RECT r, UINT format) {
   DrawTextW(dc, text, -1, &r, format | DT_SINGLELINE | DT_NOPREFIX);
@@ -36,10 +36,10 @@ void PaintMain(HWND hwnd) {
 LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_CREATE: {
-      name_box = CreateWindowExW(
+      NameBox = CreateWindowExW(
           0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_CENTER | ES_AUTOHSCROLL, 20, 105,
           200, 20, hwnd, reinterpret_cast<HMENU>(kNameBoxId), nullptr, nullptr);
-      SendMessageW(name_box, EM_LIMITTEXT, 11, 0);
+      SendMessageW(NameBox, EM_LIMITTEXT, 11, 0);
       SHMENUBARINFO info{};
       info.cbSize = sizeof info;
       info.hwndParent = hwnd;
@@ -54,7 +54,7 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
       if (PtInRect(&kButton, p)) {
         wchar_t name[16] = L"";
-        GetWindowTextW(name_box, name, 16);
+        GetWindowTextW(NameBox, name, 16);
         wchar_t text[64];
         std::swprintf(text, 64, L"Hello, %ls!", name[0] ? name : L"whoever you are");
         MessageBoxW(hwnd, text, L"Greeting", MB_OK | MB_ICONINFORMATION);
@@ -113,19 +113,19 @@ int main(int argc, char** argv) {
     MessageBoxW(nullptr, L"Couldn't register window class", L"Fatal error", MB_ICONERROR);
     return 1;
   }
-  HWND main_window = CreateWindowExW(0, L"DemoMain", L"Platform demo", WS_POPUP, 0, 26, 240, 268,
-                                     nullptr, nullptr, nullptr, nullptr);
-  note = CreateWindowExW(0, L"DemoNote", L"Second popup", WS_POPUP | WS_CAPTION, 30, 220, 180, 60,
-                         main_window, nullptr, nullptr, nullptr);
-  ShowWindow(main_window, SW_SHOWNORMAL);
-  ShowWindow(note, SW_SHOWNA);
-  UpdateWindow(main_window);
-  SetFocus(name_box);
+  HWND mainWindow = CreateWindowExW(0, L"DemoMain", L"Platform demo", WS_POPUP, 0, 26, 240, 268,
+                                    nullptr, nullptr, nullptr, nullptr);
+  Note = CreateWindowExW(0, L"DemoNote", L"Second popup", WS_POPUP | WS_CAPTION, 30, 220, 180, 60,
+                         mainWindow, nullptr, nullptr, nullptr);
+  ShowWindow(mainWindow, SW_SHOWNORMAL);
+  ShowWindow(Note, SW_SHOWNA);
+  UpdateWindow(mainWindow);
+  SetFocus(NameBox);
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     // F4 ends the demo whichever window has the focus.
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_F4) {
-      DestroyWindow(main_window);
+      DestroyWindow(mainWindow);
       continue;
     }
     TranslateMessage(&msg);

@@ -155,4 +155,4 @@ bool InstallChrome() {
 
 // Plugs the chrome into the window manager at start-up; every program links this through the
 // platform library (platform/CMakeLists.txt).
-extern "C" const bool PtDeviceHooks = platform::device::InstallChrome();
+extern "C" const bool kPtDeviceHooks = platform::device::InstallChrome();

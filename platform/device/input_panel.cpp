@@ -38,7 +38,7 @@ Panel& ThePanel() {
 }
 
 const std::vector<Key>& Keys() {
-  static const std::vector<Key> keys = [] {
+  static const std::vector<Key> kEys = [] {
     std::vector<Key> k;
     static const wchar_t* rows[4] = {L"1234567890", L"qwertyuiop", L"asdfghjkl", L"zxcvbnm-.'"};
     static wchar_t labels[40][2];
@@ -61,7 +61,7 @@ const std::vector<Key>& Keys() {
     k.push_back({{8 * kKeyWidth, y, 240, y + kKeyHeight}, VK_RETURN, L"Enter"});
     return k;
   }();
-  return keys;
+  return kEys;
 }
 
 int KeyAt(LPARAM lParam) {

@@ -89,10 +89,10 @@ HBITMAP WINAPI CreateDIBSection(HDC hdc, CONST BITMAPINFO* pbmi, UINT usage, VOI
   }
   const BITMAPINFOHEADER& h = pbmi->bmiHeader;
   const int bpp = h.biBitCount;
-  const bool depth_ok = bpp == 1 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32;
-  const bool compression_ok =
+  const bool depthOk = bpp == 1 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32;
+  const bool compressionOk =
       h.biCompression == BI_RGB || (h.biCompression == BI_BITFIELDS && (bpp == 16 || bpp == 32));
-  if (h.biSize < sizeof(BITMAPINFOHEADER) || h.biPlanes != 1 || !depth_ok || !compression_ok ||
+  if (h.biSize < sizeof(BITMAPINFOHEADER) || h.biPlanes != 1 || !depthOk || !compressionOk ||
       h.biWidth <= 0 || h.biHeight == 0 || h.biHeight == std::numeric_limits<LONG>::min()) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return nullptr;
@@ -106,13 +106,13 @@ HBITMAP WINAPI CreateDIBSection(HDC hdc, CONST BITMAPINFO* pbmi, UINT usage, VOI
   auto bitmap = MakeBitmap(width, height, bpp, 4);
   Surface& s = bitmap->surface;
   s.bottom_up = h.biHeight > 0;
-  const auto* after_header = reinterpret_cast<const uint8_t*>(pbmi) + h.biSize;
+  const auto* afterHeader = reinterpret_cast<const uint8_t*>(pbmi) + h.biSize;
   if (bpp <= 8) {
     // biClrUsed 0 means the full 2^bpp entries; missing entries stay black.
-    const DWORD max_colours = 1u << bpp;
-    const DWORD used = h.biClrUsed == 0 ? max_colours : std::min(h.biClrUsed, max_colours);
-    s.palette.assign(max_colours, 0);
-    const auto* table = reinterpret_cast<const RGBQUAD*>(after_header);
+    const DWORD maxColours = 1u << bpp;
+    const DWORD used = h.biClrUsed == 0 ? maxColours : std::min(h.biClrUsed, maxColours);
+    s.palette.assign(maxColours, 0);
+    const auto* table = reinterpret_cast<const RGBQUAD*>(afterHeader);
     for (DWORD i = 0; i < used; ++i) {
       s.palette[i] =
           (uint32_t{table[i].rgbRed} << 16) | (uint32_t{table[i].rgbGreen} << 8) | table[i].rgbBlue;

@@ -16,39 +16,39 @@ namespace {
 
 // One axis of the mapping from destination pixels to source pixels.
 struct Axis {
-  int dest_start = 0;  // surface coordinate of the first destination pixel
-  int dest_len = 0;
+  int destStart = 0;  // surface coordinate of the first destination pixel
+  int destLen = 0;
   std::vector<int> source;  // surface coordinate of the source pixel for each destination pixel
 };
 
 // Maps dest_len destination pixels onto src_len source pixels starting at src_start, mirrored
 // when the extents' signs differ. Only destination pixels inside [0, dest_limit) whose source lies
 // inside [0, src_limit) are kept, so the work never exceeds the surfaces' size.
-bool BuildAxis(int dest_pos, int dest_len, int dest_limit, int src_pos, int src_len, int src_limit,
+bool BuildAxis(int destPos, int destLen, int destLimit, int srcPos, int srcLen, int srcLimit,
                Axis& axis) {
   bool mirror = false;
   // A negative extent runs leftwards (upwards) from the given position, which stays included.
-  if (dest_len < 0) {
-    dest_pos += dest_len + 1;
-    dest_len = -dest_len;
+  if (destLen < 0) {
+    destPos += destLen + 1;
+    destLen = -destLen;
     mirror = !mirror;
   }
-  if (src_len < 0) {
-    src_pos += src_len + 1;
-    src_len = -src_len;
+  if (srcLen < 0) {
+    srcPos += srcLen + 1;
+    srcLen = -srcLen;
     mirror = !mirror;
   }
-  if (dest_len == 0 || src_len == 0) return false;
+  if (destLen == 0 || srcLen == 0) return false;
   axis.source.clear();
   int first = -1;
-  const int begin = std::max(0, -dest_pos);
-  const int end = static_cast<int>(std::min<int64_t>(dest_len, int64_t{dest_limit} - dest_pos));
+  const int begin = std::max(0, -destPos);
+  const int end = static_cast<int>(std::min<int64_t>(destLen, int64_t{destLimit} - destPos));
   for (int i = begin; i < end; ++i) {
     // The source pixel under the centre of destination pixel i.
-    int s = static_cast<int>((int64_t{2} * i + 1) * src_len / (int64_t{2} * dest_len));
-    if (mirror) s = src_len - 1 - s;
-    s += src_pos;
-    if (s < 0 || s >= src_limit) {
+    int s = static_cast<int>((int64_t{2} * i + 1) * srcLen / (int64_t{2} * destLen));
+    if (mirror) s = srcLen - 1 - s;
+    s += srcPos;
+    if (s < 0 || s >= srcLimit) {
       if (first >= 0) break;  // the valid part is contiguous
       continue;
     }
@@ -56,20 +56,20 @@ bool BuildAxis(int dest_pos, int dest_len, int dest_limit, int src_pos, int src_
     axis.source.push_back(s);
   }
   if (first < 0) return false;
-  axis.dest_start = dest_pos + first;
-  axis.dest_len = static_cast<int>(axis.source.size());
+  axis.destStart = destPos + first;
+  axis.destLen = static_cast<int>(axis.source.size());
   return true;
 }
 
 // Source pixels as the destination sees them: monochrome bitmaps take colours from the DCs.
 void MapSourceColours(const BlitSource& src, const DrawTarget& dst, uint32_t* px, int n) {
-  const bool dest_mono = dst.bitmap && dst.bitmap->is_mono_ddb;
-  if (src.mono_ddb && !dest_mono) {
+  const bool destMono = dst.bitmap && dst.bitmap->is_mono_ddb;
+  if (src.mono_ddb && !destMono) {
     // 0 bits become the text colour, 1 bits the background colour of the destination DC.
     const uint32_t fore = ColorRefToPixel(dst.dc->text_color & 0xFFFFFF);
     const uint32_t back = ColorRefToPixel(dst.dc->bk_color & 0xFFFFFF);
     for (int i = 0; i < n; ++i) px[i] = px[i] ? back : fore;
-  } else if (dest_mono && !src.mono_ddb) {
+  } else if (destMono && !src.mono_ddb) {
     // The source DC's background colour becomes white (1), every other colour black (0).
     const uint32_t key = ColorRefToPixel(src.bk_color & 0xFFFFFF);
     for (int i = 0; i < n; ++i) px[i] = px[i] == key ? 0xFFFFFF : 0;
@@ -77,8 +77,8 @@ void MapSourceColours(const BlitSource& src, const DrawTarget& dst, uint32_t* px
 }
 
 // Fast paths: whole rows on 32-bit surfaces for the codes the game draws with.
-bool FastRow(uint32_t rop, uint32_t* d, const uint32_t* s, int n, uint32_t solid_pattern,
-             bool have_pattern) {
+bool FastRow(uint32_t rop, uint32_t* d, const uint32_t* s, int n, uint32_t solidPattern,
+             bool havePattern) {
   switch (rop) {
     case SRCCOPY:
       std::memcpy(d, s, static_cast<size_t>(n) * 4);
@@ -102,8 +102,8 @@ bool FastRow(uint32_t rop, uint32_t* d, const uint32_t* s, int n, uint32_t solid
       for (int i = 0; i < n; ++i) d[i] ^= 0xFFFFFF;
       return true;
     case PATCOPY:
-      if (!have_pattern) return false;
-      std::fill(d, d + n, solid_pattern);
+      if (!havePattern) return false;
+      std::fill(d, d + n, solidPattern);
       return true;
     default:
       return false;
@@ -130,10 +130,10 @@ BOOL RunBlit(DrawTarget& target, const BlitSource* source, const BlitRequest& re
     return FALSE;
   }
   const uint8_t index = Rop3Index(rop);
-  const bool uses_source = request.transparent || Rop3UsesSource(index);
-  const bool uses_pattern = !request.transparent && Rop3UsesPattern(index);
-  const bool uses_dest = !request.transparent && Rop3UsesDest(index);
-  if (uses_source && (!source || !source->surface)) {
+  const bool usesSource = request.transparent || Rop3UsesSource(index);
+  const bool usesPattern = !request.transparent && Rop3UsesPattern(index);
+  const bool usesDest = !request.transparent && Rop3UsesDest(index);
+  if (usesSource && (!source || !source->surface)) {
     SetLastError(ERROR_INVALID_HANDLE);
     return FALSE;
   }
@@ -143,7 +143,7 @@ BOOL RunBlit(DrawTarget& target, const BlitSource* source, const BlitRequest& re
   if (dw == 0 || dh == 0) return TRUE;
 
   Axis ax, ay;
-  if (uses_source) {
+  if (usesSource) {
     const RECT& s = request.src;
     if (!BuildAxis(d.left + target.origin.x, dw, target.surface->width, s.left + source->origin.x,
                    s.right - s.left, source->surface->width, ax) ||
@@ -153,45 +153,44 @@ BOOL RunBlit(DrawTarget& target, const BlitSource* source, const BlitRequest& re
     }
   } else {
     // Without a source the destination is a plain rectangle between its corners.
-    ax.dest_start = std::min(d.left, d.right) + target.origin.x;
-    ax.dest_len = dw < 0 ? -dw : dw;
-    ay.dest_start = std::min(d.top, d.bottom) + target.origin.y;
-    ay.dest_len = dh < 0 ? -dh : dh;
+    ax.destStart = std::min(d.left, d.right) + target.origin.x;
+    ax.destLen = dw < 0 ? -dw : dw;
+    ay.destStart = std::min(d.top, d.bottom) + target.origin.y;
+    ay.destLen = dh < 0 ? -dh : dh;
   }
 
   const Region area = target.clip.Intersect(
-      RECT{ax.dest_start, ay.dest_start, ax.dest_start + ax.dest_len, ay.dest_start + ay.dest_len});
+      RECT{ax.destStart, ay.destStart, ax.destStart + ax.destLen, ay.destStart + ay.destLen});
   if (area.Empty()) return TRUE;
 
   BrushSampler brush(target, LookupBrush(target.dc->brush));
-  if (uses_pattern && brush.IsNull()) {
+  if (usesPattern && brush.IsNull()) {
     return TRUE;  // the null brush paints nothing
   }
 
   // Reading and writing the same surface: take the source pixels first, as a plain 32-bit copy
   // of just the part the axes reach (which then count from its corner).
   std::unique_ptr<BitmapObject> snapshot;
-  const Surface* src_surface = uses_source ? source->surface : nullptr;
-  if (uses_source && src_surface == target.surface) {
+  const Surface* srcSurface = usesSource ? source->surface : nullptr;
+  if (usesSource && srcSurface == target.surface) {
     const auto [x_lo, x_hi] = std::minmax_element(ax.source.begin(), ax.source.end());
     const auto [y_lo, y_hi] = std::minmax_element(ay.source.begin(), ay.source.end());
     const int x0 = *x_lo, y0 = *y_lo;
     snapshot = MakeBitmap(*x_hi - x0 + 1, *y_hi - y0 + 1, 32, 4);
     Surface& copy = snapshot->surface;
     for (int y = 0; y < copy.height; ++y)
-      ReadSpan(*src_surface, x0, y0 + y, copy.width, reinterpret_cast<uint32_t*>(copy.Row(y)));
+      ReadSpan(*srcSurface, x0, y0 + y, copy.width, reinterpret_cast<uint32_t*>(copy.Row(y)));
     for (int& x : ax.source) x -= x0;
     for (int& y : ay.source) y -= y0;
-    src_surface = &copy;
+    srcSurface = &copy;
   }
 
-  const bool identity_x =
-      uses_source && ax.dest_len > 0 && ax.source.back() - ax.source.front() == ax.dest_len - 1;
-  const bool fast =
-      !request.transparent && target.surface->IsPlain32() &&
-      (!uses_source || (src_surface->IsPlain32() && identity_x && !source->mono_ddb)) &&
-      (!uses_pattern || brush.IsSolid());
-  const bool dest_is_mono = target.bitmap && target.bitmap->is_mono_ddb;
+  const bool identityX =
+      usesSource && ax.destLen > 0 && ax.source.back() - ax.source.front() == ax.destLen - 1;
+  const bool fast = !request.transparent && target.surface->IsPlain32() &&
+                    (!usesSource || (srcSurface->IsPlain32() && identityX && !source->mono_ddb)) &&
+                    (!usesPattern || brush.IsSolid());
+  const bool destIsMono = target.bitmap && target.bitmap->is_mono_ddb;
 
   std::vector<uint32_t> sbuf, dbuf, pbuf, segment;
   const uint32_t key = request.transparent.value_or(0);
@@ -201,25 +200,25 @@ BOOL RunBlit(DrawTarget& target, const BlitSource* source, const BlitRequest& re
     dbuf.resize(n);
     pbuf.resize(n);
     for (int y = r.top; y < r.bottom; ++y) {
-      const int sy = uses_source ? ay.source[y - ay.dest_start] : 0;
-      const int first = r.left - ax.dest_start;
+      const int sy = usesSource ? ay.source[y - ay.destStart] : 0;
+      const int first = r.left - ax.destStart;
       if (fast) {
         auto* drow = reinterpret_cast<uint32_t*>(target.surface->Row(y)) + r.left;
         const uint32_t* srow =
-            uses_source ? reinterpret_cast<const uint32_t*>(src_surface->Row(sy)) + ax.source[first]
-                        : nullptr;
-        if (FastRow(rop, drow, srow, n, brush.IsNull() ? 0 : brush.Solid(), uses_pattern)) continue;
+            usesSource ? reinterpret_cast<const uint32_t*>(srcSurface->Row(sy)) + ax.source[first]
+                       : nullptr;
+        if (FastRow(rop, drow, srow, n, brush.IsNull() ? 0 : brush.Solid(), usesPattern)) continue;
       }
-      if (uses_source) {
-        if (identity_x) {
-          ReadSpan(*src_surface, ax.source[first], sy, n, sbuf.data());
+      if (usesSource) {
+        if (identityX) {
+          ReadSpan(*srcSurface, ax.source[first], sy, n, sbuf.data());
         } else {
           // Stretched or mirrored: read the source row segment once, then pick pixels from it.
           const auto [lo, hi] =
               std::minmax_element(ax.source.begin() + first, ax.source.begin() + first + n);
           const int span = *hi - *lo + 1;
           segment.resize(static_cast<size_t>(span));
-          ReadSpan(*src_surface, *lo, sy, span, segment.data());
+          ReadSpan(*srcSurface, *lo, sy, span, segment.data());
           for (int i = 0; i < n; ++i)
             sbuf[i] = segment[static_cast<size_t>(ax.source[first + i] - *lo)];
         }
@@ -240,15 +239,15 @@ BOOL RunBlit(DrawTarget& target, const BlitSource* source, const BlitRequest& re
         }
         MapSourceColours(*source, target, sbuf.data(), n);
       }
-      if (uses_dest) ReadSpan(*target.surface, r.left, y, n, dbuf.data());
-      if (uses_pattern) {
+      if (usesDest) ReadSpan(*target.surface, r.left, y, n, dbuf.data());
+      if (usesPattern) {
         brush.Row(r.left, y, n, pbuf.data());
-        if (dest_is_mono) {
+        if (destIsMono) {
           for (int i = 0; i < n; ++i)
             pbuf[i] = target.surface->palette[NearestIndex(*target.surface, pbuf[i])];
         }
       }
-      if (!FastRow(rop, dbuf.data(), sbuf.data(), n, pbuf[0], uses_pattern && brush.IsSolid())) {
+      if (!FastRow(rop, dbuf.data(), sbuf.data(), n, pbuf[0], usesPattern && brush.IsSolid())) {
         for (int i = 0; i < n; ++i)
           dbuf[i] = ApplyRop3(index, pbuf[i], sbuf[i], dbuf[i]) & 0xFFFFFF;
       }

@@ -190,7 +190,7 @@ int WINAPI GetObjectW(HGDIOBJ h, int c, LPVOID pv) {
     SetLastError(ERROR_INVALID_HANDLE);
     return 0;
   }
-  const auto copy_out = [&](const void* data, int size) -> int {
+  const auto copyOut = [&](const void* data, int size) -> int {
     if (!pv) return size;  // size query
     if (c < size) {
       SetLastError(ERROR_INSUFFICIENT_BUFFER);
@@ -213,22 +213,22 @@ int WINAPI GetObjectW(HGDIOBJ h, int c, LPVOID pv) {
       if (b->is_dib && (c >= static_cast<int>(sizeof(DIBSECTION)) || !pv)) {
         ds.dsBmih = b->header;
         for (int i = 0; i < 3; ++i) ds.dsBitfields[i] = b->surface.masks[i];
-        return copy_out(&ds, sizeof(DIBSECTION));
+        return copyOut(&ds, sizeof(DIBSECTION));
       }
-      return copy_out(&ds.dsBm, sizeof(BITMAP));
+      return copyOut(&ds.dsBm, sizeof(BITMAP));
     }
     case ObjectKind::Brush: {
       const auto* b = static_cast<BrushObject*>(object);
       LOGBRUSH lb{b->style, b->color, 0};
-      return copy_out(&lb, sizeof(lb));
+      return copyOut(&lb, sizeof(lb));
     }
     case ObjectKind::Pen: {
       const auto* p = static_cast<PenObject*>(object);
       LOGPEN lp{static_cast<UINT>(p->style), POINT{p->width, 0}, p->color};
-      return copy_out(&lp, sizeof(lp));
+      return copyOut(&lp, sizeof(lp));
     }
     case ObjectKind::Font:
-      return copy_out(&static_cast<FontObject*>(object)->logfont, sizeof(LOGFONTW));
+      return copyOut(&static_cast<FontObject*>(object)->logfont, sizeof(LOGFONTW));
     default:
       return 0;
   }

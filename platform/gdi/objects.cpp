@@ -37,7 +37,7 @@ std::unique_ptr<PenObject> Pen(int style, COLORREF color) {
 
 struct StockObjects {
   void* objects[DEFAULT_PALETTE + 1] = {};
-  HBITMAP default_bitmap = nullptr;
+  HBITMAP defaultBitmap = nullptr;
 
   StockObjects() {
     objects[WHITE_BRUSH] = RegisterStock(SolidBrush(BS_SOLID, RGB(255, 255, 255)));
@@ -54,7 +54,7 @@ struct StockObjects {
     objects[SYSTEM_FONT] = RegisterStock(std::move(font));
     auto bitmap = MakeBitmap(1, 1, 1, 2);
     bitmap->is_mono_ddb = true;
-    default_bitmap = static_cast<HBITMAP>(RegisterStock(std::move(bitmap)));
+    defaultBitmap = static_cast<HBITMAP>(RegisterStock(std::move(bitmap)));
   }
 };
 
@@ -89,7 +89,7 @@ DcObject* CheckDc(HDC dc) {
 }
 
 HBITMAP DefaultBitmap() {
-  return Stock().default_bitmap;
+  return Stock().defaultBitmap;
 }
 
 std::unique_ptr<BitmapObject> MakeBitmap(int width, int height, int bpp, int align) {

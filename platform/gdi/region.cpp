@@ -42,13 +42,13 @@ bool Inside(const std::vector<Interval>& set, LONG x) {
 
 bool Apply(RegionOp op, bool a, bool b) {
   switch (op) {
-    case RegionOp::And:
+    case RegionOp::kAnd:
       return a && b;
-    case RegionOp::Or:
+    case RegionOp::kOr:
       return a || b;
-    case RegionOp::Xor:
+    case RegionOp::kXor:
       return a != b;
-    case RegionOp::Diff:
+    case RegionOp::kDiff:
       return a && !b;
   }
   return false;
@@ -82,8 +82,8 @@ std::vector<RECT> Sweep(const std::vector<RECT>& a, const std::vector<RECT>& b, 
 
   std::vector<RECT> out;
   std::vector<Interval> previous;
-  size_t previous_start = 0;  // first rectangle of the previous band in `out`
-  LONG previous_bottom = 0;
+  size_t previousStart = 0;  // first rectangle of the previous band in `out`
+  LONG previousBottom = 0;
   for (size_t k = 0; k + 1 < ys.size(); ++k) {
     const LONG top = ys[k], bottom = ys[k + 1];
     std::vector<Interval> band =
@@ -92,20 +92,20 @@ std::vector<RECT> Sweep(const std::vector<RECT>& a, const std::vector<RECT>& b, 
       previous.clear();
       continue;
     }
-    const bool same = !previous.empty() && previous_bottom == top &&
+    const bool same = !previous.empty() && previousBottom == top &&
                       band.size() == previous.size() &&
                       std::equal(band.begin(), band.end(), previous.begin(),
                                  [](const Interval& x, const Interval& y) {
                                    return x.left == y.left && x.right == y.right;
                                  });
     if (same) {
-      for (size_t i = previous_start; i < out.size(); ++i) out[i].bottom = bottom;
+      for (size_t i = previousStart; i < out.size(); ++i) out[i].bottom = bottom;
     } else {
-      previous_start = out.size();
+      previousStart = out.size();
       for (const Interval& i : band) out.push_back({i.left, top, i.right, bottom});
       previous = band;
     }
-    previous_bottom = bottom;
+    previousBottom = bottom;
   }
   return out;
 }
@@ -137,7 +137,7 @@ Region Region::FromRects(const std::vector<RECT>& rects) {
     out.rects_ = valid;
     return out;
   }
-  out.rects_ = Sweep(valid, {}, RegionOp::Or);
+  out.rects_ = Sweep(valid, {}, RegionOp::kOr);
   return out;
 }
 
@@ -184,7 +184,7 @@ void Region::Offset(int dx, int dy) {
 Region Region::Combine(const Region& a, const Region& b, RegionOp op) {
   Region out;
   // Two rectangles intersect into one: the common case of every clipped drawing call.
-  if (op == RegionOp::And && a.rects_.size() == 1 && b.rects_.size() == 1) {
+  if (op == RegionOp::kAnd && a.rects_.size() == 1 && b.rects_.size() == 1) {
     const RECT r = IntersectRects(a.rects_[0], b.rects_[0]);
     if (!RectEmpty(r)) out.rects_.push_back(r);
     return out;

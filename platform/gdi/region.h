@@ -8,7 +8,7 @@
 
 namespace platform::gdi {
 
-enum class RegionOp { And, Or, Xor, Diff };
+enum class RegionOp { kAnd, kOr, kXor, kDiff };
 
 class Region {
  public:
@@ -25,8 +25,8 @@ class Region {
   void Offset(int dx, int dy);
 
   static Region Combine(const Region& a, const Region& b, RegionOp op);
-  Region Intersect(const Region& other) const { return Combine(*this, other, RegionOp::And); }
-  Region Intersect(const RECT& r) const { return Combine(*this, Region(r), RegionOp::And); }
+  Region Intersect(const Region& other) const { return Combine(*this, other, RegionOp::kAnd); }
+  Region Intersect(const RECT& r) const { return Combine(*this, Region(r), RegionOp::kAnd); }
 
   friend bool operator==(const Region& a, const Region& b);
 

@@ -72,16 +72,16 @@ int WINAPI CombineRgn(HRGN hrgnDst, HRGN hrgnSrc1, HRGN hrgnSrc2, int iMode) {
   RegionOp op;
   switch (iMode) {
     case RGN_AND:
-      op = RegionOp::And;
+      op = RegionOp::kAnd;
       break;
     case RGN_OR:
-      op = RegionOp::Or;
+      op = RegionOp::kOr;
       break;
     case RGN_XOR:
-      op = RegionOp::Xor;
+      op = RegionOp::kXor;
       break;
     case RGN_DIFF:
-      op = RegionOp::Diff;
+      op = RegionOp::kDiff;
       break;
     default:
       SetLastError(ERROR_INVALID_PARAMETER);
@@ -181,12 +181,12 @@ int WINAPI GetClipBox(HDC hdc, LPRECT lprect) {
 
 int WINAPI IntersectClipRect(HDC hdc, int left, int top, int right, int bottom) {
   if (!CoordinatesOk({left, top, right, bottom})) return ERROR;
-  return ClipWith(hdc, Region(Ordered(left, top, right, bottom)), RegionOp::And);
+  return ClipWith(hdc, Region(Ordered(left, top, right, bottom)), RegionOp::kAnd);
 }
 
 int WINAPI ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom) {
   if (!CoordinatesOk({left, top, right, bottom})) return ERROR;
-  return ClipWith(hdc, Region(Ordered(left, top, right, bottom)), RegionOp::Diff);
+  return ClipWith(hdc, Region(Ordered(left, top, right, bottom)), RegionOp::kDiff);
 }
 
 BOOL WINAPI ScrollDC(HDC hDC, int dx, int dy, CONST RECT* lprcScroll, CONST RECT* lprcClip,
@@ -223,9 +223,9 @@ BOOL WINAPI ScrollDC(HDC hDC, int dx, int dy, CONST RECT* lprcScroll, CONST RECT
 
   // What the scroll uncovered (or could not fill from visible pixels) inside the clip.
   Region shifted(RECT{scroll.left + dx, scroll.top + dy, scroll.right + dx, scroll.bottom + dy});
-  Region touched = Region::Combine(Region(scroll), shifted, RegionOp::Or);
+  Region touched = Region::Combine(Region(scroll), shifted, RegionOp::kOr);
   if (lprcClip) touched = touched.Intersect(*lprcClip);
-  const Region uncovered = Region::Combine(touched, moved, RegionOp::Diff);
+  const Region uncovered = Region::Combine(touched, moved, RegionOp::kDiff);
   if (update) update->region = uncovered;
   if (lprcUpdate) *lprcUpdate = uncovered.Box();
   return TRUE;

@@ -100,9 +100,9 @@ BOOL DrawShape(HDC hdc, int left, int top, int right, int bottom, int w, int h) 
   if (right < left) std::swap(left, right);
   if (bottom < top) std::swap(top, bottom);
   const PenObject* pen = LookupPen(t->dc->pen);
-  const bool has_pen = pen && pen->style != PS_NULL;
+  const bool hasPen = pen && pen->style != PS_NULL;
   // Without a pen the filled area is one pixel smaller in width and height.
-  if (!has_pen) {
+  if (!hasPen) {
     --right;
     --bottom;
   }
@@ -110,16 +110,16 @@ BOOL DrawShape(HDC hdc, int left, int top, int right, int bottom, int w, int h) 
   h = std::min(std::abs(h), bottom - top);
   const int ox = t->origin.x, oy = t->origin.y;
   BrushSampler brush(*t, LookupBrush(t->dc->brush));
-  const uint32_t pen_colour = has_pen ? TargetColour(*t, pen->color) : 0;
+  const uint32_t penColour = hasPen ? TargetColour(*t, pen->color) : 0;
   Painter painter(*t);
   // Only rows that can show are visited.
   const RECT box = t->clip.Box();
-  const int first_row = std::max(top, static_cast<int>(box.top) - oy);
-  const int last_row = std::min(bottom, static_cast<int>(box.bottom) - oy);
-  for (int y = first_row; y < last_row; ++y) {
+  const int firstRow = std::max(top, static_cast<int>(box.top) - oy);
+  const int lastRow = std::min(bottom, static_cast<int>(box.bottom) - oy);
+  for (int y = firstRow; y < lastRow; ++y) {
     const Span row = RoundedRow(left, top, right, bottom, w, h, y);
     if (row.x0 >= row.x1) continue;
-    if (!has_pen) {
+    if (!hasPen) {
       if (!brush.IsNull()) painter.Span(row.x0 + ox, row.x1 + ox, y + oy, &brush, 0);
       continue;
     }
@@ -129,10 +129,10 @@ BOOL DrawShape(HDC hdc, int left, int top, int right, int bottom, int w, int h) 
     int in0 = std::max({row.x0 + 1, above.x0, below.x0});
     int in1 = std::min({row.x1 - 1, above.x1, below.x1});
     if (above.x0 >= above.x1 || below.x0 >= below.x1 || in0 >= in1) in0 = in1 = row.x1;
-    if (in0 > row.x0) painter.Span(row.x0 + ox, in0 + ox, y + oy, nullptr, pen_colour);
+    if (in0 > row.x0) painter.Span(row.x0 + ox, in0 + ox, y + oy, nullptr, penColour);
     if (in1 > in0 && !brush.IsNull()) painter.Span(in0 + ox, in1 + ox, y + oy, &brush, 0);
     if (row.x1 > std::max(in1, in0))
-      painter.Span(std::max(in1, in0) + ox, row.x1 + ox, y + oy, nullptr, pen_colour);
+      painter.Span(std::max(in1, in0) + ox, row.x1 + ox, y + oy, nullptr, penColour);
   }
   MarkDrawn(*t);
   return TRUE;

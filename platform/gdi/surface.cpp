@@ -46,15 +46,15 @@ int RowBytes(int width, int bpp, int align) {
 int NearestIndex(const Surface& s, uint32_t rgb) {
   if (s.last_index_ >= 0 && s.last_colour_ == rgb) return s.last_index_;
   int best = 0;
-  int64_t best_distance = INT64_MAX;
+  int64_t bestDistance = INT64_MAX;
   for (size_t i = 0; i < s.palette.size(); ++i) {
     const uint32_t c = s.palette[i];
     const int dr = static_cast<int>((c >> 16) & 0xFF) - static_cast<int>((rgb >> 16) & 0xFF);
     const int dg = static_cast<int>((c >> 8) & 0xFF) - static_cast<int>((rgb >> 8) & 0xFF);
     const int db = static_cast<int>(c & 0xFF) - static_cast<int>(rgb & 0xFF);
     const int64_t distance = int64_t{dr} * dr + int64_t{dg} * dg + int64_t{db} * db;
-    if (distance < best_distance) {
-      best_distance = distance;
+    if (distance < bestDistance) {
+      bestDistance = distance;
       best = static_cast<int>(i);
       if (distance == 0) break;
     }

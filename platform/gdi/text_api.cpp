@@ -94,7 +94,7 @@ std::u32string StripPrefixes(const std::u32string& in, size_t& underline) {
   return out;
 }
 
-std::vector<Line> LayOut(Font& font, const std::u32string& text, UINT format, int max_width) {
+std::vector<Line> LayOut(Font& font, const std::u32string& text, UINT format, int maxWidth) {
   std::vector<std::u32string> paragraphs;
   if (format & DT_SINGLELINE) {
     std::u32string one;
@@ -127,7 +127,7 @@ std::vector<Line> LayOut(Font& font, const std::u32string& text, UINT format, in
       size_t end = start, fit = std::u32string::npos;
       while (end <= p.size()) {
         if (end == p.size() || p[end] == U' ') {
-          if (TextWidth(font, std::u32string_view(p).substr(start, end - start)) > max_width &&
+          if (TextWidth(font, std::u32string_view(p).substr(start, end - start)) > maxWidth &&
               fit != std::u32string::npos)
             break;
           fit = end;
@@ -219,11 +219,11 @@ BOOL WINAPI ExtTextOutW(HDC hdc, int x, int y, UINT options, CONST RECT* lprect,
   Font* font = FontOfDc(t->dc);
   if (!font) return FALSE;
   if (options & ETO_OPAQUE) FillSolid(*t, t->ToSurface(*lprect), TargetColour(*t, t->dc->bk_color));
-  DrawTarget text_target = *t;
-  if (options & ETO_CLIPPED) text_target.clip = t->clip.Intersect(t->ToSurface(*lprect));
+  DrawTarget textTarget = *t;
+  if (options & ETO_CLIPPED) textTarget.clip = t->clip.Intersect(t->ToSurface(*lprect));
   // The opaque rectangle already holds the background.
   const bool opaque = !(options & ETO_OPAQUE) && t->dc->bk_mode == OPAQUE;
-  DrawRun(text_target, *font, x + t->origin.x, y + t->origin.y, ToU32(lpString, c), lpDx, opaque);
+  DrawRun(textTarget, *font, x + t->origin.x, y + t->origin.y, ToU32(lpString, c), lpDx, opaque);
   MarkDrawn(*t);
   return TRUE;
 }
@@ -248,35 +248,34 @@ int WINAPI DrawTextW(HDC hdc, LPCWSTR lpchText, int cchText, LPRECT lprc, UINT f
   const size_t length = cchText < 0 ? std::wcslen(lpchText) : static_cast<size_t>(cchText);
   const std::vector<Line> lines =
       LayOut(*font, ToU32(lpchText, length), format, lprc->right - lprc->left);
-  const int line_height = font->Metrics().height;
-  const int total_height = line_height * static_cast<int>(lines.size());
+  const int lineHeight = font->Metrics().height;
+  const int totalHeight = lineHeight * static_cast<int>(lines.size());
 
   if (format & DT_CALCRECT) {
     int widest = 0;
     for (const Line& line : lines) widest = std::max(widest, line.width);
     lprc->right = lprc->left + widest;
-    lprc->bottom = lprc->top + total_height;
-    return total_height;
+    lprc->bottom = lprc->top + totalHeight;
+    return totalHeight;
   }
 
   int y = lprc->top;
   if (format & DT_SINGLELINE) {
-    if (format & DT_VCENTER) y = lprc->top + (lprc->bottom - lprc->top - total_height) / 2;
-    if (format & DT_BOTTOM) y = lprc->bottom - total_height;
+    if (format & DT_VCENTER) y = lprc->top + (lprc->bottom - lprc->top - totalHeight) / 2;
+    if (format & DT_BOTTOM) y = lprc->bottom - totalHeight;
   }
-  DrawTarget text_target = *t;
-  if (!(format & DT_NOCLIP)) text_target.clip = t->clip.Intersect(t->ToSurface(*lprc));
+  DrawTarget textTarget = *t;
+  if (!(format & DT_NOCLIP)) textTarget.clip = t->clip.Intersect(t->ToSurface(*lprc));
   for (size_t i = 0; i < lines.size(); ++i) {
     const Line& line = lines[i];
     int x = lprc->left;
     if (format & DT_CENTER) x = lprc->left + (lprc->right - lprc->left - line.width) / 2;
     if (format & DT_RIGHT) x = lprc->right - line.width;
-    DrawRun(text_target, *font, x + t->origin.x,
-            y + static_cast<int>(i) * line_height + t->origin.y, line.text, nullptr,
-            t->dc->bk_mode == OPAQUE, line.underline);
+    DrawRun(textTarget, *font, x + t->origin.x, y + static_cast<int>(i) * lineHeight + t->origin.y,
+            line.text, nullptr, t->dc->bk_mode == OPAQUE, line.underline);
   }
   MarkDrawn(*t);
   // With vertical placement the result is the offset from the top to the bottom of the text.
-  if (format & (DT_VCENTER | DT_BOTTOM)) return y - lprc->top + total_height;
-  return total_height;
+  if (format & (DT_VCENTER | DT_BOTTOM)) return y - lprc->top + totalHeight;
+  return totalHeight;
 }

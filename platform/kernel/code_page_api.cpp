@@ -48,19 +48,19 @@ int Deliver(const std::basic_string<Char>& result, Char* out, int capacity) {
 
 }  // namespace
 
-int WINAPI MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteStr, int cbMultiByte,
+int WINAPI MultiByteToWideChar(UINT codePage, DWORD dwFlags, LPCSTR lpMultiByteStr, int cbMultiByte,
                                LPWSTR lpWideCharStr, int cchWideChar) {
   if (lpMultiByteStr == nullptr || cbMultiByte == 0 || cbMultiByte < -1 || cchWideChar < 0 ||
       (cchWideChar > 0 && lpWideCharStr == nullptr)) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
-  if (!IsAnsi(CodePage) && CodePage != CP_UTF8) {
+  if (!IsAnsi(codePage) && codePage != CP_UTF8) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
   if ((dwFlags & ~(MB_PRECOMPOSED | MB_ERR_INVALID_CHARS)) != 0 ||
-      (CodePage == CP_UTF8 && (dwFlags & MB_PRECOMPOSED))) {
+      (codePage == CP_UTF8 && (dwFlags & MB_PRECOMPOSED))) {
     SetLastError(ERROR_INVALID_FLAGS);
     return 0;
   }
@@ -69,7 +69,7 @@ int WINAPI MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteS
                                           : static_cast<size_t>(cbMultiByte);
   const std::string_view bytes(lpMultiByteStr, length);
   std::wstring result;
-  if (CodePage == CP_UTF8) {
+  if (codePage == CP_UTF8) {
     if (dwFlags & MB_ERR_INVALID_CHARS) {
       auto strict = platform::Utf8ToWide(bytes);
       if (!strict) {
@@ -87,7 +87,7 @@ int WINAPI MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteS
   return Deliver(result, lpWideCharStr, cchWideChar);
 }
 
-int WINAPI WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr, int cchWideChar,
+int WINAPI WideCharToMultiByte(UINT codePage, DWORD dwFlags, LPCWSTR lpWideCharStr, int cchWideChar,
                                LPSTR lpMultiByteStr, int cbMultiByte, LPCSTR lpDefaultChar,
                                LPBOOL lpUsedDefaultChar) {
   if (lpWideCharStr == nullptr || cchWideChar == 0 || cchWideChar < -1 || cbMultiByte < 0 ||
@@ -95,12 +95,12 @@ int WINAPI WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharS
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
-  if (!IsAnsi(CodePage) && CodePage != CP_UTF8) {
+  if (!IsAnsi(codePage) && codePage != CP_UTF8) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
   // UTF-8 can encode everything: a default character makes no sense there.
-  if (CodePage == CP_UTF8 && (lpDefaultChar != nullptr || lpUsedDefaultChar != nullptr)) {
+  if (codePage == CP_UTF8 && (lpDefaultChar != nullptr || lpUsedDefaultChar != nullptr)) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
@@ -113,7 +113,7 @@ int WINAPI WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharS
   const std::wstring_view text(lpWideCharStr, length);
   std::string result;
   bool usedDefault = false;
-  if (CodePage == CP_UTF8) {
+  if (codePage == CP_UTF8) {
     result = platform::WideToUtf8(text);
   } else {
     const char fallback = lpDefaultChar ? *lpDefaultChar : '?';

@@ -22,9 +22,9 @@ class FileObject final : public KernelObject {
   FileObject(const FileObject&) = delete;
   FileObject& operator=(const FileObject&) = delete;
 
-  int fd() const { return fd_; }
-  bool canRead() const { return canRead_; }
-  bool canWrite() const { return canWrite_; }
+  int Fd() const { return fd_; }
+  bool CanRead() const { return canRead_; }
+  bool CanWrite() const { return canWrite_; }
 
  private:
   int fd_;
@@ -132,14 +132,14 @@ BOOL WINAPI ReadFile(HANDLE hFile, LPVOID lpBuffer, DWORD nNumberOfBytesToRead,
     SetLastError(ERROR_NOACCESS);
     return FALSE;
   }
-  if (!file->canRead()) {
+  if (!file->CanRead()) {
     SetLastError(ERROR_ACCESS_DENIED);
     return FALSE;
   }
   auto* out = static_cast<char*>(lpBuffer);
   DWORD total = 0;
   while (total < nNumberOfBytesToRead) {
-    const ssize_t n = ::read(file->fd(), out + total, nNumberOfBytesToRead - total);
+    const ssize_t n = ::read(file->Fd(), out + total, nNumberOfBytesToRead - total);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       *lpNumberOfBytesRead = total;
@@ -166,14 +166,14 @@ BOOL WINAPI WriteFile(HANDLE hFile, LPCVOID lpBuffer, DWORD nNumberOfBytesToWrit
     SetLastError(ERROR_NOACCESS);
     return FALSE;
   }
-  if (!file->canWrite()) {
+  if (!file->CanWrite()) {
     SetLastError(ERROR_ACCESS_DENIED);
     return FALSE;
   }
   const auto* in = static_cast<const char*>(lpBuffer);
   DWORD total = 0;
   while (total < nNumberOfBytesToWrite) {
-    const ssize_t n = ::write(file->fd(), in + total, nNumberOfBytesToWrite - total);
+    const ssize_t n = ::write(file->Fd(), in + total, nNumberOfBytesToWrite - total);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
       *lpNumberOfBytesWritten = total;
@@ -199,10 +199,10 @@ DWORD WINAPI SetFilePointer(HANDLE hFile, LONG lDistanceToMove, PLONG lpDistance
   }
   int64_t base = 0;
   if (dwMoveMethod == FILE_CURRENT) {
-    base = ::lseek(file->fd(), 0, SEEK_CUR);
+    base = ::lseek(file->Fd(), 0, SEEK_CUR);
   } else if (dwMoveMethod == FILE_END) {
     struct stat info {};
-    base = ::fstat(file->fd(), &info) == 0 ? info.st_size : -1;
+    base = ::fstat(file->Fd(), &info) == 0 ? info.st_size : -1;
   } else if (dwMoveMethod != FILE_BEGIN) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return INVALID_SET_FILE_POINTER;
@@ -221,7 +221,7 @@ DWORD WINAPI SetFilePointer(HANDLE hFile, LONG lDistanceToMove, PLONG lpDistance
     SetLastError(ERROR_INVALID_PARAMETER);  // the new position would not fit the return value
     return INVALID_SET_FILE_POINTER;
   }
-  if (::lseek(file->fd(), target, SEEK_SET) < 0) {
+  if (::lseek(file->Fd(), target, SEEK_SET) < 0) {
     SetLastError(platform::ErrorFromErrno(errno));
     return INVALID_SET_FILE_POINTER;
   }
@@ -234,7 +234,7 @@ DWORD WINAPI GetFileSize(HANDLE hFile, LPDWORD lpFileSizeHigh) {
   auto file = FileOf(hFile);
   if (!file) return INVALID_FILE_SIZE;
   struct stat info {};
-  if (::fstat(file->fd(), &info) != 0) {
+  if (::fstat(file->Fd(), &info) != 0) {
     SetLastError(platform::ErrorFromErrno(errno));
     return INVALID_FILE_SIZE;
   }

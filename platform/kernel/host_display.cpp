@@ -4,16 +4,16 @@
 namespace platform {
 namespace {
 
-ShowsWindowQuery showsWindow = nullptr;
+ShowsWindowQuery ShowsWindow = nullptr;
 
 }  // namespace
 
 void SetShowsWindowQuery(ShowsWindowQuery query) {
-  showsWindow = query;
+  ShowsWindow = query;
 }
 
 bool DeviceShowsWindow() {
-  return showsWindow != nullptr && showsWindow();
+  return ShowsWindow != nullptr && ShowsWindow();
 }
 
 }  // namespace platform

@@ -2,13 +2,13 @@
 #include <windows.h>
 
 namespace {
-thread_local DWORD tls_last_error = ERROR_SUCCESS;
+thread_local DWORD TlsLastError = ERROR_SUCCESS;
 }
 
 DWORD WINAPI GetLastError(void) {
-  return tls_last_error;
+  return TlsLastError;
 }
 
 void WINAPI SetLastError(DWORD dwErrCode) {
-  tls_last_error = dwErrCode;
+  TlsLastError = dwErrCode;
 }

@@ -26,11 +26,11 @@ HMODULE ProgramModule() {
 }
 
 std::wstring ProgramDevicePath() {
-  static const std::wstring path = [] {
+  static const std::wstring kPath = [] {
     const std::wstring name = ProgramName();
     return L"\\Program Files\\" + name + L"\\" + name + L".exe";
   }();
-  return path;
+  return kPath;
 }
 
 }  // namespace platform

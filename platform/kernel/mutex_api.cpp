@@ -27,8 +27,8 @@ class FileDescriptor {
   }
   FileDescriptor(const FileDescriptor&) = delete;
   FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-  int release() { return std::exchange(fd_, -1); }
+  int Get() const { return fd_; }
+  int Release() { return std::exchange(fd_, -1); }
 
  private:
   int fd_;
@@ -113,16 +113,16 @@ int OpenMarker(std::wstring_view name, bool& existed) {
   FileDescriptor guard(::open((dir / "objects.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
   FileDescriptor marker(
       ::open((dir / LockFileName(name)).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
-  if (guard.get() < 0 || marker.get() < 0 || ::flock(guard.get(), LOCK_EX) != 0) {
+  if (guard.Get() < 0 || marker.Get() < 0 || ::flock(guard.Get(), LOCK_EX) != 0) {
     SetLastError(ErrorFromErrno(errno));
     return -1;
   }
-  existed = ::flock(marker.get(), LOCK_EX | LOCK_NB) != 0;
-  if (::flock(marker.get(), LOCK_SH | LOCK_NB) != 0) {
+  existed = ::flock(marker.Get(), LOCK_EX | LOCK_NB) != 0;
+  if (::flock(marker.Get(), LOCK_SH | LOCK_NB) != 0) {
     SetLastError(ErrorFromErrno(errno));
     return -1;
   }
-  return marker.release();
+  return marker.Release();
 }
 
 }  // namespace

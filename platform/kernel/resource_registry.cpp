@@ -89,11 +89,11 @@ const EmbeddedResource* FindEmbeddedResource(const ResourceKey& type, const Reso
     if (!(entry->type == type)) continue;
     typeSeen = true;
     if (entry->name == name) {
-      if (result) *result = ResourceLookup::Found;
+      if (result) *result = ResourceLookup::kFound;
       return entry.get();
     }
   }
-  if (result) *result = typeSeen ? ResourceLookup::NameNotFound : ResourceLookup::TypeNotFound;
+  if (result) *result = typeSeen ? ResourceLookup::kNameNotFound : ResourceLookup::kTypeNotFound;
   return nullptr;
 }
 

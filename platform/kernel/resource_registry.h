@@ -35,7 +35,7 @@ struct EmbeddedResource {
 bool RegisterResource(std::string_view type, std::string_view name, const uint8_t* data,
                       size_t size);
 
-enum class ResourceLookup { Found, TypeNotFound, NameNotFound };
+enum class ResourceLookup { kFound, kTypeNotFound, kNameNotFound };
 
 // The resource of that type and name, or null with the reason.
 const EmbeddedResource* FindEmbeddedResource(const ResourceKey& type, const ResourceKey& name,

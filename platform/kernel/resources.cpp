@@ -18,11 +18,11 @@ const platform::EmbeddedResource* CheckedEntry(HRSRC hResInfo) {
 
 HRSRC WINAPI FindResourceW(HMODULE, LPCWSTR lpName, LPCWSTR lpType) {
   // A null name or type is integer id 0, which no resource has.
-  platform::ResourceLookup result = platform::ResourceLookup::Found;
+  platform::ResourceLookup result = platform::ResourceLookup::kFound;
   const auto* entry = platform::FindEmbeddedResource(
       platform::ResourceKey::FromWin32(lpType), platform::ResourceKey::FromWin32(lpName), &result);
   if (!entry) {
-    SetLastError(result == platform::ResourceLookup::TypeNotFound ? ERROR_RESOURCE_TYPE_NOT_FOUND
+    SetLastError(result == platform::ResourceLookup::kTypeNotFound ? ERROR_RESOURCE_TYPE_NOT_FOUND
                                                                   : ERROR_RESOURCE_NAME_NOT_FOUND);
     return nullptr;
   }

@@ -23,18 +23,18 @@ class Key {
  public:
   explicit Key(std::wstring name) : name_(std::move(name)) {}
 
-  const std::wstring& name() const { return name_; }
+  const std::wstring& Name() const { return name_; }
   Key* FindChild(std::wstring_view name) const;
   // The child of that name, created when missing; `created` tells which.
   Key& AddChild(std::wstring_view name, bool& created);
   bool RemoveChild(std::wstring_view name);
   // Children in the order of their folded names, as a listing shows them.
-  const std::map<std::wstring, std::unique_ptr<Key>>& children() const { return children_; }
+  const std::map<std::wstring, std::unique_ptr<Key>>& Children() const { return children_; }
 
   const Value* FindValue(std::wstring_view name) const;
   void SetValue(std::wstring_view name, DWORD type, std::vector<uint8_t> data);
   // Values in the order they were first set.
-  const std::vector<Value>& values() const { return values_; }
+  const std::vector<Value>& Values() const { return values_; }
 
  private:
   std::wstring name_;
@@ -42,15 +42,15 @@ class Key {
   std::vector<Value> values_;
 };
 
-enum class Root { LocalMachine, CurrentUser };
+enum class Root { kLocalMachine, kCurrentUser };
 
 struct Hive {
   Key localMachine{L"HKEY_LOCAL_MACHINE"};
   Key currentUser{L"HKEY_CURRENT_USER"};
 
-  Key& RootKey(Root root) { return root == Root::LocalMachine ? localMachine : currentUser; }
+  Key& RootKey(Root root) { return root == Root::kLocalMachine ? localMachine : currentUser; }
   const Key& RootKey(Root root) const {
-    return root == Root::LocalMachine ? localMachine : currentUser;
+    return root == Root::kLocalMachine ? localMachine : currentUser;
   }
 };
 

@@ -55,10 +55,10 @@ State& TheState() {
 
 SaveFault FaultFromEnvironment() {
   const char* value = std::getenv("PUTTLAND_REGISTRY_FAULT");
-  if (value == nullptr) return SaveFault::None;
-  if (std::strcmp(value, "fail-before-rename") == 0) return SaveFault::FailBeforeRename;
-  if (std::strcmp(value, "exit-before-rename") == 0) return SaveFault::ExitBeforeRename;
-  return SaveFault::None;
+  if (value == nullptr) return SaveFault::kNone;
+  if (std::strcmp(value, "fail-before-rename") == 0) return SaveFault::kFailBeforeRename;
+  if (std::strcmp(value, "exit-before-rename") == 0) return SaveFault::kExitBeforeRename;
+  return SaveFault::kNone;
 }
 
 std::string ProgramName() {
@@ -165,11 +165,11 @@ bool Save(State& state) {
     ::unlink(temp.c_str());
     return false;
   }
-  if (*state.fault == SaveFault::FailBeforeRename) {
+  if (*state.fault == SaveFault::kFailBeforeRename) {
     ::unlink(temp.c_str());
     return false;
   }
-  if (*state.fault == SaveFault::ExitBeforeRename) ::_exit(86);
+  if (*state.fault == SaveFault::kExitBeforeRename) ::_exit(86);
   if (::rename(temp.c_str(), state.path.c_str()) != 0) {
     ::unlink(temp.c_str());
     return false;

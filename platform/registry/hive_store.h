@@ -27,7 +27,7 @@ LONG ChangeHive(const std::function<LONG(Hive&, bool& changed)>& work);
 // Hooks for tests. A fault stops a save between writing the temporary file and renaming it:
 // either the save fails, or the process ends there (exit status 86) as if the machine had
 // stopped. PUTTLAND_REGISTRY_FAULT=fail-before-rename or exit-before-rename sets it too.
-enum class SaveFault { None, FailBeforeRename, ExitBeforeRename };
+enum class SaveFault { kNone, kFailBeforeRename, kExitBeforeRename };
 void SetSaveFault(SaveFault fault);
 // Forgets the hive in memory; the next use loads the file again.
 void UnloadHive();

@@ -96,13 +96,13 @@ void AppendValue(std::string& out, const Value& value) {
 }
 
 void AppendKey(std::string& out, const std::string& path, const Key& key, bool isRoot) {
-  if (!isRoot || !key.values().empty()) {
+  if (!isRoot || !key.Values().empty()) {
     out += '[' + path + "]\n";
-    for (const auto& value : key.values()) AppendValue(out, value);
+    for (const auto& value : key.Values()) AppendValue(out, value);
     out += '\n';
   }
-  for (const auto& [folded, child] : key.children()) {
-    AppendKey(out, path + '\\' + WideToUtf8(child->name()), *child, false);
+  for (const auto& [folded, child] : key.Children()) {
+    AppendKey(out, path + '\\' + WideToUtf8(child->Name()), *child, false);
   }
 }
 

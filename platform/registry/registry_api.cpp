@@ -17,7 +17,7 @@ namespace platform::registry {
 namespace {
 
 struct OpenKey {
-  Root root = Root::LocalMachine;
+  Root root = Root::kLocalMachine;
   std::vector<std::wstring> path;
 };
 
@@ -33,8 +33,8 @@ KeyTable& Keys() {
 }
 
 std::optional<OpenKey> Resolve(HKEY key) {
-  if (key == HKEY_LOCAL_MACHINE) return OpenKey{Root::LocalMachine, {}};
-  if (key == HKEY_CURRENT_USER) return OpenKey{Root::CurrentUser, {}};
+  if (key == HKEY_LOCAL_MACHINE) return OpenKey{Root::kLocalMachine, {}};
+  if (key == HKEY_CURRENT_USER) return OpenKey{Root::kCurrentUser, {}};
   auto& table = Keys();
   std::lock_guard guard(table.lock);
   auto it = table.keys.find(reinterpret_cast<uintptr_t>(key));
@@ -114,7 +114,7 @@ LONG WINAPI RegOpenKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD /*ulOptions*/, REGS
     for (const auto& name : parts) {
       key = key->FindChild(name);
       if (key == nullptr) return ERROR_FILE_NOT_FOUND;
-      opened.path.push_back(key->name());
+      opened.path.push_back(key->Name());
     }
     return ERROR_SUCCESS;
   });
@@ -142,7 +142,7 @@ LONG WINAPI RegCreateKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD /*Reserved*/, LPW
       bool created = false;
       key = &key->AddChild(name, created);
       createdAny = createdAny || created;
-      opened.path.push_back(key->name());
+      opened.path.push_back(key->Name());
     }
     changed = createdAny;
     return ERROR_SUCCESS;

@@ -63,7 +63,7 @@ void RegisterMenuBarClass() {
 
 // Plugs the menu bar's class into the window manager at start-up; every program links this
 // through the platform library (platform/CMakeLists.txt).
-extern "C" const bool PtShellHooks =
+extern "C" const bool kPtShellHooks =
     (platform::user::SetShellClassRegistrar(&platform::shell::RegisterMenuBarClass), true);
 
 BOOL WINAPI SHCreateMenuBar(SHMENUBARINFO* pmbi) {

@@ -6,39 +6,39 @@
 namespace platform::user {
 namespace {
 
-ChromeHooks chrome;
-void (*shellClasses)() = nullptr;
+ChromeHooks Chrome;
+void (*ShellClasses)() = nullptr;
 
 }  // namespace
 
 void SetChromeHooks(const ChromeHooks& hooks) {
-  chrome = hooks;
+  Chrome = hooks;
 }
 
 void SetShellClassRegistrar(void (*registerClasses)()) {
-  shellClasses = registerClasses;
+  ShellClasses = registerClasses;
 }
 
 void RegisterPluggedClasses() {
-  if (shellClasses) shellClasses();
-  if (chrome.registerClasses) chrome.registerClasses();
+  if (ShellClasses) ShellClasses();
+  if (Chrome.registerClasses) Chrome.registerClasses();
 }
 
 void EnsureChrome() {
-  if (chrome.ensure) chrome.ensure();
+  if (Chrome.ensure) Chrome.ensure();
 }
 
 void WindowListChanged() {
   PublishWindows();
-  if (chrome.windowListChanged) chrome.windowListChanged();
+  if (Chrome.windowListChanged) Chrome.windowListChanged();
 }
 
 uint32_t MillisecondsToNextMinute() {
-  return chrome.millisecondsToNextMinute ? chrome.millisecondsToNextMinute() : UINT32_MAX;
+  return Chrome.millisecondsToNextMinute ? Chrome.millisecondsToNextMinute() : UINT32_MAX;
 }
 
 void TickClock() {
-  if (chrome.tickClock) chrome.tickClock();
+  if (Chrome.tickClock) Chrome.tickClock();
 }
 
 }  // namespace platform::user

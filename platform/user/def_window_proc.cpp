@@ -17,11 +17,11 @@ LRESULT platform::user::AnswerGetText(const std::wstring& text, WPARAM capacity,
   return static_cast<LRESULT>(n);
 }
 
-LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
+LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto& wm = WindowManager::Get();
   Window* w = wm.Check(hWnd);
   if (!w) return 0;
-  switch (Msg) {
+  switch (msg) {
     case WM_CLOSE:
       DestroyWindow(hWnd);
       return 0;
@@ -57,17 +57,17 @@ LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC:
-      return platform::user::DefaultControlColor(reinterpret_cast<HDC>(wParam), Msg);
+      return platform::user::DefaultControlColor(reinterpret_cast<HDC>(wParam), msg);
     default:
       return 0;
   }
 }
 
-LRESULT WINAPI CallWindowProcW(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam,
+LRESULT WINAPI CallWindowProcW(WNDPROC lpPrevWndFunc, HWND hWnd, UINT msg, WPARAM wParam,
                                LPARAM lParam) {
   if (!lpPrevWndFunc) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
-  return lpPrevWndFunc(hWnd, Msg, wParam, lParam);
+  return lpPrevWndFunc(hWnd, msg, wParam, lParam);
 }

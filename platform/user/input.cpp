@@ -42,8 +42,8 @@ LPARAM ClientPoint(WindowManager& wm, Window* w, POINT screen) {
 void Stylus(WindowManager& wm, const InputEvent& e) {
   POINT pt{e.x, e.y};
   Keys().stylus = pt;
-  UINT message = e.kind == InputKind::StylusDown ? WM_LBUTTONDOWN
-                 : e.kind == InputKind::StylusUp ? WM_LBUTTONUP
+  UINT message = e.kind == InputKind::kStylusDown ? WM_LBUTTONDOWN
+                 : e.kind == InputKind::kStylusUp ? WM_LBUTTONUP
                                                  : WM_MOUSEMOVE;
   Window* target = wm.Find(wm.capture);
   if (!target) {
@@ -58,7 +58,7 @@ void Stylus(WindowManager& wm, const InputEvent& e) {
       if (!target) return;
     }
   }
-  WPARAM keys = e.kind == InputKind::StylusUp ? 0 : MK_LBUTTON;
+  WPARAM keys = e.kind == InputKind::kStylusUp ? 0 : MK_LBUTTON;
   wm.Post(target->handle, message, keys, ClientPoint(wm, target, pt));
 }
 
@@ -68,7 +68,7 @@ HWND KeyTarget(WindowManager& wm) {
 
 void Key(WindowManager& wm, const InputEvent& e, bool wasDown) {
   unsigned vk = e.key & 0xFF;
-  bool down = e.kind == InputKind::KeyDown;
+  bool down = e.kind == InputKind::kKeyDown;
   HWND target = KeyTarget(wm);
   if (!target) return;
   LPARAM lParam = 1;
@@ -95,21 +95,21 @@ bool PumpInput(uint32_t timeoutMs, bool* never) {
     wait = 0;
     // The key state is the hardware's, at once; the messages are made when the program takes
     // them, so that hit testing sees the windows, capture and focus of that moment.
-    if (e.kind == InputKind::KeyDown || e.kind == InputKind::KeyUp) {
+    if (e.kind == InputKind::kKeyDown || e.kind == InputKind::kKeyUp) {
       unsigned vk = e.key & 0xFF;
       Pending().push_back({e, Keys().down[vk]});
-      Keys().down[vk] = e.kind == InputKind::KeyDown;
-      if (e.kind == InputKind::KeyDown) Keys().pressedSinceQuery[vk] = true;
+      Keys().down[vk] = e.kind == InputKind::kKeyDown;
+      if (e.kind == InputKind::kKeyDown) Keys().pressedSinceQuery[vk] = true;
     } else {
-      if (e.kind == InputKind::StylusDown) {
+      if (e.kind == InputKind::kStylusDown) {
         Keys().down[VK_LBUTTON] = true;
         Keys().pressedSinceQuery[VK_LBUTTON] = true;
-      } else if (e.kind == InputKind::StylusUp) {
+      } else if (e.kind == InputKind::kStylusUp) {
         Keys().down[VK_LBUTTON] = false;
       }
       Pending().push_back({e, false});
     }
-    if (e.kind == InputKind::Quit) break;
+    if (e.kind == InputKind::kQuit) break;
   }
   if (!any && never && timeoutMs == INFINITE) *never = true;
   return any;
@@ -122,19 +122,19 @@ bool ConvertNextInput() {
   Pending().pop_front();
   const InputEvent& e = raw.event;
   switch (e.kind) {
-    case InputKind::StylusDown:
-    case InputKind::StylusMove:
-    case InputKind::StylusUp:
+    case InputKind::kStylusDown:
+    case InputKind::kStylusMove:
+    case InputKind::kStylusUp:
       Stylus(wm, e);
       break;
-    case InputKind::KeyDown:
-    case InputKind::KeyUp:
+    case InputKind::kKeyDown:
+    case InputKind::kKeyUp:
       Key(wm, e, raw.wasDown);
       break;
-    case InputKind::Text:
+    case InputKind::kText:
       Text(wm, e);
       break;
-    case InputKind::Quit:
+    case InputKind::kQuit:
       // The device is switched off: the program is asked to end.
       wm.quitPosted = true;
       wm.quitCode = 0;

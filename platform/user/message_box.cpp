@@ -201,7 +201,88 @@ void RegisterMessageBoxClass() {
 
 }  // namespace platform::user
 
-using platform::user::Box;
+namespace platform::user {
+
+namespace {
+
+// The box's contents and where its window goes: the text wrapped below the caption, beside the
+// icon, the buttons spread evenly along the bottom, the window centred in the work area.
+struct BoxLayout {
+  std::unique_ptr<Box> box;
+  int x = 0;
+  int y = 0;
+  int height = 0;
+};
+
+BoxLayout LayOutBox(LPCWSTR text, UINT type, UINT buttons) {
+  auto box = std::make_unique<Box>();
+  box->type = type;
+  box->buttons = buttons == MB_OKCANCEL ? 2 : 1;
+  bool icon = (type & MB_ICONMASK) != 0;
+  int textLeft = icon ? 2 * kMargin + kIconSize : kMargin;
+  int clientWidth = kBoxWidth - 2;
+  HDC measure = GetDC(nullptr);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(measure, &metrics);
+  box->lineHeight = metrics.tmHeight > 0 ? metrics.tmHeight : 13;
+  box->lines = Wrap(measure, text ? text : L"", clientWidth - textLeft - kMargin);
+  ReleaseDC(nullptr, measure);
+  int textHeight = static_cast<int>(box->lines.size()) * box->lineHeight;
+  int bodyHeight = std::max(icon ? kIconSize : 0, textHeight);
+  int buttonTop = kMargin + bodyHeight + kMargin;
+  int clientHeight = buttonTop + kButtonHeight + kMargin;
+  int workTop = platform::ScreenBuffer::kTopBarHeight;
+  int workHeight = 320 - workTop - platform::ScreenBuffer::kMenuBarHeight;
+  int height = std::min(clientHeight + 2 + kCaptionHeight, 320 - workTop);
+  int spacing = (clientWidth - box->buttons * kButtonWidth) / (box->buttons + 1);
+  for (int i = 0; i < box->buttons; ++i) {
+    int left = spacing + i * (kButtonWidth + spacing);
+    box->button[i] = {left, buttonTop, left + kButtonWidth, buttonTop + kButtonHeight};
+  }
+  int x = (240 - kBoxWidth) / 2;
+  int y = workTop + std::max(0, (workHeight - height) / 2);
+  return {std::move(box), x, y, height};
+}
+
+// How the modal loop ended: a WM_QUIT it met must reach the program's own loop afterwards.
+struct ModalEnd {
+  bool quit = false;
+  int quitCode = 0;
+};
+
+ModalEnd RunBoxLoop(HWND hwndBox, const Box& box) {
+  MSG msg;
+  ModalEnd end;
+  while (box.result == 0 && IsWindow(hwndBox)) {
+    BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) {
+      end.quit = true;
+      end.quitCode = static_cast<int>(msg.wParam);
+      break;
+    }
+    if (got < 0) break;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return end;
+}
+
+// Gives the owner back its input, removes the box and hands the activation back to the owner
+// (or to the window that was active before the box).
+void CloseBox(HWND hwndBox, HWND ownerHandle, bool disabledOwner, HWND previous) {
+  if (disabledOwner && IsWindow(ownerHandle)) EnableWindow(ownerHandle, TRUE);
+  if (IsWindow(hwndBox)) {
+    SetWindowLongPtrW(hwndBox, GWLP_USERDATA, 0);
+    DestroyWindow(hwndBox);
+  }
+  HWND back = ownerHandle ? ownerHandle : previous;
+  if (back && IsWindowVisible(back) && GetActiveWindow() != back) SetActiveWindow(back);
+}
+
+}  // namespace
+
+}  // namespace platform::user
+
 using platform::user::Window;
 using platform::user::WindowManager;
 
@@ -222,67 +303,24 @@ int WINAPI MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType)
     SetLastError(ERROR_NOT_SUPPORTED);
     return 0;
   }
-  auto box = std::make_unique<Box>();
-  box->type = uType;
-  box->buttons = buttons == MB_OKCANCEL ? 2 : 1;
-  bool icon = (uType & MB_ICONMASK) != 0;
-  int textLeft = icon ? 2 * kMargin + kIconSize : kMargin;
-  int clientWidth = kBoxWidth - 2;
-  HDC measure = GetDC(nullptr);
-  TEXTMETRICW metrics{};
-  GetTextMetricsW(measure, &metrics);
-  box->lineHeight = metrics.tmHeight > 0 ? metrics.tmHeight : 13;
-  box->lines = Wrap(measure, lpText ? lpText : L"", clientWidth - textLeft - kMargin);
-  ReleaseDC(nullptr, measure);
-  int textHeight = static_cast<int>(box->lines.size()) * box->lineHeight;
-  int bodyHeight = std::max(icon ? kIconSize : 0, textHeight);
-  int buttonTop = kMargin + bodyHeight + kMargin;
-  int clientHeight = buttonTop + kButtonHeight + kMargin;
-  int workTop = platform::ScreenBuffer::kTopBarHeight;
-  int workHeight = 320 - workTop - platform::ScreenBuffer::kMenuBarHeight;
-  int height = std::min(clientHeight + 2 + platform::user::kCaptionHeight, 320 - workTop);
-  int spacing = (clientWidth - box->buttons * kButtonWidth) / (box->buttons + 1);
-  for (int i = 0; i < box->buttons; ++i) {
-    int left = spacing + i * (kButtonWidth + spacing);
-    box->button[i] = {left, buttonTop, left + kButtonWidth, buttonTop + kButtonHeight};
-  }
-  int x = (240 - kBoxWidth) / 2;
-  int y = workTop + std::max(0, (workHeight - height) / 2);
+  BoxLayout layout = LayOutBox(lpText, uType, buttons);
+  Box& box = *layout.box;
 
   HWND previous = wm.active;
   HWND hwndBox = CreateWindowExW(WS_EX_TOPMOST, kBoxClass, lpCaption ? lpCaption : L"Error",
-                                 WS_POPUP | WS_CAPTION, x, y, kBoxWidth, height, hWnd, nullptr,
-                                 nullptr, nullptr);
+                                 WS_POPUP | WS_CAPTION, layout.x, layout.y, kBoxWidth,
+                                 layout.height, hWnd, nullptr, nullptr, nullptr);
   if (!hwndBox) return 0;
-  SetWindowLongPtrW(hwndBox, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(box.get()));
+  SetWindowLongPtrW(hwndBox, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&box));
   HWND ownerHandle = owner ? owner->handle : nullptr;
   bool disabledOwner = ownerHandle && !EnableWindow(ownerHandle, FALSE);
   ShowWindow(hwndBox, SW_SHOW);
   UpdateWindow(hwndBox);
 
-  MSG msg;
-  bool quit = false;
-  int quitCode = 0;
-  while (box->result == 0 && IsWindow(hwndBox)) {
-    BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got == 0) {
-      quit = true;
-      quitCode = static_cast<int>(msg.wParam);
-      break;
-    }
-    if (got < 0) break;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  int result = box->result ? box->result : (box->buttons == 2 ? IDCANCEL : IDOK);
-  if (disabledOwner && IsWindow(ownerHandle)) EnableWindow(ownerHandle, TRUE);
-  if (IsWindow(hwndBox)) {
-    SetWindowLongPtrW(hwndBox, GWLP_USERDATA, 0);
-    DestroyWindow(hwndBox);
-  }
-  HWND back = ownerHandle ? ownerHandle : previous;
-  if (back && IsWindowVisible(back) && GetActiveWindow() != back) SetActiveWindow(back);
-  if (quit) PostQuitMessage(quitCode);  // the program's own loop ends too
+  const ModalEnd end = RunBoxLoop(hwndBox, box);
+  int result = box.result ? box.result : (box.buttons == 2 ? IDCANCEL : IDOK);
+  CloseBox(hwndBox, ownerHandle, disabledOwner, previous);
+  if (end.quit) PostQuitMessage(end.quitCode);  // the program's own loop ends too
   return result;
 }
 

@@ -91,18 +91,18 @@ void PollSources() {
 using platform::user::Window;
 using platform::user::WindowManager;
 
-BOOL WINAPI PostMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
+BOOL WINAPI PostMessageW(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto& wm = WindowManager::Get();
   if (hWnd && !wm.Check(hWnd)) return FALSE;
-  wm.Post(hWnd, Msg, wParam, lParam);
+  wm.Post(hWnd, msg, wParam, lParam);
   return TRUE;
 }
 
-LRESULT WINAPI SendMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
+LRESULT WINAPI SendMessageW(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto& wm = WindowManager::Get();
   Window* w = wm.Check(hWnd);
   if (!w) return 0;
-  return wm.Send(w, Msg, wParam, lParam);
+  return wm.Send(w, msg, wParam, lParam);
 }
 
 BOOL WINAPI PeekMessageW(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax,

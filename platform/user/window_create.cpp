@@ -1,5 +1,6 @@
 // Window classes, window creation and destruction.
 #include <algorithm>
+#include <optional>
 
 #include "backend/screen.h"
 #include "user/chrome_hooks.h"
@@ -11,7 +12,7 @@ using platform::user::WindowManager;
 
 namespace {
 
-ATOM next_atom = 0xC000;
+ATOM NextAtom = 0xC000;
 
 std::vector<HWND> ChildHandles(const Window* w) {
   std::vector<HWND> handles;
@@ -98,7 +99,7 @@ ATOM WINAPI RegisterClassW(const WNDCLASSW* lpWndClass) {
     return 0;
   }
   wm.AddClass(*lpWndClass, false);
-  return next_atom++;
+  return NextAtom++;
 }
 
 BOOL WINAPI UnregisterClassW(LPCWSTR lpClassName, HINSTANCE) {
@@ -134,70 +135,89 @@ BOOL WINAPI GetClassInfoW(HINSTANCE, LPCWSTR lpClassName, LPWNDCLASSW lpWndClass
   return TRUE;
 }
 
-HWND WINAPI CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName,
-                            DWORD dwStyle, int X, int Y, int nWidth, int nHeight, HWND hWndParent,
-                            HMENU hMenu, HINSTANCE hInstance, LPVOID lpParam) {
-  auto& wm = WindowManager::Get();
-  platform::user::EnsureChrome();
-  std::wstring className = platform::user::ClassNameOf(lpClassName);
-  WindowClass* cls = className.empty() ? nullptr : wm.FindClass(className);
-  if (!cls) {
-    SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
-    return nullptr;
-  }
-  Window* parent = nullptr;
-  if (hWndParent) {
-    parent = wm.Check(hWndParent);
-    if (!parent) return nullptr;
-  }
-  bool child = (dwStyle & WS_CHILD) != 0;
-  if (child && !parent) {
-    SetLastError(ERROR_TLW_WITH_WSCHILD);
-    return nullptr;
-  }
-  // Default placement: the work area between the top bar and the menu bar.
-  if (X == CW_USEDEFAULT) X = 0, Y = child ? 0 : platform::ScreenBuffer::kTopBarHeight;
-  if (nWidth == CW_USEDEFAULT) {
-    nWidth = child ? 0 : 240;
-    nHeight = child ? 0 : 320 - 2 * platform::ScreenBuffer::kTopBarHeight;
-  }
-  if (nWidth < 0) nWidth = 0;
-  if (nHeight < 0) nHeight = 0;
+namespace {
 
+// What creation found when it checked its arguments.
+struct CreationTarget {
+  WindowClass* cls = nullptr;
+  Window* parent = nullptr;
+  bool child = false;
+};
+
+// The class must be registered, a parent handle must name a live window, and a child needs a
+// parent. Sets the last error (a bad parent handle sets its own) and returns nothing otherwise.
+std::optional<CreationTarget> CheckCreation(WindowManager& wm, LPCWSTR className, DWORD style,
+                                            HWND parentHandle) {
+  CreationTarget target;
+  const std::wstring name = platform::user::ClassNameOf(className);
+  target.cls = name.empty() ? nullptr : wm.FindClass(name);
+  if (!target.cls) {
+    SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
+    return std::nullopt;
+  }
+  if (parentHandle) {
+    target.parent = wm.Check(parentHandle);
+    if (!target.parent) return std::nullopt;
+  }
+  target.child = (style & WS_CHILD) != 0;
+  if (target.child && !target.parent) {
+    SetLastError(ERROR_TLW_WITH_WSCHILD);
+    return std::nullopt;
+  }
+  return target;
+}
+
+struct Placement {
+  int x;
+  int y;
+  int width;
+  int height;
+};
+
+// Default placement: the work area between the top bar and the menu bar. Negative sizes are
+// empty.
+Placement PlaceWindow(bool child, int x, int y, int width, int height) {
+  if (x == CW_USEDEFAULT) x = 0, y = child ? 0 : platform::ScreenBuffer::kTopBarHeight;
+  if (width == CW_USEDEFAULT) {
+    width = child ? 0 : 240;
+    height = child ? 0 : 320 - 2 * platform::ScreenBuffer::kTopBarHeight;
+  }
+  if (width < 0) width = 0;
+  if (height < 0) height = 0;
+  return {x, y, width, height};
+}
+
+// The window's record, linked to its parent (a child) or its owner's top-level window (a popup
+// or overlapped window), with its own DC when the class asks for one, in the z-order.
+Window* AddWindow(WindowManager& wm, const CreationTarget& target, const CREATESTRUCTW& cs,
+                  DWORD style) {
   Window* w = wm.NewWindow();
-  HWND handle = w->handle;
+  WindowClass* cls = target.cls;
   w->cls = cls;
   ++cls->windowCount;
   w->proc = cls->info.lpfnWndProc;
-  w->style = dwStyle & ~WS_VISIBLE;
-  w->exStyle = dwExStyle;
-  w->instance = hInstance;
-  w->title = lpWindowName ? lpWindowName : L"";
+  w->style = style & ~WS_VISIBLE;
+  w->exStyle = cs.dwExStyle;
+  w->instance = cs.hInstance;
+  w->title = cs.lpszName ? cs.lpszName : L"";
   w->extra.assign(static_cast<size_t>(cls->info.cbWndExtra), 0);
-  w->rect = {X, Y, X + nWidth, Y + nHeight};
-  if (child) {
-    w->parent = parent;
-    w->id = reinterpret_cast<LONG_PTR>(hMenu);
-  } else if (parent) {
-    w->owner = wm.TopLevelOf(parent);
+  w->rect = {cs.x, cs.y, cs.x + cs.cx, cs.y + cs.cy};
+  if (target.child) {
+    w->parent = target.parent;
+    w->id = reinterpret_cast<LONG_PTR>(cs.hMenu);
+  } else if (target.parent) {
+    w->owner = wm.TopLevelOf(target.parent);
   }
   if (cls->info.style & CS_OWNDC) platform::user::CreateOwnDC(w);
   wm.InsertInZOrder(w);
+  return w;
+}
 
-  CREATESTRUCTW cs{};
-  cs.lpCreateParams = lpParam;
-  cs.hInstance = hInstance;
-  cs.hMenu = hMenu;
-  cs.hwndParent = hWndParent;
-  cs.cx = nWidth;
-  cs.cy = nHeight;
-  cs.x = X;
-  cs.y = Y;
-  cs.style = static_cast<LONG>(dwStyle);
-  cs.lpszName = lpWindowName;
-  cs.lpszClass = lpClassName;
-  cs.dwExStyle = dwExStyle;
-  LRESULT created = wm.Send(w, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs));
+// WM_CREATE (-1 destroys the window), WM_SIZE and WM_MOVE, then shows a WS_VISIBLE window. Any
+// of them may destroy it, so the handle is looked up after each; null once it is gone.
+HWND SendCreationMessages(WindowManager& wm, Window* w, CREATESTRUCTW& cs, DWORD style) {
+  const HWND handle = w->handle;
+  const LRESULT created = wm.Send(w, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs));
   if (!wm.Find(handle)) return nullptr;  // destroyed during creation
   if (created == -1) {
     DestroyWindow(handle);
@@ -209,9 +229,37 @@ HWND WINAPI CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWind
   if (!wm.Find(handle)) return nullptr;
   wm.SendMove(w);
   if (!wm.Find(handle)) return nullptr;
-  if (dwStyle & WS_VISIBLE) ShowWindow(handle, SW_SHOW);
+  if (style & WS_VISIBLE) ShowWindow(handle, SW_SHOW);
   platform::user::WindowListChanged();
   return wm.Find(handle) ? handle : nullptr;
+}
+
+}  // namespace
+
+HWND WINAPI CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName,
+                            DWORD dwStyle, int x, int y, int nWidth, int nHeight, HWND hWndParent,
+                            HMENU hMenu, HINSTANCE hInstance, LPVOID lpParam) {
+  auto& wm = WindowManager::Get();
+  platform::user::EnsureChrome();
+  const std::optional<CreationTarget> target = CheckCreation(wm, lpClassName, dwStyle, hWndParent);
+  if (!target) return nullptr;
+  const Placement place = PlaceWindow(target->child, x, y, nWidth, nHeight);
+
+  CREATESTRUCTW cs{};
+  cs.lpCreateParams = lpParam;
+  cs.hInstance = hInstance;
+  cs.hMenu = hMenu;
+  cs.hwndParent = hWndParent;
+  cs.cx = place.width;
+  cs.cy = place.height;
+  cs.x = place.x;
+  cs.y = place.y;
+  cs.style = static_cast<LONG>(dwStyle);
+  cs.lpszName = lpWindowName;
+  cs.lpszClass = lpClassName;
+  cs.dwExStyle = dwExStyle;
+  Window* w = AddWindow(wm, *target, cs, dwStyle);
+  return SendCreationMessages(wm, w, cs, dwStyle);
 }
 
 BOOL WINAPI DestroyWindow(HWND hWnd) {

@@ -55,7 +55,7 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
   return wasVisible ? TRUE : FALSE;
 }
 
-BOOL WINAPI SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy,
+BOOL WINAPI SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int x, int y, int cx, int cy,
                          UINT uFlags) {
   auto& wm = WindowManager::Get();
   Window* w = wm.Check(hWnd);
@@ -71,7 +71,7 @@ BOOL WINAPI SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, 
   RECT was = wm.WindowRectOnScreen(w);
   RECT old = w->rect;
   RECT now = old;
-  if (!(uFlags & SWP_NOMOVE)) now = {X, Y, X + (old.right - old.left), Y + (old.bottom - old.top)};
+  if (!(uFlags & SWP_NOMOVE)) now = {x, y, x + (old.right - old.left), y + (old.bottom - old.top)};
   if (!(uFlags & SWP_NOSIZE)) {
     now.right = now.left + (cx < 0 ? 0 : cx);
     now.bottom = now.top + (cy < 0 ? 0 : cy);
@@ -112,9 +112,9 @@ BOOL WINAPI SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, 
   return TRUE;
 }
 
-BOOL WINAPI MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL bRepaint) {
+BOOL WINAPI MoveWindow(HWND hWnd, int x, int y, int nWidth, int nHeight, BOOL bRepaint) {
   UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (bRepaint ? 0 : SWP_NOREDRAW);
-  return SetWindowPos(hWnd, nullptr, X, Y, nWidth, nHeight, flags);
+  return SetWindowPos(hWnd, nullptr, x, y, nWidth, nHeight, flags);
 }
 
 BOOL WINAPI GetWindowRect(HWND hWnd, LPRECT lpRect) {
@@ -201,7 +201,7 @@ int WINAPI GetDlgCtrlID(HWND hWnd) {
   return w->parent ? static_cast<int>(w->id) : 0;
 }
 
-HWND WINAPI WindowFromPoint(POINT Point) {
-  Window* w = WindowManager::Get().HitTest(Point, false);
+HWND WINAPI WindowFromPoint(POINT point) {
+  Window* w = WindowManager::Get().HitTest(point, false);
   return w ? w->handle : nullptr;
 }

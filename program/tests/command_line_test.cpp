@@ -17,8 +17,8 @@ struct Args {
     for (auto& w : words_) pointers_.push_back(w.data());
     pointers_.push_back(nullptr);
   }
-  int argc() const { return static_cast<int>(words_.size()); }
-  char** argv() { return pointers_.data(); }
+  int Argc() const { return static_cast<int>(words_.size()); }
+  char** Argv() { return pointers_.data(); }
 
  private:
   std::vector<std::string> words_;
@@ -28,7 +28,7 @@ struct Args {
 bool Read(std::vector<std::string> words, CommandLine* line, std::string* error) {
   words.insert(words.begin(), "Puttland");
   Args args(std::move(words));
-  return ReadCommandLine(args.argc(), args.argv(), line, error);
+  return ReadCommandLine(args.Argc(), args.Argv(), line, error);
 }
 
 class CommandLineTest : public ::testing::Test {
@@ -42,9 +42,9 @@ class CommandLineTest : public ::testing::Test {
 
 TEST_F(CommandLineTest, HelpAndVersionWinOverEverythingElse) {
   ASSERT_TRUE(Read({"--bogus", "--help"}, &line_, &error_));
-  EXPECT_EQ(line_.action, CommandLine::Action::Help);
+  EXPECT_EQ(line_.action, CommandLine::Action::kHelp);
   ASSERT_TRUE(Read({"--scale", "0", "--version"}, &line_, &error_));
-  EXPECT_EQ(line_.action, CommandLine::Action::Version);
+  EXPECT_EQ(line_.action, CommandLine::Action::kVersion);
   EXPECT_EQ(VersionLine(), "Puttland 1.3");
   EXPECT_NE(UsageText().find("--script FILE"), std::string::npos);
 }
@@ -54,7 +54,7 @@ TEST_F(CommandLineTest, ScriptOptionsAndDeviceOptionsTogether) {
       {"--scale", "3", "--script", "a.pts", "--screenshots=shots", "--sound-log", "sounds.txt"},
       &line_, &error_))
       << error_;
-  EXPECT_EQ(line_.action, CommandLine::Action::Run);
+  EXPECT_EQ(line_.action, CommandLine::Action::kRun);
   EXPECT_EQ(line_.script, "a.pts");
   EXPECT_EQ(line_.screenshots, "shots");
   EXPECT_EQ(line_.soundLog, "sounds.txt");

@@ -45,7 +45,7 @@ TEST(QuitSignals, AWaitForeverNoticesTheSignalWithinASlice) {
   const int before = QuitSignalsReceived();
   InputEvent event;
   ASSERT_TRUE(backend->NextEvent(event, 0xFFFFFFFFu));
-  EXPECT_EQ(event.kind, InputKind::Quit);
+  EXPECT_EQ(event.kind, InputKind::kQuit);
   EXPECT_EQ(QuitSignalsReceived(), before + 1);
   ASSERT_EQ(silent->waits.size(), 3u);
   for (uint32_t wait : silent->waits) EXPECT_LE(wait, 20u);
@@ -61,11 +61,11 @@ TEST(QuitSignals, HeadlessInputKeepsItsOrderAndClock) {
   script->StylusDown(5, 6, 100);
   InputEvent event;
   ASSERT_TRUE(backend->NextEvent(event, 0xFFFFFFFFu));
-  EXPECT_EQ(event.kind, InputKind::StylusDown);
+  EXPECT_EQ(event.kind, InputKind::kStylusDown);
   EXPECT_EQ(backend->TickCount(), 100u);  // the virtual clock jumped, no real waiting
   raise(SIGTERM);
   ASSERT_TRUE(backend->NextEvent(event, 0));
-  EXPECT_EQ(event.kind, InputKind::Quit);
+  EXPECT_EQ(event.kind, InputKind::kQuit);
   EXPECT_EQ(backend->TickCount(), 100u);
 }
 

@@ -28,13 +28,13 @@ ScriptError Fails(std::string_view text) {
 TEST(ScriptParser, StylusCommandsHappenAtTheCurrentTime) {
   const Script script = Parse("down 1 2\nwait 10\nmove 3 4\nwait 5\nup 239 319\n");
   ASSERT_EQ(script.steps.size(), 3u);
-  EXPECT_EQ(script.steps[0].kind, StepKind::StylusDown);
+  EXPECT_EQ(script.steps[0].kind, StepKind::kStylusDown);
   EXPECT_EQ(script.steps[0].time, 0u);
   EXPECT_EQ(script.steps[0].x, 1);
   EXPECT_EQ(script.steps[0].y, 2);
-  EXPECT_EQ(script.steps[1].kind, StepKind::StylusMove);
+  EXPECT_EQ(script.steps[1].kind, StepKind::kStylusMove);
   EXPECT_EQ(script.steps[1].time, 10u);
-  EXPECT_EQ(script.steps[2].kind, StepKind::StylusUp);
+  EXPECT_EQ(script.steps[2].kind, StepKind::kStylusUp);
   EXPECT_EQ(script.steps[2].time, 15u);
   EXPECT_EQ(script.steps[2].x, 239);
   EXPECT_EQ(script.steps[2].y, 319);
@@ -46,19 +46,19 @@ TEST(ScriptParser, StylusCommandsHappenAtTheCurrentTime) {
 TEST(ScriptParser, TapIsDownAndUpAtOneTimeAndHoldTakesItsTime) {
   const Script script = Parse("wait 100\ntap 50 60\nhold 70 80 500\nshot after\n");
   ASSERT_EQ(script.steps.size(), 5u);
-  EXPECT_EQ(script.steps[0].kind, StepKind::StylusDown);
-  EXPECT_EQ(script.steps[1].kind, StepKind::StylusUp);
+  EXPECT_EQ(script.steps[0].kind, StepKind::kStylusDown);
+  EXPECT_EQ(script.steps[1].kind, StepKind::kStylusUp);
   EXPECT_EQ(script.steps[0].time, 100u);
   EXPECT_EQ(script.steps[1].time, 100u);
   EXPECT_EQ(script.steps[1].x, 50);
   EXPECT_EQ(script.steps[1].y, 60);
-  EXPECT_EQ(script.steps[2].kind, StepKind::StylusDown);
+  EXPECT_EQ(script.steps[2].kind, StepKind::kStylusDown);
   EXPECT_EQ(script.steps[2].time, 100u);
-  EXPECT_EQ(script.steps[3].kind, StepKind::StylusUp);
+  EXPECT_EQ(script.steps[3].kind, StepKind::kStylusUp);
   EXPECT_EQ(script.steps[3].time, 600u);
   EXPECT_EQ(script.steps[3].x, 70);
   EXPECT_EQ(script.steps[3].y, 80);
-  EXPECT_EQ(script.steps[4].kind, StepKind::Shot);
+  EXPECT_EQ(script.steps[4].kind, StepKind::kShot);
   EXPECT_EQ(script.steps[4].time, 600u);
   EXPECT_EQ(script.steps[4].name, "after");
   EXPECT_EQ(script.endTime, 600u);
@@ -71,8 +71,8 @@ TEST(ScriptParser, KeysArePressedAndReleased) {
   for (const auto& [name, vk] : keys) {
     const Script script = Parse(std::string("key ") + name);
     ASSERT_EQ(script.steps.size(), 2u) << name;
-    EXPECT_EQ(script.steps[0].kind, StepKind::KeyDown);
-    EXPECT_EQ(script.steps[1].kind, StepKind::KeyUp);
+    EXPECT_EQ(script.steps[0].kind, StepKind::kKeyDown);
+    EXPECT_EQ(script.steps[1].kind, StepKind::kKeyUp);
     EXPECT_EQ(script.steps[0].key, vk) << name;
     EXPECT_EQ(script.steps[1].key, vk) << name;
   }
@@ -81,7 +81,7 @@ TEST(ScriptParser, KeysArePressedAndReleased) {
 TEST(ScriptParser, TypeTakesTheRestOfTheLineLiterally) {
   const Script script = Parse("type Ann # not a comment\n  type  two\xC3\xA9\r\n");
   ASSERT_EQ(script.steps.size(), 2u);
-  EXPECT_EQ(script.steps[0].kind, StepKind::Text);
+  EXPECT_EQ(script.steps[0].kind, StepKind::kText);
   EXPECT_EQ(script.steps[0].text, U"Ann # not a comment");
   EXPECT_EQ(script.steps[1].text, U" two\u00E9");  // one blank separates; the rest is typed
 }
@@ -89,7 +89,7 @@ TEST(ScriptParser, TypeTakesTheRestOfTheLineLiterally) {
 TEST(ScriptParser, CommentsBlankLinesAndQuit) {
   const Script script = Parse("# a script\n\n   \nwait 20 # twenty\ntap 1 1#close\nquit\n# end\n");
   ASSERT_EQ(script.steps.size(), 3u);
-  EXPECT_EQ(script.steps[2].kind, StepKind::Quit);
+  EXPECT_EQ(script.steps[2].kind, StepKind::kQuit);
   EXPECT_EQ(script.steps[2].time, 20u);
   EXPECT_EQ(script.steps[2].line, 6);
   EXPECT_TRUE(script.endsWithQuit);

@@ -11,7 +11,8 @@ ClickButton::ClickButton(const char* entryName, int x, int y, frame::DrawingSurf
 
 ClickButton::ClickButton(const frame::Picture& strip, int x, int y, frame::DrawingSurface* screen,
                          std::unique_ptr<frame::Callback> callback, bool enabled)
-    : frame::PictureButton(strip, x, y, screen, nullptr, true, true),
+    : frame::PictureButton(strip, x, y, screen, nullptr, frame::ButtonState::kEnabled,
+                           frame::Disabling::kAllowed),
       state_(enabled ? kNormal : kDisabled),
       callback_(std::move(callback)) {}
 

@@ -28,12 +28,12 @@ ScrollBar::ScrollBar(frame::DrawingSurface* screen, const frame::Picture& track,
       buttonHeight_(downButtonStrip.Height()),
       upButton_(std::make_unique<frame::RepeatButton>(
           upButtonStrip, x, y, screen,
-          std::make_unique<frame::MemberCallback<ScrollBar>>(this, &ScrollBar::OnUpButton), false,
-          true, kRepeatInterval)),
+          std::make_unique<frame::MemberCallback<ScrollBar>>(this, &ScrollBar::OnUpButton),
+          frame::ButtonState::kDisabled, frame::Disabling::kAllowed, kRepeatInterval)),
       downButton_(std::make_unique<frame::RepeatButton>(
           downButtonStrip, x, y + track.Height() - buttonHeight_, screen,
-          std::make_unique<frame::MemberCallback<ScrollBar>>(this, &ScrollBar::OnDownButton), false,
-          true, kRepeatInterval)) {}
+          std::make_unique<frame::MemberCallback<ScrollBar>>(this, &ScrollBar::OnDownButton),
+          frame::ButtonState::kDisabled, frame::Disabling::kAllowed, kRepeatInterval)) {}
 
 int ScrollBar::FreeLength() const {
   return track_.Height() - 2 * buttonHeight_ - thumb_.Height();

@@ -48,10 +48,10 @@ void TextScroller::LineDown() {
 
 void TextScroller::Paint() {
   frame::OffscreenSurface scratch(box_.Width(), box_.Height());
-  scratch.SetTextRenderer(font_, false);
+  scratch.SetTextRenderer(font_, frame::Ownership::kBorrowed);
   box_.Draw(scratch, 0, 0, SRCCOPY);
   for (int k = 0; k < visibleLines_ && first_ + k < LineCount(); ++k) {
-    scratch.DrawText(2, 2 + k * (lineHeight_ + 1), lines_[first_ + k], frame::DefaultRasterOp);
+    scratch.DrawText(2, 2 + k * (lineHeight_ + 1), lines_[first_ + k], frame::kDefaultRasterOp);
   }
   screen_->Blit(scratch, 0, 0, box_.Width(), box_.Height(), x_, y_, SRCCOPY);
 }

@@ -111,8 +111,8 @@ TEST_F(GameApplicationTest, EveryScreenIsReachedAndLeftThroughSwitchForm) {
   // The highscores list scrolled to its end.
   auto* highscores = application.GetHighscoreForm();
   application.SwitchForm(screens::kHighscoreFormIndex, screens::kMainMenuFormIndex);
-  highscores->OnKey(frame::GameKeyDown, 1);
-  highscores->OnKey(frame::GameKeyDown, 0);
+  highscores->OnKey(frame::kGameKeyDown, 1);
+  highscores->OnKey(frame::kGameKeyDown, 0);
   EXPECT_EQ(highscores->GetScrollBar().Position(), 2);
   EXPECT_FALSE(highscores->GetScrollBar().DownButton().IsEnabled());
   Shot("highscores_scrolled");

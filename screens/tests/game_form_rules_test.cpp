@@ -43,7 +43,7 @@ class GameRules : public GameScreenTest {
     return false;
   }
 
-  double Speed() const { return std::hypot(form_->GetBall().Fx, form_->GetBall().Fy); }
+  double Speed() const { return std::hypot(form_->GetBall().fx, form_->GetBall().fy); }
 };
 
 TEST_F(GameRules, PowerFollowsTheTwoSecondTriangleOfTheHeldButton) {
@@ -114,7 +114,7 @@ TEST_F(GameRules, AHazardReturnsTheBallToItsShotAndCounts) {
   EXPECT_EQ(form_->State(), PlayState::kReady);
   EXPECT_EQ(form_->GetBall().posx, shotX);
   EXPECT_EQ(form_->GetBall().posy, shotY);
-  EXPECT_EQ(form_->GetBall().Fx, 0.0);
+  EXPECT_EQ(form_->GetBall().fx, 0.0);
 }
 
 TEST_F(GameRules, ASixthStrokeIntoAHazardEndsTheHoleWithoutTheLimitSound) {
@@ -154,8 +154,8 @@ TEST_F(GameRules, AShotLeftWithoutDirectionByTheReleaseSnapIsNoStroke) {
   EXPECT_EQ(form_->State(), PlayState::kAiming);
   EXPECT_FALSE(form_->ShootButton().IsDisabled());
   EXPECT_TRUE(Played(screens::kSoundNoShot));
-  EXPECT_EQ(form_->GetBall().Fx, 0.0);
-  EXPECT_EQ(form_->GetBall().Fy, 0.0);
+  EXPECT_EQ(form_->GetBall().fx, 0.0);
+  EXPECT_EQ(form_->GetBall().fy, 0.0);
   PlayOut(500);
   EXPECT_EQ(form_->StrokeCounts()[0], 0);
 }
@@ -189,11 +189,11 @@ TEST_F(GameRules, TestModeHoleKeysMoveTwoHolesPerPressWithinTheCourse) {
   screens::SetPlayerName("Brisk");
   Resume(0, 16, kNoStrokes);
   ASSERT_TRUE(form_->TestMode());
-  form_->OnKey(frame::GameKeyUp, 1);
-  form_->OnKey(frame::GameKeyUp, 0);
+  form_->OnKey(frame::kGameKeyUp, 1);
+  form_->OnKey(frame::kGameKeyUp, 0);
   EXPECT_EQ(form_->Hole(), 17);
   Resume(0, 0, kNoStrokes);
-  form_->OnKey(frame::GameKeyDown, 1);
+  form_->OnKey(frame::kGameKeyDown, 1);
   EXPECT_EQ(form_->Hole(), 0);
   screens::SetPlayerName("brisk");
   form_->OnShow();

@@ -32,7 +32,7 @@ namespace fs = std::filesystem;
 
 // A 44-byte PCM header and four silent samples: enough for the sound player to accept it.
 inline const std::vector<uint8_t>& SilentWave() {
-  static const std::vector<uint8_t> wave = [] {
+  static const std::vector<uint8_t> kWave = [] {
     std::vector<uint8_t> w;
     auto text = [&](const char* s) { w.insert(w.end(), s, s + 4); };
     auto u32 = [&](uint32_t v) {
@@ -48,7 +48,7 @@ inline const std::vector<uint8_t>& SilentWave() {
     for (int i = 0; i < 8; ++i) w.push_back(0);
     return w;
   }();
-  return wave;
+  return kWave;
 }
 
 // Once per process: a device of our own whose "Resource File" is a copy of the built archive,
@@ -102,7 +102,7 @@ inline void WriteSavedGame(storage::PropertyStore& settings, int course, int hol
     golf::Ball ball;
     ball.posx = x;
     ball.posy = y;
-    ball.Ismoving = 0;
+    ball.isMoving = 0;
     golf::SaveBall(ball, ballRecord);
   }
   engine.SetStore(storage::kPropertyStoreValue, "Course", courseRecord);

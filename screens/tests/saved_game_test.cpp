@@ -43,11 +43,11 @@ TEST_F(SavedGame, ARollingBallResumesBitForBitAndKeepsRolling) {
   EXPECT_EQ(resumed->StrokeCounts(), form_->StrokeCounts());
   EXPECT_TRUE(SameBits(again.posx, ball.posx));
   EXPECT_TRUE(SameBits(again.posy, ball.posy));
-  EXPECT_TRUE(SameBits(again.Fx, ball.Fx));
-  EXPECT_TRUE(SameBits(again.Fy, ball.Fy));
+  EXPECT_TRUE(SameBits(again.fx, ball.fx));
+  EXPECT_TRUE(SameBits(again.fy, ball.fy));
   EXPECT_TRUE(SameBits(again.hillFx, ball.hillFx));
   EXPECT_TRUE(SameBits(again.hillFy, ball.hillFy));
-  EXPECT_EQ(again.Ismoving, ball.Ismoving);
+  EXPECT_EQ(again.isMoving, ball.isMoving);
   EXPECT_EQ(again.shotx, ball.shotx);
   EXPECT_EQ(again.shoty, ball.shoty);
 }

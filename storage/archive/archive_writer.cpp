@@ -25,21 +25,21 @@ bool BuildArchive(const std::vector<ArchiveSource>& entries, EntryPacking packin
     if (e.bytes.size() > 0xFFFFFFF0u) return false;
     directory += e.name.size() + 1 + 8;
     std::vector<uint8_t> body = e.bytes;
-    bool is_packed = false;
+    bool isPacked = false;
     // Raw bytes that begin like an LZRW2 block would be expanded by the reader: those are
     // always stored as a block.
-    const bool looks_packed =
+    const bool looksPacked =
         packing != EntryPacking::kVerbatim && lzrw::IsLzrw2Block(body.data(), body.size());
-    if (packing == EntryPacking::kLzrw2WhenSmaller || looks_packed) {
+    if (packing == EntryPacking::kLzrw2WhenSmaller || looksPacked) {
       std::vector<uint8_t> block = compressor.Compress(e.bytes.data(), uint32_t(e.bytes.size()));
       // A reader expands only blocks longer than 8 bytes.
-      if (looks_packed || (block.size() > 8 && block.size() < body.size())) {
+      if (looksPacked || (block.size() > 8 && block.size() < body.size())) {
         body = std::move(block);
-        is_packed = true;
+        isPacked = true;
       }
     }
     bodies.push_back(std::move(body));
-    packed.push_back(is_packed);
+    packed.push_back(isPacked);
   }
   uint64_t total = directory;
   for (const auto& b : bodies) total += b.size();

@@ -3,9 +3,9 @@
 
 namespace storage {
 
-DiskFile::DiskFile(LPCWSTR path, DWORD creation_disposition, DWORD access, DWORD share_mode) {
+DiskFile::DiskFile(LPCWSTR path, DWORD creationDisposition, DWORD access, DWORD shareMode) {
   if (!path) return;
-  HANDLE handle = CreateFileW(path, access, share_mode, nullptr, creation_disposition,
+  HANDLE handle = CreateFileW(path, access, shareMode, nullptr, creationDisposition,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle != INVALID_HANDLE_VALUE) handle_ = handle;
 }

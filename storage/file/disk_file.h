@@ -12,7 +12,7 @@ class DiskFile : public AbstractFile {
  public:
   // The three values go to CreateFileW unchanged (no security attributes, normal attributes,
   // no template).
-  DiskFile(LPCWSTR path, DWORD creation_disposition, DWORD access, DWORD share_mode);
+  DiskFile(LPCWSTR path, DWORD creationDisposition, DWORD access, DWORD shareMode);
   DiskFile(const DiskFile&) = delete;
   DiskFile& operator=(const DiskFile&) = delete;
   ~DiskFile() override;

@@ -13,12 +13,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const AlgorithmIdentity* identity = IdentityOf(table[i].entry);
     std::vector<uint8_t> work(identity->memory);
     std::vector<uint8_t> packed(size + 34);
-    uint32_t packed_size = 0;
+    uint32_t packedSize = 0;
     table[i].entry(kLzrwCompress, work.data(), const_cast<uint8_t*>(data), uint32_t(size),
-                   packed.data(), &packed_size);
-    if (packed_size > size + 4) std::abort();
+                   packed.data(), &packedSize);
+    if (packedSize > size + 4) std::abort();
     std::vector<uint8_t> unpacked(size);
-    const uint32_t n = table[i].decompress(work.data(), packed.data(), packed_size, unpacked.data(),
+    const uint32_t n = table[i].decompress(work.data(), packed.data(), packedSize, unpacked.data(),
                                            unpacked.size());
     if (n != size || (size && std::memcmp(unpacked.data(), data, size) != 0)) std::abort();
   }

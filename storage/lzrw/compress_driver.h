@@ -45,11 +45,11 @@ uint32_t CompressWith(Policy& policy, const uint8_t* source, uint32_t length,
                       uint8_t* destination) {
   const uint8_t* p = source;
   const uint8_t* const end = source + length;
-  uint8_t* const give_up = destination + length;
+  uint8_t* const giveUp = destination + length;
   destination[0] = kFlagCompressed;
   destination[1] = destination[2] = destination[3] = 0;
-  uint8_t* control_at = destination + kHeaderSize;
-  uint8_t* out = control_at + 2;
+  uint8_t* controlAt = destination + kHeaderSize;
+  uint8_t* out = controlAt + 2;
   uint32_t control = kControlTop;
 
   auto item = [&]() __attribute__((always_inline)) {
@@ -68,7 +68,7 @@ uint32_t CompressWith(Policy& policy, const uint8_t* source, uint32_t length,
   };
 
   for (;;) {
-    if (out > give_up) {
+    if (out > giveUp) {
       destination[0] = kFlagStored;
       if (length) std::memcpy(destination + kHeaderSize, source, length);
       return length + kHeaderSize;
@@ -95,7 +95,7 @@ uint32_t CompressWith(Policy& policy, const uint8_t* source, uint32_t length,
         }
         control = bits;
       };
-      auto item_by_item = [&]() __attribute__((always_inline)) {
+      auto itemByItem = [&]() __attribute__((always_inline)) {
         if constexpr (SettlesDown<Policy>) {
           if (policy.Settled()) {
             group.template operator()<true>();
@@ -108,10 +108,10 @@ uint32_t CompressWith(Policy& policy, const uint8_t* source, uint32_t length,
         if (policy.EncodesGroupAt(p)) {
           control = policy.EncodeGroup(p, out);
         } else {
-          item_by_item();
+          itemByItem();
         }
       } else {
-        item_by_item();
+        itemByItem();
       }
     } else if (remaining >= kMaxMatch) {
       item();
@@ -123,16 +123,16 @@ uint32_t CompressWith(Policy& policy, const uint8_t* source, uint32_t length,
       control = (control & ~0x10000u) >> 1;
     }
     if ((control & kControlTop) == 0) {
-      Store16(control_at, uint16_t(control));
-      control_at = out;
+      Store16(controlAt, uint16_t(control));
+      controlAt = out;
       out += 2;
       control = kControlTop;
       policy.GroupEnd();
     }
   }
   while (control & kControlTop) control >>= 1;
-  Store16(control_at, uint16_t(control));
-  if (control_at + 2 == out) out = control_at;
+  Store16(controlAt, uint16_t(control));
+  if (controlAt + 2 == out) out = controlAt;
   return uint32_t(out - destination);
 }
 

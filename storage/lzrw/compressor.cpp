@@ -19,7 +19,7 @@ Compressor::Compressor(uint32_t identifier) {
   for (int i = 0; table[i].entry; ++i) {
     const AlgorithmIdentity* identity = IdentityOf(table[i].entry);
     if (identity->identifier == identifier) {
-      work_memory_ = std::make_unique<uint8_t[]>(identity->memory);
+      workMemory_ = std::make_unique<uint8_t[]>(identity->memory);
       index_ = i;
       identifier_ = identifier;
       return;
@@ -31,7 +31,7 @@ std::vector<uint8_t> Compressor::Compress(const uint8_t* source, uint32_t length
   if (!IsBound()) return {};
   std::vector<uint8_t> scratch(size_t(length) + kScratchSlack);
   uint32_t produced = 0;
-  AlgorithmTable()[index_].entry(kLzrwCompress, work_memory_.get(), const_cast<uint8_t*>(source),
+  AlgorithmTable()[index_].entry(kLzrwCompress, workMemory_.get(), const_cast<uint8_t*>(source),
                                  length, scratch.data(), &produced);
   std::vector<uint8_t> block(size_t(produced) + kBlockHeaderSize);
   frame::WriteLittle32(block.data(), identifier_);
@@ -47,7 +47,7 @@ std::vector<uint8_t> Compressor::Decompress(const uint8_t* block, uint32_t lengt
   // A stream expands at most ninefold (a 2-byte copy item gives up to 18 bytes).
   if (expanded > uint64_t(stream) * 9) return {};
   std::vector<uint8_t> out(expanded);
-  AlgorithmTable()[index_].decompress(work_memory_.get(), block + kBlockHeaderSize, stream,
+  AlgorithmTable()[index_].decompress(workMemory_.get(), block + kBlockHeaderSize, stream,
                                       out.data(), out.size());
   return out;
 }

@@ -25,7 +25,7 @@ class Compressor {
   std::vector<uint8_t> Decompress(const uint8_t* block, uint32_t length);
 
  private:
-  std::unique_ptr<uint8_t[]> work_memory_;
+  std::unique_ptr<uint8_t[]> workMemory_;
   int index_ = -1;
   uint32_t identifier_ = 0;
 };

@@ -97,7 +97,7 @@ uint32_t DecompressWith(Policy& policy, const uint8_t* source, uint32_t length,
   const uint8_t* p = source + kHeaderSize;
   const uint8_t* const end = source + length;
   uint8_t* z = destination;
-  uint8_t* const out_end = destination + capacity;
+  uint8_t* const outEnd = destination + capacity;
   uint32_t control = 1;  // only the sentinel bit: the next item needs a control word
   policy.Begin(destination);
 
@@ -109,8 +109,7 @@ uint32_t DecompressWith(Policy& policy, const uint8_t* source, uint32_t length,
       policy.ControlRead();
       if (p == end) break;  // a control word with no item after it
     }
-    if (end - p >= kDecompressRunMargin && size_t(out_end - z) >= kFastRoom &&
-        control >= 0x10000u) {
+    if (end - p >= kDecompressRunMargin && size_t(outEnd - z) >= kFastRoom && control >= 0x10000u) {
       // A whole group: its items lie inside the stream and expand to at most 288 bytes, and
       // the destination has 16 bytes more for wide literal moves.
       // A policy whose tables are settled (Settled(), for the rest of the stream) resolves
@@ -182,9 +181,9 @@ uint32_t DecompressWith(Policy& policy, const uint8_t* source, uint32_t length,
       p += 2;
       const uint8_t* from = policy.Source(reference, z);
       if (Policy::kMayReject && !from) break;
-      if (size_t(out_end - z) < match) {
+      if (size_t(outEnd - z) < match) {
         // The copy runs past the destination: keep the part that fits, then stop.
-        const size_t room = size_t(out_end - z);
+        const size_t room = size_t(outEnd - z);
         for (size_t i = 0; i < room; ++i) z[i] = from[i];
         z += room;
         break;
@@ -193,7 +192,7 @@ uint32_t DecompressWith(Policy& policy, const uint8_t* source, uint32_t length,
       policy.AfterCopy(reference, z);
       z += match;
     } else {
-      if (z == out_end) break;
+      if (z == outEnd) break;
       *z++ = *p++;
       policy.AfterLiteral(z);
     }

@@ -19,8 +19,8 @@ inline constexpr uint16_t kLzrwDecompress = 2;
 // Action 0 stores in *result where the identity record is. A 32-bit result cannot hold an
 // address on 64-bit machines, so there it holds the record's signed byte distance from the
 // entry point itself; IdentityOf resolves both forms.
-using CompressionAlgorithm = void(uint16_t action, uint8_t* work_memory, uint8_t* source,
-                                  uint32_t source_length, uint8_t* destination, uint32_t* result);
+using CompressionAlgorithm = void(uint16_t action, uint8_t* workMemory, uint8_t* source,
+                                  uint32_t sourceLength, uint8_t* destination, uint32_t* result);
 
 struct AlgorithmIdentity {
   uint32_t identifier;
@@ -52,8 +52,8 @@ const AlgorithmIdentity* IdentityOf(CompressionAlgorithm* algorithm);
 // A decoder that checks every reference and length against its buffers; used for everything
 // read from files. Returns the bytes written; on a damaged stream it stops at the first item
 // that does not fit and returns what it wrote up to there.
-using SafeDecompressor = uint32_t(uint8_t* work_memory, const uint8_t* source,
-                                  uint32_t source_length, uint8_t* destination, size_t capacity);
+using SafeDecompressor = uint32_t(uint8_t* workMemory, const uint8_t* source, uint32_t sourceLength,
+                                  uint8_t* destination, size_t capacity);
 
 struct AlgorithmTableEntry {
   CompressionAlgorithm* entry;  // null ends the table

@@ -52,12 +52,12 @@ struct Lzrw1aCompressor {
   // Every group after the first is encoded here: those after one of 40 to 200 source bytes
   // (mixed short copies and literals) in branch-free steps, the others item by item.
   MixedGroups mixed{40, 200};
-  bool mixed_group = false;
-  bool past_first = false;
+  bool mixedGroup = false;
+  bool pastFirst = false;
   bool EncodesGroupAt(const uint8_t* p) {
-    mixed_group = mixed.At(p);
-    const bool encodes = past_first;
-    past_first = true;
+    mixedGroup = mixed.At(p);
+    const bool encodes = pastFirst;
+    pastFirst = true;
     return encodes;
   }
 
@@ -98,7 +98,7 @@ struct Lzrw1aCompressor {
   // position here is past the first group, and every table entry is an earlier position or
   // 0, so a distance is never 0 and only its upper limit needs testing.
   uint32_t EncodeGroup(const uint8_t*& p, uint8_t*& out) {
-    if (!mixed_group) return ItemByItem(p, out);
+    if (!mixedGroup) return ItemByItem(p, out);
     StepWriter steps(p, out);
     while (steps.PairFits()) {
       const uint16_t* w = hashes.Span(p, 2, end);

@@ -115,12 +115,12 @@ struct Lzrw2Decompressor {
   uint32_t* phrase = nullptr;
   const uint8_t* base = nullptr;
   uint32_t counter = 0;
-  uint32_t control_words = 0;
+  uint32_t controlWords = 0;
 
   void Begin(const uint8_t* destination) { base = destination; }
   void ControlRead() {
     counter &= kPhraseMask;
-    ++control_words;
+    ++controlWords;
   }
   const uint8_t* Source(uint32_t reference, const uint8_t* z) {
     const uint8_t* c = Resolve(base, phrase[reference]);
@@ -154,7 +154,7 @@ struct Lzrw2Decompressor {
     return kSettled ? base + offset : Resolve(base, offset);
   }
   // Once 4096 items have been expanded every phrase holds a position in the output.
-  bool Settled() const { return control_words > kTableSlots / kGroupItems; }
+  bool Settled() const { return controlWords > kTableSlots / kGroupItems; }
   void LiteralsInGroup(const uint8_t* first, uint32_t n) {
     const uint32_t at = uint32_t(first - base);
     uint8_t* const to = reinterpret_cast<uint8_t*>(staged + (counter - group));

@@ -61,7 +61,7 @@ struct Lzrw3aCompressor {
     // shows. The longest wins, the lower slot on equal lengths: each candidate's key is its
     // length x 8 plus 7 - slot, and the largest key is kept.
     const uint64_t head = Load64(s);
-    uint32_t best_key = 0;
+    uint32_t bestKey = 0;
 #pragma GCC unroll 8
     for (uint32_t d = 0; d < kSlotsPerPartition; ++d) {
       const uint8_t* c = kSettled ? base + row[d] : Resolve(base, row[d]);
@@ -70,10 +70,10 @@ struct Lzrw3aCompressor {
           (x ? uint32_t(__builtin_ctzll(x)) & ~7u
              : (8 + MatchLength(s + 8, c + 8, kMaxMatch - 8)) * kSlotsPerPartition) +
           (kSlotsPerPartition - 1 - d);
-      best_key = key > best_key ? key : best_key;
+      bestKey = key > bestKey ? key : bestKey;
     }
-    const uint32_t best = best_key / kSlotsPerPartition;
-    const uint32_t best_slot = kSlotsPerPartition - 1 - best_key % kSlotsPerPartition;
+    const uint32_t best = bestKey / kSlotsPerPartition;
+    const uint32_t bestSlot = kSlotsPerPartition - 1 - bestKey % kSlotsPerPartition;
     if (best >= kMinMatch) {
       if (pending1 != kNoPartition) {
         if (pending2 != kNoPartition) {
@@ -84,7 +84,7 @@ struct Lzrw3aCompressor {
         pending1 = kNoPartition;
       }
       Insert<kSettled>(p, here);
-      *reference = p * kSlotsPerPartition + best_slot;
+      *reference = p * kSlotsPerPartition + bestSlot;
       return best;
     }
     if (pending2 != kNoPartition) Insert<kSettled>(pending2, here - 2);

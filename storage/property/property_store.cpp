@@ -34,11 +34,11 @@ template <typename Visit>
 uint64_t WalkRecords(const uint8_t* bytes, uint64_t length, Visit visit) {
   uint64_t at = 0;
   while (at + kHeaderSize <= length) {
-    const uint32_t key_length = ReadBig(bytes + at + 4);
-    const uint32_t value_length = ReadBig(bytes + at + 8);
-    const uint64_t size = kHeaderSize + uint64_t(key_length) + value_length;
+    const uint32_t keyLength = ReadBig(bytes + at + 4);
+    const uint32_t valueLength = ReadBig(bytes + at + 8);
+    const uint64_t size = kHeaderSize + uint64_t(keyLength) + valueLength;
     if (at + size > length) break;
-    if (visit(at, key_length, value_length)) break;
+    if (visit(at, keyLength, valueLength)) break;
     at += size;
   }
   return at;
@@ -58,21 +58,21 @@ PropertyStore::~PropertyStore() {
   std::free(data_);
 }
 
-bool PropertyStore::FindRecord(const char* key, uint32_t key_length, uint32_t /*type*/,
+bool PropertyStore::FindRecord(const char* key, uint32_t keyLength, uint32_t /*type*/,
                                Found* found) const {
   // The tag is written into every record but lookups match the key alone.
   bool matched = false;
-  WalkRecords(data_, uint64_t(used_ > 0 ? used_ : 0),
-              [&](uint64_t at, uint32_t record_key, uint32_t record_value) {
-                if (record_key != key_length ||
-                    std::memcmp(data_ + at + kHeaderSize, key, key_length) != 0) {
-                  return false;
-                }
-                *found = {uint32_t(at), uint32_t(at + kHeaderSize + record_key), record_value,
-                          uint32_t(kHeaderSize + record_key + record_value)};
-                matched = true;
-                return true;
-              });
+  WalkRecords(
+      data_, uint64_t(used_ > 0 ? used_ : 0),
+      [&](uint64_t at, uint32_t recordKey, uint32_t recordValue) {
+        if (recordKey != keyLength || std::memcmp(data_ + at + kHeaderSize, key, keyLength) != 0) {
+          return false;
+        }
+        *found = {uint32_t(at), uint32_t(at + kHeaderSize + recordKey), recordValue,
+                  uint32_t(kHeaderSize + recordKey + recordValue)};
+        matched = true;
+        return true;
+      });
   return matched;
 }
 
@@ -90,47 +90,47 @@ void PropertyStore::Reserve(int64_t needed) {
   capacity_ = int32_t(size);
 }
 
-void PropertyStore::SetValue(uint32_t type, const char* key, uint32_t key_length, const void* value,
-                             uint32_t value_length) {
+void PropertyStore::SetValue(uint32_t type, const char* key, uint32_t keyLength, const void* value,
+                             uint32_t valueLength) {
   Found old;
-  if (FindRecord(key, key_length, type, &old)) {
+  if (FindRecord(key, keyLength, type, &old)) {
     std::memmove(data_ + old.record, data_ + old.record + old.size,
                  size_t(used_) - old.record - old.size);
     used_ -= int32_t(old.size);
   }
-  Reserve(int64_t(used_) + key_length + value_length + kHeaderSize);
+  Reserve(int64_t(used_) + keyLength + valueLength + kHeaderSize);
   uint8_t* p = data_ + used_;
   WriteBig(p, type);
-  WriteBig(p + 4, key_length);
-  WriteBig(p + 8, value_length);
-  if (key_length) std::memcpy(p + kHeaderSize, key, key_length);
-  if (value_length) std::memcpy(p + kHeaderSize + key_length, value, value_length);
-  used_ += int32_t(kHeaderSize + key_length + value_length);
+  WriteBig(p + 4, keyLength);
+  WriteBig(p + 8, valueLength);
+  if (keyLength) std::memcpy(p + kHeaderSize, key, keyLength);
+  if (valueLength) std::memcpy(p + kHeaderSize + keyLength, value, valueLength);
+  used_ += int32_t(kHeaderSize + keyLength + valueLength);
 }
 
 void PropertyStore::SetValue(uint32_t type, const char* key, const void* value,
-                             uint32_t value_length) {
-  SetValue(type, key, uint32_t(std::strlen(key)), value, value_length);
+                             uint32_t valueLength) {
+  SetValue(type, key, uint32_t(std::strlen(key)), value, valueLength);
 }
 
 void PropertyStore::SetString(const char* key, const std::string& value) {
   SetValue(kPropertyValue, key, value.data(), uint32_t(value.size()));
 }
 
-void PropertyStore::SetStore(uint32_t type, const char* key, uint32_t key_length,
+void PropertyStore::SetStore(uint32_t type, const char* key, uint32_t keyLength,
                              const PropertyStore& nested) {
-  SetValue(type, key, key_length, nested.data_, uint32_t(nested.used_));
+  SetValue(type, key, keyLength, nested.data_, uint32_t(nested.used_));
 }
 
 void PropertyStore::SetStore(uint32_t type, const char* key, const PropertyStore& nested) {
   SetStore(type, key, uint32_t(std::strlen(key)), nested);
 }
 
-bool PropertyStore::GetValue(const char* key, uint32_t key_length, void* destination,
+bool PropertyStore::GetValue(const char* key, uint32_t keyLength, void* destination,
                              uint32_t size) const {
   Found found;
-  if (!FindRecord(key, key_length, kPropertyValue, &found)) return false;
-  if (found.value_length != size) frame::FatalError("Mangled config.", frame::kFatalExitCode);
+  if (!FindRecord(key, keyLength, kPropertyValue, &found)) return false;
+  if (found.valueLength != size) frame::FatalError("Mangled config.", frame::kFatalExitCode);
   if (size) std::memcpy(destination, data_ + found.value, size);
   return true;
 }
@@ -142,14 +142,14 @@ bool PropertyStore::GetValue(const char* key, void* destination, uint32_t size) 
 bool PropertyStore::GetString(const char* key, std::string* value) const {
   Found found;
   if (!FindRecord(key, uint32_t(std::strlen(key)), kPropertyValue, &found)) return false;
-  value->assign(reinterpret_cast<const char*>(data_ + found.value), found.value_length);
+  value->assign(reinterpret_cast<const char*>(data_ + found.value), found.valueLength);
   return true;
 }
 
 bool PropertyStore::GetStore(const char* key, PropertyStore* nested) const {
   Found found;
   if (!FindRecord(key, uint32_t(std::strlen(key)), kPropertyStoreValue, &found)) return false;
-  nested->FromBytes(data_ + found.value, found.value_length);
+  nested->FromBytes(data_ + found.value, found.valueLength);
   return true;
 }
 
@@ -177,11 +177,10 @@ void PropertyStore::FromBytes(const std::vector<uint8_t>& bytes) {
 std::vector<PropertyRecord> ListRecords(const uint8_t* bytes, uint32_t length, bool* complete) {
   std::vector<PropertyRecord> records;
   const uint64_t end =
-      WalkRecords(bytes, length, [&](uint64_t at, uint32_t key_length, uint32_t value_length) {
+      WalkRecords(bytes, length, [&](uint64_t at, uint32_t keyLength, uint32_t valueLength) {
         const uint8_t* key = bytes + at + kHeaderSize;
-        records.push_back(
-            {ReadBig(bytes + at), std::string(key, key + key_length),
-             std::vector<uint8_t>(key + key_length, key + key_length + value_length)});
+        records.push_back({ReadBig(bytes + at), std::string(key, key + keyLength),
+                           std::vector<uint8_t>(key + keyLength, key + keyLength + valueLength)});
         return false;
       });
   if (complete) *complete = end == length;

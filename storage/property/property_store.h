@@ -20,16 +20,16 @@ class PropertyStore {
   virtual ~PropertyStore();
 
   // Removes any record with the same key, then appends the new one.
-  void SetValue(uint32_t type, const char* key, uint32_t key_length, const void* value,
-                uint32_t value_length);
-  void SetValue(uint32_t type, const char* key, const void* value, uint32_t value_length);
+  void SetValue(uint32_t type, const char* key, uint32_t keyLength, const void* value,
+                uint32_t valueLength);
+  void SetValue(uint32_t type, const char* key, const void* value, uint32_t valueLength);
   void SetString(const char* key, const std::string& value);
-  void SetStore(uint32_t type, const char* key, uint32_t key_length, const PropertyStore& nested);
+  void SetStore(uint32_t type, const char* key, uint32_t keyLength, const PropertyStore& nested);
   void SetStore(uint32_t type, const char* key, const PropertyStore& nested);
 
   // Getters return false and leave their output alone when the key is absent. A value whose
   // length is not `size` ends the program with "Mangled config.".
-  bool GetValue(const char* key, uint32_t key_length, void* destination, uint32_t size) const;
+  bool GetValue(const char* key, uint32_t keyLength, void* destination, uint32_t size) const;
   bool GetValue(const char* key, void* destination, uint32_t size) const;
   bool GetString(const char* key, std::string* value) const;
   bool GetStore(const char* key, PropertyStore* nested) const;
@@ -46,12 +46,12 @@ class PropertyStore {
 
  private:
   struct Found {
-    uint32_t record = 0;        // offset of the record's first byte
-    uint32_t value = 0;         // offset of its value
-    uint32_t value_length = 0;  // bytes of value
-    uint32_t size = 0;          // whole record
+    uint32_t record = 0;       // offset of the record's first byte
+    uint32_t value = 0;        // offset of its value
+    uint32_t valueLength = 0;  // bytes of value
+    uint32_t size = 0;         // whole record
   };
-  bool FindRecord(const char* key, uint32_t key_length, uint32_t type, Found* found) const;
+  bool FindRecord(const char* key, uint32_t keyLength, uint32_t type, Found* found) const;
   void Reserve(int64_t needed);
 
   uint8_t* data_ = nullptr;

@@ -110,8 +110,8 @@ TEST(VirtualFile, SeeksStayInsideTheEntry) {
   EXPECT_EQ(e.Seek(-4, storage::kSeekCurrent), 15u);
   EXPECT_EQ(e.Seek(100, 9), 15u);  // unknown origin keeps the position
   EXPECT_EQ(e.Seek(INT32_MAX, storage::kSeekCurrent), 19u);
-  storage::MemoryFile empty_entry(Archive({{"z", {}}}));
-  storage::VirtualFile z(empty_entry, storage::ReadArchiveDirectory(empty_entry), "z");
+  storage::MemoryFile emptyEntry(Archive({{"z", {}}}));
+  storage::VirtualFile z(emptyEntry, storage::ReadArchiveDirectory(emptyEntry), "z");
   EXPECT_TRUE(z.IsOpen());
   EXPECT_EQ(z.Seek(5, storage::kSeekStart), 0u);
   EXPECT_EQ(z.Seek(0, storage::kSeekEnd), 0u);

@@ -11,7 +11,7 @@
 namespace test_device {
 
 inline const std::filesystem::path& Folder() {
-  static const std::filesystem::path folder = [] {
+  static const std::filesystem::path kFolder = [] {
     // A death-test child started afresh shares its parent's folder (and never removes it).
     if (const char* inherited = std::getenv("PUTTLAND_DEVICE");
         inherited && std::string(inherited).find("pt-device-") != std::string::npos)
@@ -25,7 +25,7 @@ inline const std::filesystem::path& Folder() {
     });
     return std::filesystem::path(pattern);
   }();
-  return folder;
+  return kFolder;
 }
 
 // Writes a file at a device path such as "data.dat".

@@ -36,13 +36,13 @@ struct Found {
 // Searches at a position and keeps the algorithm's tables; told when a full group ends.
 struct Plain {
   std::function<Found(const Bytes&, size_t)> search;
-  std::function<void()> group_end = [] {};
+  std::function<void()> groupEnd = [] {};
 };
 
 Bytes Encode(const Bytes& source, Plain algorithm) {
   const size_t n = source.size();
   Bytes out = {0, 0, 0, 0, 0, 0};
-  size_t control_at = 4, pos = 0, items = 0;
+  size_t controlAt = 4, pos = 0, items = 0;
   uint32_t control = 0;
   auto item = [&](bool search) {
     const Found found = search ? algorithm.search(source, pos) : Found{0, 0};
@@ -55,14 +55,14 @@ Bytes Encode(const Bytes& source, Plain algorithm) {
       out.push_back(source[pos++]);
     }
     if (++items == 16) {
-      out[control_at] = uint8_t(control);
-      out[control_at + 1] = uint8_t(control >> 8);
-      control_at = out.size();
+      out[controlAt] = uint8_t(control);
+      out[controlAt + 1] = uint8_t(control >> 8);
+      controlAt = out.size();
       out.push_back(0);
       out.push_back(0);
       items = 0;
       control = 0;
-      algorithm.group_end();
+      algorithm.groupEnd();
     }
   };
   for (;;) {
@@ -82,9 +82,9 @@ Bytes Encode(const Bytes& source, Plain algorithm) {
     }
   }
   control |= 0xFFFFu << items;  // the last word's unused bits are ones
-  out[control_at] = uint8_t(control);
-  out[control_at + 1] = uint8_t(control >> 8);
-  if (control_at + 2 == out.size()) out.resize(control_at);
+  out[controlAt] = uint8_t(control);
+  out[controlAt + 1] = uint8_t(control >> 8);
+  if (controlAt + 2 == out.size()) out.resize(controlAt);
   return out;
 }
 

@@ -130,8 +130,8 @@ TEST(LzrwCompressor, BlockHeaderAndRoundTrip) {
 
 TEST(LzrwCompressor, DamagedBlocks) {
   lzrw::Compressor compressor(0x3D8F733A);
-  const Bytes short_block = {0x3A, 0x73, 0x8F, 0x3D, 0x28, 0};
-  EXPECT_TRUE(compressor.Decompress(short_block.data(), 6).empty());
+  const Bytes shortBlock = {0x3A, 0x73, 0x8F, 0x3D, 0x28, 0};
+  EXPECT_TRUE(compressor.Decompress(shortBlock.data(), 6).empty());
   // A length field far beyond what the stream could hold is refused, not allocated.
   const Bytes huge = {0x3A, 0x73, 0x8F, 0x3D, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0};
   EXPECT_TRUE(compressor.Decompress(huge.data(), uint32_t(huge.size())).empty());

@@ -36,26 +36,26 @@ TEST(VFileResource, RawAndCompressedEntries) {
   const Bytes picture(5000, 0x42);
   lzrw::Compressor lzrw2(kLzrw2Identifier);
   const Bytes block = lzrw2.Compress(picture.data(), uint32_t(picture.size()));
-  const Bytes tag_only = {0x3A, 0x73, 0x8F, 0x3D, 0x10, 0, 0, 0};  // exactly 8: not expanded
-  Archive archive({{"raw", {1, 2, 3}}, {"packed", block}, {"eight", tag_only}, {"empty", {}}});
+  const Bytes tagOnly = {0x3A, 0x73, 0x8F, 0x3D, 0x10, 0, 0, 0};  // exactly 8: not expanded
+  Archive archive({{"raw", {1, 2, 3}}, {"packed", block}, {"eight", tagOnly}, {"empty", {}}});
   EXPECT_EQ(archive.Load("raw"), (Bytes{1, 2, 3}));
   EXPECT_EQ(archive.Load("packed"), picture);
-  EXPECT_EQ(archive.Load("eight"), tag_only);
+  EXPECT_EQ(archive.Load("eight"), tagOnly);
   EXPECT_TRUE(archive.Load("empty").empty());
 }
 
 TEST(VFileResource, DamagedEntries) {
   // A block whose length field no stream of its size can fill gives no data.
   const Bytes lying = {0x3A, 0x73, 0x8F, 0x3D, 0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0, 0xFF};
-  Bytes archive_bytes = Archive::Build({{"lying", lying}, {"short", Bytes(100, 9)}});
+  Bytes archiveBytes = Archive::Build({{"lying", lying}, {"short", Bytes(100, 9)}});
   // Cut the last entry short: the resource holds what the file has.
-  archive_bytes.resize(archive_bytes.size() - 40);
-  storage::MemoryFile file(archive_bytes);
+  archiveBytes.resize(archiveBytes.size() - 40);
+  storage::MemoryFile file(archiveBytes);
   const storage::ArchiveDirectory directory = storage::ReadArchiveDirectory(file);
-  storage::VirtualFile lying_entry(file, directory, "lying");
-  EXPECT_EQ(storage::VFileResource(lying_entry, "lying").Size(), 0u);
-  storage::VirtualFile short_entry(file, directory, "short");
-  EXPECT_EQ(storage::VFileResource(short_entry, "short").Size(), 60u);
+  storage::VirtualFile lyingEntry(file, directory, "lying");
+  EXPECT_EQ(storage::VFileResource(lyingEntry, "lying").Size(), 0u);
+  storage::VirtualFile shortEntry(file, directory, "short");
+  EXPECT_EQ(storage::VFileResource(shortEntry, "short").Size(), 60u);
 }
 
 TEST(VFileResourceDeathTest, MissingEntryIsFatal) {

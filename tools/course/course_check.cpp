@@ -303,10 +303,10 @@ void HoleCheck::ReadWalls() {
     w.kind = r[0];
     if (r[0] == 0) {
       w.built = golf::MakeStraightWall(r.data(), kBallRadius);
-      w.segment = {double(golf::GridToPixel(golf::Axis::X, r[1], r[2])),
-                   double(golf::GridToPixel(golf::Axis::Y, r[1], r[2])),
-                   double(golf::GridToPixel(golf::Axis::X, r[3], r[4])),
-                   double(golf::GridToPixel(golf::Axis::Y, r[3], r[4]))};
+      w.segment = {double(golf::GridToPixel(golf::Axis::kX, r[1], r[2])),
+                   double(golf::GridToPixel(golf::Axis::kY, r[1], r[2])),
+                   double(golf::GridToPixel(golf::Axis::kX, r[3], r[4])),
+                   double(golf::GridToPixel(golf::Axis::kY, r[3], r[4]))};
       w.post = w.segment.ax == w.segment.bx && w.segment.ay == w.segment.by;
       w.diagonal = w.segment.ax != w.segment.bx && w.segment.ay != w.segment.by;
       if (w.post) Report(w.where, "a wall of no length: a post that no picture shows");
@@ -430,8 +430,8 @@ std::string HoleCheck::ArcEndHint(double x, double y) const {
 }
 
 bool HoleCheck::CheckSpot(const char* name, int where, int cell, int keypad, int& x, int& y) {
-  x = golf::GridToPixel(golf::Axis::X, cell, keypad);
-  y = golf::GridToPixel(golf::Axis::Y, cell, keypad);
+  x = golf::GridToPixel(golf::Axis::kX, cell, keypad);
+  y = golf::GridToPixel(golf::Axis::kY, cell, keypad);
   const std::string at = Format("the %s at %s", name, Pixel(x, y).c_str());
   golf::CellPoint p;
   // The engine keeps tee and cup as bytes: a point beyond 255 is not where the source says.

@@ -54,20 +54,20 @@ bool RunBench(const std::vector<std::vector<uint8_t>>& inputs, int runs) {
   std::vector<uint8_t> work(65536);
   const size_t bound = std::max<size_t>(kBlock + 1024, size_t(LZ4_compressBound(int(kBlock))));
   std::vector<std::vector<uint8_t>> packed(blocks.size(), std::vector<uint8_t>(bound));
-  std::vector<uint32_t> packed_size(blocks.size());
+  std::vector<uint32_t> packedSize(blocks.size());
   std::vector<uint8_t> unpacked(kBlock + 64);
   bool ok = true;
   std::printf("corpus %.1f MB in %zu blocks, %d runs\n", total / 1e6, blocks.size(), runs);
   // Runs are the outer loop so that every codec sees the machine in the same state: on a
   // shared machine the load drifts, and the ratios to LZ4 are what matter.
   constexpr size_t kCodecs = sizeof(codecs) / sizeof(codecs[0]);
-  std::vector<double> compress_times[kCodecs], decompress_times[kCodecs];
-  size_t packed_total[kCodecs] = {};
+  std::vector<double> compressTimes[kCodecs], decompressTimes[kCodecs];
+  size_t packedTotal[kCodecs] = {};
   for (int run = 0; run < runs; ++run) {
     for (size_t k = 0; k < kCodecs; ++k) {
       const Codec& codec = codecs[k];
       auto t0 = std::chrono::steady_clock::now();
-      packed_total[k] = 0;
+      packedTotal[k] = 0;
       for (size_t i = 0; i < blocks.size(); ++i) {
         uint32_t n = 0;
         if (codec.lzrw) {
@@ -78,19 +78,19 @@ bool RunBench(const std::vector<std::vector<uint8_t>>& inputs, int runs) {
                                             reinterpret_cast<char*>(packed[i].data()),
                                             int(blocks[i].second), int(bound)));
         }
-        packed_size[i] = n;
-        packed_total[k] += n;
+        packedSize[i] = n;
+        packedTotal[k] += n;
       }
       auto t1 = std::chrono::steady_clock::now();
       for (size_t i = 0; i < blocks.size(); ++i) {
         uint32_t n = 0;
         if (codec.lzrw) {
-          n = codec.decompress(work.data(), packed[i].data(), packed_size[i], unpacked.data(),
+          n = codec.decompress(work.data(), packed[i].data(), packedSize[i], unpacked.data(),
                                blocks[i].second);
         } else {
           n = uint32_t(LZ4_decompress_safe(reinterpret_cast<const char*>(packed[i].data()),
                                            reinterpret_cast<char*>(unpacked.data()),
-                                           int(packed_size[i]), int(kBlock)));
+                                           int(packedSize[i]), int(kBlock)));
         }
         if (run == 0 &&
             (n != blocks[i].second || std::memcmp(unpacked.data(), blocks[i].first, n) != 0)) {
@@ -99,14 +99,14 @@ bool RunBench(const std::vector<std::vector<uint8_t>>& inputs, int runs) {
         }
       }
       auto t2 = std::chrono::steady_clock::now();
-      compress_times[k].push_back(std::chrono::duration<double>(t1 - t0).count());
-      decompress_times[k].push_back(std::chrono::duration<double>(t2 - t1).count());
+      compressTimes[k].push_back(std::chrono::duration<double>(t1 - t0).count());
+      decompressTimes[k].push_back(std::chrono::duration<double>(t2 - t1).count());
     }
   }
   for (size_t k = 0; k < kCodecs; ++k) {
     std::printf("%s ratio %.3f compress %.0f MB/s decompress %.0f MB/s\n", codecs[k].name,
-                double(packed_total[k]) / double(total), total / 1e6 / Median(compress_times[k]),
-                total / 1e6 / Median(decompress_times[k]));
+                double(packedTotal[k]) / double(total), total / 1e6 / Median(compressTimes[k]),
+                total / 1e6 / Median(decompressTimes[k]));
   }
   return ok;
 }

@@ -16,7 +16,7 @@ namespace {
 
 constexpr size_t kPartLimit = 8u << 20;
 
-std::vector<uint8_t> Gather(const fs::path& root, bool recursive, bool elf_only) {
+std::vector<uint8_t> Gather(const fs::path& root, bool recursive, bool elfOnly) {
   std::vector<fs::path> files;
   std::error_code ec;
   auto consider = [&](const fs::directory_entry& e) {
@@ -33,7 +33,7 @@ std::vector<uint8_t> Gather(const fs::path& root, bool recursive, bool elf_only)
     if (out.size() >= kPartLimit) break;
     std::vector<uint8_t> bytes;
     tools::ReadWholeFile(f, bytes);  // an unreadable file adds nothing
-    if (elf_only && (bytes.size() < 4 || bytes[0] != 0x7F || bytes[1] != 'E')) continue;
+    if (elfOnly && (bytes.size() < 4 || bytes[0] != 0x7F || bytes[1] != 'E')) continue;
     out.insert(out.end(), bytes.begin(), bytes.end());
   }
   if (out.size() > kPartLimit) out.resize(kPartLimit);
@@ -44,19 +44,19 @@ void PutU32(std::vector<uint8_t>& v, size_t at, uint32_t x) {
   for (int i = 0; i < 4; ++i) v[at + i] = uint8_t(x >> (8 * i));
 }
 
-std::vector<uint8_t> BmpHeader(int width, int height, int bpp, uint32_t palette_bytes,
-                               uint32_t image_bytes) {
-  std::vector<uint8_t> h(54 + palette_bytes, 0);
+std::vector<uint8_t> BmpHeader(int width, int height, int bpp, uint32_t paletteBytes,
+                               uint32_t imageBytes) {
+  std::vector<uint8_t> h(54 + paletteBytes, 0);
   h[0] = 'B';
   h[1] = 'M';
-  PutU32(h, 2, uint32_t(h.size()) + image_bytes);
+  PutU32(h, 2, uint32_t(h.size()) + imageBytes);
   PutU32(h, 10, uint32_t(h.size()));
   PutU32(h, 14, 40);
   PutU32(h, 18, uint32_t(width));
   PutU32(h, 22, uint32_t(height));
   h[26] = 1;
   h[28] = uint8_t(bpp);
-  PutU32(h, 34, image_bytes);
+  PutU32(h, 34, imageBytes);
   return h;
 }
 

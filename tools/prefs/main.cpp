@@ -27,10 +27,9 @@ const char kUsage[] =
 bool ReadDevicePreference(std::vector<uint8_t>* out) {
   const std::string path = std::string("Software\\") + frame::kCompanyName + "\\" +
                            frame::kApplicationName + "\\Preferences";
-  frame::WideString wide_path(path.c_str());
+  frame::WideString widePath(path.c_str());
   HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, wide_path, 0, KEY_READ, &key) != ERROR_SUCCESS)
-    return false;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, widePath, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
   DWORD type = 0, size = 0;
   bool ok = RegQueryValueExW(key, L"Preference0", nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
   if (ok) {

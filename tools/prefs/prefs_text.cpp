@@ -153,9 +153,9 @@ struct Parser {
       std::string key, why;
       if (!Unquote(line, &at, &key, &why)) return Fail("key: " + why);
       std::istringstream rest(line.substr(at));
-      std::string tag_text, kind;
-      rest >> tag_text >> kind;
-      const uint32_t tag = uint32_t(std::stoul(tag_text, nullptr, 0));
+      std::string tagText, kind;
+      rest >> tagText >> kind;
+      const uint32_t tag = uint32_t(std::stoul(tagText, nullptr, 0));
       std::vector<uint8_t> value;
       if (kind == "int") {
         long long i;

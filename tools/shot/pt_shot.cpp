@@ -69,14 +69,14 @@ int Play(const std::string& course, const golf::ShotRequest& request) {
   if (!LoadCourse(course, entry)) return 1;
   std::string out;
   switch (golf::TraceRequestedShot(entry, request, out)) {
-    case golf::ShotOutcome::Played:
+    case golf::ShotOutcome::kPlayed:
       std::fwrite(out.data(), 1, out.size(), stdout);
       return 0;
-    case golf::ShotOutcome::NoHole:
+    case golf::ShotOutcome::kNoHole:
       std::fprintf(stderr, "pt-shot: %s has no usable record of hole %d\n", course.c_str(),
                    request.hole);
       return 1;
-    case golf::ShotOutcome::NoDirection:
+    case golf::ShotOutcome::kNoDirection:
       std::fprintf(stderr, "pt-shot: the aim point is the ball's centre: no shot\n");
       return 1;
   }
@@ -131,7 +131,7 @@ int Bench(std::vector<std::string> courses, const golf::ShotRequest& options) {
   golf::Ball ball;
   for (std::size_t e = 0; e < entries.size(); ++e) {
     for (int hole = 0; hole < 18; ++hole) {
-      if (layout.LoadHoleData(entries[e], hole, ball) != golf::HoleLayout::LoadResult::Loaded) {
+      if (layout.LoadHoleData(entries[e], hole, ball) != golf::HoleLayout::LoadResult::kLoaded) {
         continue;
       }
       for (int d = 0; d < 16; ++d) {
@@ -176,10 +176,10 @@ int Bench(std::vector<std::string> courses, const golf::ShotRequest& options) {
   std::printf("shots %lld (%zu different), steps %lld, %.3f s\n", rolls, shots.size(), steps,
               seconds);
   std::printf("pass steps %lld, %s %lld, %s %lld, %s %lld, %s %lld\n", passSteps,
-              golf::ShotEndName(golf::ShotEnd::Stopped), ends[0],
-              golf::ShotEndName(golf::ShotEnd::Holed), ends[1],
-              golf::ShotEndName(golf::ShotEnd::Hazard), ends[2],
-              golf::ShotEndName(golf::ShotEnd::Limit), ends[3]);
+              golf::ShotEndName(golf::ShotEnd::kStopped), ends[0],
+              golf::ShotEndName(golf::ShotEnd::kHoled), ends[1],
+              golf::ShotEndName(golf::ShotEnd::kHazard), ends[2],
+              golf::ShotEndName(golf::ShotEnd::kLimit), ends[3]);
   std::printf("most wall contacts in one step %d (bound %d)\n", mostContacts,
               golf::kMaxContactsPerStep);
   std::printf("microseconds per shot %.2f (hole loading included)\n", seconds * 1e6 / rolls);
@@ -213,7 +213,7 @@ int main(int argc, char** argv) {
       }
       i += 2;
     } else if (a == "--no-overlap-mend") {
-      options.rule = golf::OverlapRule::PassThrough;
+      options.rule = golf::OverlapRule::kPassThrough;
     } else {
       args.push_back(a);
     }

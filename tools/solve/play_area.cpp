@@ -40,7 +40,7 @@ PlayArea::PlayArea(const golf::HoleLayout& layout)
   for (const golf::Wall* w = layout.FirstWall(); w != nullptr; w = w->next) {
     // A hostile entry may hold any number of walls; past a few thousand the map is full.
     if (++walls > 4096) break;
-    if (w->kind == golf::WallKind::StraightWall) {
+    if (w->kind == golf::WallKind::kStraightWall) {
       MarkSegment(w->x1, w->y1, w->x2, w->y2);
     } else {
       arcs_.push_back({double(w->x1), double(w->y1), double(w->x2), int(w->extA), int(w->extB)});

@@ -52,7 +52,7 @@ struct TaskResult {
 };
 
 struct Played {
-  golf::ShotEnd end = golf::ShotEnd::Stopped;
+  golf::ShotEnd end = golf::ShotEnd::kStopped;
   int steps = 0;
   bool leftField = false;
   double x = 0, y = 0;
@@ -75,7 +75,7 @@ bool PlayStroke(golf::HoleLayout& layout, int bx, int by, const AimedShot& s, Pl
   out.end = golf::RollShot(layout, ball, golf::kMaxStepsPerShot + 10, out.steps,
                            [&left](int, const golf::Ball& b) {
                              // Leaving the field puts the ball at (25, 74) at rest.
-                             if (b.posx == 25.0 && b.posy == 74.0 && b.Fx == 0.0 && b.Fy == 0.0) {
+                             if (b.posx == 25.0 && b.posy == 74.0 && b.fx == 0.0 && b.fy == 0.0) {
                                left = true;
                              }
                            });
@@ -132,7 +132,7 @@ class LevelRun {
   void Work() {
     golf::HoleLayout layout;
     golf::Ball ball;
-    if (layout.LoadHoleData(entry_, hole_, ball) != golf::HoleLayout::LoadResult::Loaded) return;
+    if (layout.LoadHoleData(entry_, hole_, ball) != golf::HoleLayout::LoadResult::kLoaded) return;
     std::vector<int> stamp(kKeySide * kKeySide, -1);  // resting keys already met per task
     for (;;) {
       const int t = next_.fetch_add(1);
@@ -160,11 +160,11 @@ class LevelRun {
         r.longest = p.steps;
         r.longestShot = record;
       }
-      if (p.steps >= golf::kMaxStepsPerShot || p.end == golf::ShotEnd::Limit) {
+      if (p.steps >= golf::kMaxStepsPerShot || p.end == golf::ShotEnd::kLimit) {
         if (r.limits++ < long(kShownFaults)) r.limitShots.push_back(record);
       }
       const char* escape = p.leftField ? "left the field" : nullptr;
-      if (escape == nullptr && p.end == golf::ShotEnd::Stopped) {
+      if (escape == nullptr && p.end == golf::ShotEnd::kStopped) {
         escape = OffFloor(layout, area_, record.endX, record.endY);
       }
       if (escape != nullptr) {
@@ -173,12 +173,12 @@ class LevelRun {
       }
       if (firstLevel_ && s.sensible) {
         ++r.sensible;
-        if (p.end == golf::ShotEnd::Hazard) ++r.sensibleHazards;
+        if (p.end == golf::ShotEnd::kHazard) ++r.sensibleHazards;
       }
-      if (p.end == golf::ShotEnd::Holed) {
+      if (p.end == golf::ShotEnd::kHoled) {
         ++r.holed;
         if (r.holedShot < 0) r.holedShot = int(i);
-      } else if (p.end == golf::ShotEnd::Stopped) {
+      } else if (p.end == golf::ShotEnd::kStopped) {
         golf::Ball rest;
         rest.posx = p.x;
         rest.posy = p.y;
@@ -275,7 +275,7 @@ HoleResult SolveHole(std::span<const uint8_t> entry, int hole, const SolveSettin
   result.hole = hole;
   golf::HoleLayout layout;
   golf::Ball ball;
-  if (layout.LoadHoleData(entry, hole, ball) != golf::HoleLayout::LoadResult::Loaded) {
+  if (layout.LoadHoleData(entry, hole, ball) != golf::HoleLayout::LoadResult::kLoaded) {
     return result;
   }
   result.loaded = true;
@@ -378,7 +378,7 @@ bool ReplayWitness(std::span<const uint8_t> entry, int hole, const std::vector<A
   golf::HoleLayout layout;
   golf::Ball ball;
   if (path.empty() ||
-      layout.LoadHoleData(entry, hole, ball) != golf::HoleLayout::LoadResult::Loaded) {
+      layout.LoadHoleData(entry, hole, ball) != golf::HoleLayout::LoadResult::kLoaded) {
     return false;
   }
   for (std::size_t i = 0; i < path.size(); ++i) {
@@ -395,7 +395,7 @@ bool ReplayWitness(std::span<const uint8_t> entry, int hole, const std::vector<A
     const golf::ShotEnd end = golf::RollShot(layout, ball, golf::kMaxStepsPerShot + 10, steps,
                                              [](int, const golf::Ball&) {});
     const bool last = i + 1 == path.size();
-    if (end != (last ? golf::ShotEnd::Holed : golf::ShotEnd::Stopped)) return false;
+    if (end != (last ? golf::ShotEnd::kHoled : golf::ShotEnd::kStopped)) return false;
   }
   return true;
 }

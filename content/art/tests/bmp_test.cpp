@@ -9,11 +9,12 @@ namespace {
 
 Canvas Stripes(int w, int h, int colours) {
   Canvas c(w, h);
-  for (int y = 0; y < h; ++y)
+  for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
       const int k = (x * 7 + y * 3) % colours;
       c.Set(x, y, Rgb{uint8_t(k), uint8_t(255 - k), uint8_t(k * 3)});
     }
+  }
   return c;
 }
 

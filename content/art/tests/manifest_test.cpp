@@ -10,7 +10,7 @@ namespace content {
 namespace {
 
 std::filesystem::path Write(const std::string& text) {
-  const auto file = std::filesystem::temp_directory_path() / "pt_manifest_test.tsv";
+  auto file = std::filesystem::temp_directory_path() / "pt_manifest_test.tsv";
   std::ofstream(file) << text;
   return file;
 }

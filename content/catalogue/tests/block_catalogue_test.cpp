@@ -149,12 +149,14 @@ TEST(BlockCatalogue, WallsRunAlongTheBorderOfTheOutsidePart) {
 }
 
 TEST(BlockCatalogue, GridPointsRoundTripThroughCellPixels) {
-  for (int rows = -1; rows <= 1; ++rows)
-    for (int columns = -1; columns <= 1; ++columns)
+  for (int rows = -1; rows <= 1; ++rows) {
+    for (int columns = -1; columns <= 1; ++columns) {
       for (int keypad = 1; keypad <= 9; ++keypad) {
         const GridPoint g{rows, columns, keypad};
         EXPECT_EQ(ToGrid(ToLocal(g)), g);
       }
+    }
+  }
   EXPECT_EQ(ToLocal({0, 0, 3}), (LocalPoint{20, 20}));
   EXPECT_EQ(ToLocal({1, -1, 9}), (LocalPoint{-1, 21}));
 }

@@ -114,10 +114,11 @@ TEST(FontStrip, TheListFontCarriesEveryPrintableWindows1252Byte) {
   EXPECT_EQ(f.read.count, 0xE0);
   EXPECT_EQ(f.read.defaultCharacter, '?');
   for (int c = 0x20; c < 0x100; ++c) {
-    if (Windows1252ToUnicode(uint8_t(c)) != 0)
+    if (Windows1252ToUnicode(uint8_t(c)) != 0) {
       EXPECT_NE(Own(f, uint8_t(c)), nullptr) << std::hex << c;
-    else  // the unassigned bytes (and DEL) show the default character
+    } else {  // the unassigned bytes (and DEL) show the default character
       EXPECT_EQ(f.read.Lookup(uint8_t(c)), Own(f, '?')) << std::hex << c;
+    }
   }
   EXPECT_EQ(f.read.Lookup(0x0A), Own(f, '?'));
 }
@@ -157,12 +158,13 @@ TEST(FontStrip, GlyphsAreInkOnPaperInsideTheirOwnCells) {
       const auto* g = Own(f, uint8_t(c));
       if (!g) continue;
       int ink = 0;
-      for (int y = 0; y < p.Height(); ++y)
+      for (int y = 0; y < p.Height(); ++y) {
         for (int x = g->x; x < g->x + g->width; ++x) {
           const Rgb px = p.Get(x, y);
           ASSERT_TRUE(px == recipe.colours.ink || px == recipe.colours.paper);
           ink += px == recipe.colours.ink;
         }
+      }
       const bool blank = c == ' ' || c == 0xA0;
       EXPECT_EQ(ink > 0, !blank) << recipe.picture << " " << std::hex << c;
     }
@@ -176,12 +178,14 @@ TEST(FontStrip, AccentedCapitalsKeepTheirAccents) {
   auto inkRows = [&](uint8_t c) {
     const auto* g = Own(f, c);
     int rows = 0;
-    for (int y = 0; y < f.strip.picture.Height(); ++y)
-      for (int x = g->x; x < g->x + g->width; ++x)
+    for (int y = 0; y < f.strip.picture.Height(); ++y) {
+      for (int x = g->x; x < g->x + g->width; ++x) {
         if (f.strip.picture.Get(x, y) == f.recipe->colours.ink) {
           ++rows;
           break;
         }
+      }
+    }
     return rows;
   };
   for (uint8_t accented : {0xC0, 0xC9, 0xD6, 0x8A /* Š */, 0x9F /* Ÿ */})

@@ -40,9 +40,10 @@ TEST(ScreenLayout, CourseButtonsSitBelowTheTitle) {
 
 TEST(ScreenLayout, HighscoreBoxesTrackAndDoneButtonStayApart) {
   std::vector<Place> screen{kTitle, kHighscoreTrack, kWideDone};
-  for (int k = 0; k < 3; ++k)
+  for (int k = 0; k < 3; ++k) {
     screen.push_back({kHighscoreBox.x, kHighscoreBox.y + kHighscoreBoxStep * k, kHighscoreBox.w,
                       kHighscoreBox.h});
+  }
   ExpectApart(screen);
   // The score row (y 88 + 60k, 11 px glyphs) ends inside its box.
   EXPECT_LE(88 - kHighscoreBox.y + 11, kHighscoreBox.h - 1);

@@ -74,20 +74,20 @@ void BackgroundSheet(const std::string& dir) {
 // a ridge, a fan and a magnet, with the straight walls the game would draw.
 void MockHole(const std::string& dir, const std::string& background, int hazardA, int hazardB,
               const std::string& file) {
-  constexpr int E = -1;
+  constexpr int kE = -1;
   const int grid[9][10] = {
-      {E, 5, 0, 0, 0, 0, 0, 0, 6, E},
-      {E, 0, hazardA, hazardA, 0, 21, 0, 0, 0, E},
-      {E, 0, hazardA, hazardB, 0, 0, 38, 39, 0, E},
-      {E, 13, 0, 0, 17, 33, 41, 40, 9, E},
-      {E, 0, 49, 44, 50, 0, 34, 0, 0, E},
+      {kE, 5, 0, 0, 0, 0, 0, 0, 6, kE},
+      {kE, 0, hazardA, hazardA, 0, 21, 0, 0, 0, kE},
+      {kE, 0, hazardA, hazardB, 0, 0, 38, 39, 0, kE},
+      {kE, 13, 0, 0, 17, 33, 41, 40, 9, kE},
+      {kE, 0, 49, 44, 50, 0, 34, 0, 0, kE},
       {63, 0, 47, 48, 45, 0, 34, 0, 0, 60},
-      {E, 0, 52, 46, 51, 0, 42, 30, 0, E},
-      {E, 8, 0, 25, 25, 0, 1, 2, 7, E},
-      {E, E, E, E, E, E, E, E, E, E},
+      {kE, 0, 52, 46, 51, 0, 42, 30, 0, kE},
+      {kE, 8, 0, 25, 25, 0, 1, 2, 7, kE},
+      {kE, kE, kE, kE, kE, kE, kE, kE, kE, kE},
   };
   Canvas hole = Entry("pt_background_" + background + ".bmp");
-  for (int r = 0; r < 9; ++r)
+  for (int r = 0; r < 9; ++r) {
     for (int c = 0; c < 10; ++c) {
       const int id = grid[r][c];
       if (id < 0) continue;
@@ -95,6 +95,7 @@ void MockHole(const std::string& dir, const std::string& background, int hazardA
       const std::string name = row.frames > 1 ? FrameName(row, 0) : std::string(row.name) + ".bmp";
       hole.DrawKeyed(Entry(name), 21 * c, 21 * r, kMagenta);
     }
+  }
   const Rgb black{0, 0, 0};
   hole.Line(42, 0, 167, 0, black);      // top, between the rounded corners
   hole.Line(21, 21, 21, 146, black);    // left
@@ -114,7 +115,7 @@ std::optional<Canvas> ReadBmp(const std::string& path) {
 
 // Draws a masked sprite the way the game does: the mask ANDed in, the picture ORed over it.
 void DrawMasked(Canvas& target, const Canvas& picture, const Canvas& mask, int x, int y) {
-  for (int j = 0; j < picture.Height(); ++j)
+  for (int j = 0; j < picture.Height(); ++j) {
     for (int i = 0; i < picture.Width(); ++i) {
       if (!target.Contains(x + i, y + j)) continue;
       const Rgb t = target.Get(x + i, y + j), m = mask.Get(i, j), p = picture.Get(i, j);
@@ -122,6 +123,7 @@ void DrawMasked(Canvas& target, const Canvas& picture, const Canvas& mask, int x
           x + i, y + j,
           {uint8_t((t.r & m.r) | p.r), uint8_t((t.g & m.g) | p.g), uint8_t((t.b & m.b) | p.b)});
     }
+  }
 }
 
 // The ball and the sink frames on a strip of green and of sand, from the sprites generator.
@@ -130,7 +132,7 @@ void SpriteSheet(const std::string& dir, const std::string& spriteDir) {
   sheet.FillRect(0, 20, sheet.Width(), 20, {222, 192, 134});
   std::vector<std::string> names = {"pt_ball.bmp"};
   for (char f = 'a'; f <= 'e'; ++f) names.push_back(std::string("pt_sink_anim_") + f + ".bmp");
-  for (int row = 0; row < 2; ++row)
+  for (int row = 0; row < 2; ++row) {
     for (size_t i = 0; i < names.size(); ++i) {
       const auto picture = ReadBmp(spriteDir + "/" + names[i]);
       const auto mask = ReadBmp(spriteDir + "/m_" + names[i]);
@@ -141,6 +143,7 @@ void SpriteSheet(const std::string& dir, const std::string& spriteDir) {
       sheet.FillCircle(int(i) * 18 + 6.5, row * 20 + 6.5, 5.5, {24, 24, 24});  // the cup
       DrawMasked(sheet, *picture, *mask, int(i) * 18 + 3, row * 20 + 3);
     }
+  }
   WritePng(dir + "/sprites_8x.png", sheet, 8);
   WritePng(dir + "/sprites_1x.png", sheet, 1);
 }

@@ -37,7 +37,7 @@ TEST(TerrainPictures, StillBlocksAreMagentaExactlyOutsideTheCourse) {
     const Canvas c = Picture(std::string(row.name) + ".bmp");
     ASSERT_EQ(c.Width(), kCellPixels);
     ASSERT_EQ(c.Height(), kCellPixels);
-    for (int y = 0; y < kCellPixels; ++y)
+    for (int y = 0; y < kCellPixels; ++y) {
       for (int x = 0; x < kCellPixels; ++x) {
         const bool magenta = c.Get(x, y) == kMagenta;
         if (!IsOutside(row, x, y)) {
@@ -46,6 +46,7 @@ TEST(TerrainPictures, StillBlocksAreMagentaExactlyOutsideTheCourse) {
           EXPECT_TRUE(magenta) << x << "," << y;
         }
       }
+    }
   }
 }
 
@@ -68,7 +69,7 @@ TEST(TerrainPictures, AnimatedCellsMoveAndKeyAsTheGameDrawsThem) {
       int magenta = 0;
       double massX = 0;
       int mass = 0;
-      for (int y = 0; y < kCellPixels; ++y)
+      for (int y = 0; y < kCellPixels; ++y) {
         for (int x = 0; x < kCellPixels; ++x) {
           if (frame.Get(x, y) == kMagenta) {
             ++magenta;
@@ -77,6 +78,7 @@ TEST(TerrainPictures, AnimatedCellsMoveAndKeyAsTheGameDrawsThem) {
             ++mass;
           }
         }
+      }
       if (row.kind == BlockKind::kHazard) {
         EXPECT_EQ(magenta, 0);  // copied opaque
       } else {
@@ -96,7 +98,7 @@ TEST(TerrainPictures, AnimatedCellsMoveAndKeyAsTheGameDrawsThem) {
 }
 
 TEST(TerrainPictures, EveryPictureFitsAnEightBitBitmap) {
-  for (int course = 0; course < 5; ++course)
+  for (int course = 0; course < 5; ++course) {
     for (int hole = 0; hole < 18; ++hole) {
       const std::string name = golf::BackgroundTable(course, hole);
       const Canvas c = Picture(name);
@@ -104,6 +106,7 @@ TEST(TerrainPictures, EveryPictureFitsAnEightBitBitmap) {
       EXPECT_EQ(c.Height(), 189) << name;
       EXPECT_LE(CountColours(c), 256) << name;
     }
+  }
   for (int id = 0; id < kCatalogueSize; ++id) {
     const BlockPicture& row = BlockCatalogue(id);
     if (row.frames == 1) {

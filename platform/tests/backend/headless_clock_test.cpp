@@ -32,12 +32,12 @@ TEST(HeadlessClock, WaitingJumpsToTheNextEventOrByTheTimeout) {
   EXPECT_EQ(backend.TickCount(), 100u);
   ASSERT_TRUE(backend.NextEvent(event, 200));  // due exactly at the end of the timeout
   EXPECT_EQ(backend.TickCount(), 300u);
-  EXPECT_EQ(event.kind, InputKind::StylusDown);
+  EXPECT_EQ(event.kind, InputKind::kStylusDown);
   EXPECT_EQ(event.x, 10);
   EXPECT_EQ(event.y, 20);
   ASSERT_TRUE(backend.NextEvent(event, kForever));
   EXPECT_EQ(backend.TickCount(), 500u);
-  EXPECT_EQ(event.kind, InputKind::StylusUp);
+  EXPECT_EQ(event.kind, InputKind::kStylusUp);
 
   // Nothing left: a bounded wait lets the whole timeout pass.
   EXPECT_FALSE(backend.NextEvent(event, 40));
@@ -54,17 +54,17 @@ TEST(HeadlessClock, AnEmptyPollRunsTheClockOnByTheStepButNotPastTheNextEvent) {
   backend.SetPollStep(10);
   ASSERT_TRUE(backend.NextEvent(event, 0));  // falls due during the step, which stops there
   EXPECT_EQ(backend.TickCount(), 3u);
-  EXPECT_EQ(event.kind, InputKind::KeyDown);
+  EXPECT_EQ(event.kind, InputKind::kKeyDown);
   EXPECT_EQ(event.key, 0x26u);
 }
 
 TEST(HeadlessScript, EventsArriveInTimeOrderAndTiesInQueueOrder) {
   HeadlessBackend backend;
   backend.Advance(1000);
-  backend.At(1500, InputEvent{InputKind::KeyDown, 0, 0, 0x70, {}});
-  backend.At(1200, InputEvent{InputKind::StylusDown, 1, 2, 0, {}});
-  backend.At(1200, InputEvent{InputKind::StylusMove, 3, 4, 0, {}});
-  backend.At(900, InputEvent{InputKind::KeyUp, 0, 0, 0x71, {}});  // already due
+  backend.At(1500, InputEvent{InputKind::kKeyDown, 0, 0, 0x70, {}});
+  backend.At(1200, InputEvent{InputKind::kStylusDown, 1, 2, 0, {}});
+  backend.At(1200, InputEvent{InputKind::kStylusMove, 3, 4, 0, {}});
+  backend.At(900, InputEvent{InputKind::kKeyUp, 0, 0, 0x71, {}});  // already due
   // Relative delays follow the last scripted event (1500), not the clock.
   backend.Text(U"Hé", 100);
   backend.Quit();
@@ -73,14 +73,14 @@ TEST(HeadlessScript, EventsArriveInTimeOrderAndTiesInQueueOrder) {
   InputEvent event;
   while (backend.NextEvent(event, kForever)) {
     seen.emplace_back(event.kind, backend.TickCount());
-    if (event.kind == InputKind::Text) {
+    if (event.kind == InputKind::kText) {
       EXPECT_EQ(event.text, U"Hé");
     }
-    if (event.kind == InputKind::Quit) break;
+    if (event.kind == InputKind::kQuit) break;
   }
   std::vector<std::pair<InputKind, uint32_t>> expected = {
-      {InputKind::KeyUp, 1000},   {InputKind::StylusDown, 1200}, {InputKind::StylusMove, 1200},
-      {InputKind::KeyDown, 1500}, {InputKind::Text, 1600},       {InputKind::Quit, 1600}};
+      {InputKind::kKeyUp, 1000},   {InputKind::kStylusDown, 1200}, {InputKind::kStylusMove, 1200},
+      {InputKind::kKeyDown, 1500}, {InputKind::kText, 1600},       {InputKind::kQuit, 1600}};
   EXPECT_EQ(seen, expected);
   EXPECT_EQ(backend.AutoQuits(), 0u);
 }
@@ -94,10 +94,10 @@ TEST(HeadlessScript, TapsAndKeyPressesComeAsPairs) {
   while (backend.PendingEvents() > 0 && backend.NextEvent(event, kForever)) {
     seen.emplace_back(event.kind, backend.TickCount(), event.key);
   }
-  std::vector<std::tuple<InputKind, uint32_t, unsigned>> expected = {{InputKind::StylusDown, 10, 0},
-                                                                     {InputKind::StylusUp, 50, 0},
-                                                                     {InputKind::KeyDown, 50, 0x0D},
-                                                                     {InputKind::KeyUp, 55, 0x0D}};
+  std::vector<std::tuple<InputKind, uint32_t, unsigned>> expected = {{InputKind::kStylusDown, 10, 0},
+                                                                     {InputKind::kStylusUp, 50, 0},
+                                                                     {InputKind::kKeyDown, 50, 0x0D},
+                                                                     {InputKind::kKeyUp, 55, 0x0D}};
   EXPECT_EQ(seen, expected);
 }
 
@@ -113,7 +113,7 @@ TEST(HeadlessScript, ActionsRunWhenTheirTimeComesAndDeliverNothing) {
   EXPECT_FALSE(backend.NextEvent(event, 120));  // the first action runs, nothing is delivered
   EXPECT_EQ(backend.TickCount(), 120u);
   ASSERT_TRUE(backend.NextEvent(event, kForever));
-  EXPECT_EQ(event.kind, InputKind::KeyDown);
+  EXPECT_EQ(event.kind, InputKind::kKeyDown);
   EXPECT_EQ(backend.TickCount(), 160u);
   EXPECT_EQ(ran, (std::vector<uint32_t>{100, 150}));
 }
@@ -123,7 +123,7 @@ TEST(HeadlessScript, AProgramWaitingForEverAfterTheScriptGetsQuitEachTime) {
   InputEvent event;
   for (unsigned i = 1; i <= 2; ++i) {
     ASSERT_TRUE(backend.NextEvent(event, kForever));
-    EXPECT_EQ(event.kind, InputKind::Quit);
+    EXPECT_EQ(event.kind, InputKind::kQuit);
     EXPECT_EQ(backend.AutoQuits(), i);
   }
   EXPECT_EQ(backend.TickCount(), 0u);

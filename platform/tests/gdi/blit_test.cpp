@@ -75,9 +75,9 @@ TEST(RasterOps, RowPathsOfOtherDepthsAgreeWithTheFormula) {
   void* bits = nullptr;
   HBITMAP dib = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
   HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old_bitmap = SelectObject(dc, dib);
+  HGDIOBJ oldBitmap = SelectObject(dc, dib);
   HBRUSH brush = CreateSolidBrush(RGB(0x33, 0xCC, 0x0F));
-  HGDIOBJ old_brush = SelectObject(dc, brush);
+  HGDIOBJ oldBrush = SelectObject(dc, brush);
   Canvas src(1, 1, s);
   for (int i = 0; i < 256; ++i) {
     SetPixel(dc, 1, 0, RGB(0x0F, 0xF0, 0xC3));
@@ -86,8 +86,8 @@ TEST(RasterOps, RowPathsOfOtherDepthsAgreeWithTheFormula) {
     const uint32_t want = EvaluateRpn(kRop3Table[i].rpn, p, s, d) & 0xFFFFFF;
     EXPECT_EQ(got, RGB(want >> 16, (want >> 8) & 0xFF, want & 0xFF)) << kRop3Table[i].rpn;
   }
-  SelectObject(dc, old_brush);
-  SelectObject(dc, old_bitmap);
+  SelectObject(dc, oldBrush);
+  SelectObject(dc, oldBitmap);
   DeleteObject(brush);
   DeleteDC(dc);
   DeleteObject(dib);
@@ -141,23 +141,23 @@ TEST(Blit, ClipsToBothBitmapsAndOverlapsWithinOne) {
 TEST(Blit, MonochromeSourceTakesTextAndBackgroundColours) {
   const BYTE bits[] = {0x40, 0x00};  // one row, 16-bit aligned: pixel 1 set
   HBITMAP mono = CreateBitmap(3, 1, 1, 1, bits);
-  HDC mono_dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(mono_dc, mono);
+  HDC monoDc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(monoDc, mono);
   Canvas dst(3, 1);
   SetTextColor(dst.dc, RGB(255, 0, 0));
   SetBkColor(dst.dc, RGB(0, 0, 255));
-  BitBlt(dst.dc, 0, 0, 3, 1, mono_dc, 0, 0, SRCCOPY);
+  BitBlt(dst.dc, 0, 0, 3, 1, monoDc, 0, 0, SRCCOPY);
   EXPECT_EQ(dst.At(0, 0), 0xFF0000u);  // 0 bit: text colour
   EXPECT_EQ(dst.At(1, 0), 0x0000FFu);  // 1 bit: background colour
   // Colour to monochrome: the source's background colour becomes white, the rest black.
   Canvas colour(3, 1, 0x112233);
   colour.Set(2, 0, 0x00FF00);
   SetBkColor(colour.dc, RGB(0, 255, 0));
-  BitBlt(mono_dc, 0, 0, 3, 1, colour.dc, 0, 0, SRCCOPY);
-  EXPECT_EQ(GetPixel(mono_dc, 0, 0), RGB(0, 0, 0));
-  EXPECT_EQ(GetPixel(mono_dc, 2, 0), RGB(255, 255, 255));
-  SelectObject(mono_dc, old);
-  DeleteDC(mono_dc);
+  BitBlt(monoDc, 0, 0, 3, 1, colour.dc, 0, 0, SRCCOPY);
+  EXPECT_EQ(GetPixel(monoDc, 0, 0), RGB(0, 0, 0));
+  EXPECT_EQ(GetPixel(monoDc, 2, 0), RGB(255, 255, 255));
+  SelectObject(monoDc, old);
+  DeleteDC(monoDc);
   DeleteObject(mono);
 }
 

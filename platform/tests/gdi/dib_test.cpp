@@ -16,7 +16,7 @@ struct Dib {
   HBITMAP bitmap = nullptr;
   uint8_t* bits = nullptr;
 
-  Dib(int width, int height, int bpp, std::vector<RGBQUAD> colours = {}, DWORD clr_used = 0,
+  Dib(int width, int height, int bpp, std::vector<RGBQUAD> colours = {}, DWORD clrUsed = 0,
       DWORD compression = BI_RGB) {
     info.resize(sizeof(BITMAPINFOHEADER) + 4 * std::max<size_t>(colours.size(), 3));
     auto* h = reinterpret_cast<BITMAPINFOHEADER*>(info.data());
@@ -26,7 +26,7 @@ struct Dib {
     h->biPlanes = 1;
     h->biBitCount = static_cast<WORD>(bpp);
     h->biCompression = compression;
-    h->biClrUsed = clr_used;
+    h->biClrUsed = clrUsed;
     if (!colours.empty())
       std::memcpy(info.data() + sizeof(BITMAPINFOHEADER), colours.data(), 4 * colours.size());
     void* p = nullptr;
@@ -145,12 +145,12 @@ TEST(DibSections, PalettisedDestinationsTakeTheNearestEntry) {
   ASSERT_EQ(GetObjectW(twin, sizeof(ds), &ds), static_cast<int>(sizeof(ds)));
   EXPECT_EQ(ds.dsBm.bmBitsPixel, 8);
   EXPECT_EQ(ds.dsBmih.biWidth, 3);
-  HDC twin_dc = CreateCompatibleDC(dc);
-  HGDIOBJ twin_old = SelectObject(twin_dc, twin);
-  SetPixel(twin_dc, 0, 0, RGB(255, 0, 0));
+  HDC twinDc = CreateCompatibleDC(dc);
+  HGDIOBJ twinOld = SelectObject(twinDc, twin);
+  SetPixel(twinDc, 0, 0, RGB(255, 0, 0));
   EXPECT_EQ(static_cast<uint8_t*>(ds.dsBm.bmBits)[0], 0);  // red is entry 0
-  SelectObject(twin_dc, twin_old);
-  DeleteDC(twin_dc);
+  SelectObject(twinDc, twinOld);
+  DeleteDC(twinDc);
   DeleteObject(twin);
   SelectObject(dc, old);
   DeleteDC(dc);

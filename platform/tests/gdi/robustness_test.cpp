@@ -53,14 +53,14 @@ TEST(Robustness, RandomCallsNeverCrash) {
   }
   const WORD rows[8] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};
   HBITMAP mono = CreateBitmap(8, 8, 1, 1, rows);
-  HDC mono_dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ mono_old = SelectObject(mono_dc, mono);
+  HDC monoDc = CreateCompatibleDC(nullptr);
+  HGDIOBJ monoOld = SelectObject(monoDc, mono);
   HBRUSH pattern = CreatePatternBrush(targets[3].bitmap);
   HBRUSH solid = CreateSolidBrush(RGB(9, 99, 199));
   std::vector<HDC> dcs;
   dcs.reserve(targets.size() + 1);
   for (const Target& t : targets) dcs.push_back(t.dc);
-  dcs.push_back(mono_dc);
+  dcs.push_back(monoDc);
   // A window partly off the screen, with visible rectangles that overlap and stick out.
   HDC window = platform::gdi::CreateDisplayDC([] {
     return platform::gdi::DisplayView{POINT{-15, 290},
@@ -119,8 +119,8 @@ TEST(Robustness, RandomCallsNeverCrash) {
     SelectObject(a, GetStockObject(WHITE_BRUSH));
   }
   platform::gdi::DestroyDisplayDC(window);
-  SelectObject(mono_dc, mono_old);
-  DeleteDC(mono_dc);
+  SelectObject(monoDc, monoOld);
+  DeleteDC(monoDc);
   DeleteObject(mono);
   DeleteObject(pattern);
   DeleteObject(solid);

@@ -143,13 +143,13 @@ TEST(Text, LogicalFontsChangeTheSize) {
   lf.lfHeight = -20;
   HFONT big = CreateFontIndirectW(&lf);
   ASSERT_NE(big, nullptr);
-  SIZE small_size{}, big_size{};
-  GetTextExtentPoint32W(c.dc, L"Golf", 4, &small_size);
+  SIZE smallSize{}, bigSize{};
+  GetTextExtentPoint32W(c.dc, L"Golf", 4, &smallSize);
   HGDIOBJ old = SelectObject(c.dc, big);
   EXPECT_EQ(old, GetStockObject(SYSTEM_FONT));
-  GetTextExtentPoint32W(c.dc, L"Golf", 4, &big_size);
-  EXPECT_GT(big_size.cy, small_size.cy);
-  EXPECT_GT(big_size.cx, small_size.cx);
+  GetTextExtentPoint32W(c.dc, L"Golf", 4, &bigSize);
+  EXPECT_GT(bigSize.cy, smallSize.cy);
+  EXPECT_GT(bigSize.cx, smallSize.cx);
   SelectObject(c.dc, old);
   EXPECT_TRUE(DeleteObject(big));
 }

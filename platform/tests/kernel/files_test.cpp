@@ -12,12 +12,12 @@ namespace {
 class DeviceFiles : public platform_test::TempDevice {
  protected:
   std::string HostText(const std::filesystem::path& relative) {
-    std::ifstream in(root() / relative, std::ios::binary);
+    std::ifstream in(Root() / relative, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
   void WriteHost(const std::filesystem::path& relative, const std::string& text) {
-    std::filesystem::create_directories((root() / relative).parent_path());
-    std::ofstream(root() / relative, std::ios::binary) << text;
+    std::filesystem::create_directories((Root() / relative).parent_path());
+    std::ofstream(Root() / relative, std::ios::binary) << text;
   }
 };
 
@@ -48,7 +48,7 @@ TEST_F(DeviceFiles, DevicePathsMapBelowTheStorageFolderWhateverTheirCase) {
       CreateFileW(L"\\MY DOCUMENTS\\New.txt", GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
   ASSERT_NE(created, INVALID_HANDLE_VALUE);
   CloseHandle(created);
-  EXPECT_TRUE(std::filesystem::exists(root() / "My Documents" / "New.txt"));
+  EXPECT_TRUE(std::filesystem::exists(Root() / "My Documents" / "New.txt"));
 }
 
 TEST_F(DeviceFiles, NamesThatCouldLeaveTheDeviceAreRefused) {
@@ -61,7 +61,7 @@ TEST_F(DeviceFiles, NamesThatCouldLeaveTheDeviceAreRefused) {
         << path;
     EXPECT_EQ(GetLastError(), ERROR_INVALID_NAME) << path;
   }
-  std::filesystem::remove(root().parent_path() / "outside.txt");
+  std::filesystem::remove(Root().parent_path() / "outside.txt");
 }
 
 TEST_F(DeviceFiles, DispositionsCreateTruncateAndReportWhatExisted) {

@@ -27,7 +27,7 @@ class NamedMutex : public platform_test::TempDevice {
   int OtherProcessCreates(const std::string& name, bool keep = false) {
     std::map<std::string, std::string> env{{"PT_MUTEX_HELPER", name}};
     if (keep) env["PT_MUTEX_HELPER_KEEP"] = "1";
-    return platform_test::RunSelf(root(), env);
+    return platform_test::RunSelf(Root(), env);
   }
 };
 

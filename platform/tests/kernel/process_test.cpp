@@ -25,12 +25,12 @@ std::string WaitForFile(const std::filesystem::path& path) {
 }
 
 TEST_F(Processes, HelpViewerOpensTheHostFileOfTheHelpDocument) {
-  const auto script = root() / "viewer.sh";
-  const auto record = root() / "viewer-args.txt";
+  const auto script = Root() / "viewer.sh";
+  const auto record = Root() / "viewer-args.txt";
   std::ofstream(script) << "#!/bin/sh\necho \"$@\" > '" << record.string() << ".tmp' && mv '"
                         << record.string() << ".tmp' '" << record.string() << "'\n";
   std::filesystem::permissions(script, std::filesystem::perms::owner_all);
-  std::filesystem::create_directories(root() / "Windows");
+  std::filesystem::create_directories(Root() / "Windows");
   ASSERT_EQ(::setenv("PUTTLAND_HELP_VIEWER", script.c_str(), 1), 0);
 
   wchar_t commandLine[] = L"\\windows\\Puttland.htm#rules";
@@ -39,12 +39,12 @@ TEST_F(Processes, HelpViewerOpensTheHostFileOfTheHelpDocument) {
                              nullptr, nullptr, &info));
   EXPECT_NE(info.hProcess, nullptr);
   EXPECT_NE(info.dwProcessId, 0u);
-  EXPECT_EQ(WaitForFile(record), (root() / "Windows" / "Puttland.htm").string());
+  EXPECT_EQ(WaitForFile(record), (Root() / "Windows" / "Puttland.htm").string());
   EXPECT_TRUE(CloseHandle(info.hThread));
   EXPECT_TRUE(CloseHandle(info.hProcess));
 
   // Started without a PROCESS_INFORMATION, as a caller that ignores the result would.
-  ::setenv("PUTTLAND_HELP_VIEWER", (root() / "no-such-viewer").c_str(), 1);
+  ::setenv("PUTTLAND_HELP_VIEWER", (Root() / "no-such-viewer").c_str(), 1);
   EXPECT_FALSE(CreateProcessW(L"\\Windows\\PEGHELP.EXE", nullptr, nullptr, nullptr, FALSE, 0,
                               nullptr, nullptr, nullptr, nullptr));
   EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND) << "a viewer that cannot start is reported";

@@ -30,7 +30,7 @@ class TempDevice : public ::testing::Test {
     std::error_code ignored;
     std::filesystem::remove_all(root_, ignored);
   }
-  const std::filesystem::path& root() const { return root_; }
+  const std::filesystem::path& Root() const { return root_; }
 
  private:
   std::filesystem::path root_;

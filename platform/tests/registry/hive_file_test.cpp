@@ -33,18 +33,18 @@ class HiveFile : public platform_test::TempDevice {
     platform::registry::UnloadHive();
   }
   void TearDown() override {
-    platform::registry::SetSaveFault(platform::registry::SaveFault::None);
+    platform::registry::SetSaveFault(platform::registry::SaveFault::kNone);
     platform::registry::UnloadHive();
     TempDevice::TearDown();
   }
   std::string FileText() {
-    std::ifstream in(root() / "registry.reg", std::ios::binary);
+    std::ifstream in(Root() / "registry.reg", std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
   }
   void WriteFile(const std::string& text) {
-    std::ofstream(root() / "registry.reg", std::ios::binary) << text;
+    std::ofstream(Root() / "registry.reg", std::ios::binary) << text;
   }
   std::string PlayerName() {
     HKEY key = nullptr;
@@ -61,7 +61,7 @@ class HiveFile : public platform_test::TempDevice {
   int OtherProcessStores(const std::string& name, const std::string& fault = "") {
     std::map<std::string, std::string> env{{"PT_REGISTRY_HELPER", name}};
     if (!fault.empty()) env["PUTTLAND_REGISTRY_FAULT"] = fault;
-    return platform_test::RunSelf(root(), env);
+    return platform_test::RunSelf(Root(), env);
   }
 };
 
@@ -112,7 +112,7 @@ TEST_F(HiveFile, AnInterruptedSaveLeavesThePreviousFileIntact) {
   EXPECT_EQ(PlayerName(), "kept");
   auto temporaries = [&] {
     int count = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(root())) {
+    for (const auto& entry : std::filesystem::directory_iterator(Root())) {
       count += entry.path().filename().string().starts_with("registry.reg.tmp-");
     }
     return count;
@@ -124,7 +124,7 @@ TEST_F(HiveFile, AnInterruptedSaveLeavesThePreviousFileIntact) {
   ASSERT_EQ(OtherProcessStores("kept"), ERROR_SUCCESS);
 
   // A save that fails there is reported, and the change is undone in memory too.
-  platform::registry::SetSaveFault(platform::registry::SaveFault::FailBeforeRename);
+  platform::registry::SetSaveFault(platform::registry::SaveFault::kFailBeforeRename);
   HKEY key = nullptr;
   ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Ombrelune\\Puttland", 0, 0, &key),
             ERROR_SUCCESS);
@@ -153,9 +153,9 @@ TEST_F(HiveFileDeathTest, ADamagedFileIsKeptAsideReportedWithItsLineAndStopsTheP
   EXPECT_EXIT(PlayerName(), ::testing::ExitedWithCode(platform::registry::kDamagedHiveExitStatus),
               "registry file .*registry\\.reg is damaged at line 5: bad hex byte.*moved to "
               ".*registry\\.reg\\.damaged-");
-  EXPECT_FALSE(std::filesystem::exists(root() / "registry.reg")) << "not replaced by an empty file";
+  EXPECT_FALSE(std::filesystem::exists(Root() / "registry.reg")) << "not replaced by an empty file";
   int asideCount = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(root())) {
+  for (const auto& entry : std::filesystem::directory_iterator(Root())) {
     if (entry.path().filename().string().starts_with("registry.reg.damaged-")) {
       ++asideCount;
       std::ifstream in(entry.path(), std::ios::binary);

@@ -25,12 +25,12 @@ struct Program {
   HWND edit = nullptr;
   POINT mark{-1, -1};
 };
-Program* program = nullptr;
+Program* TheProgram = nullptr;
 
 LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_LBUTTONDOWN:
-      MoveWindow(program->note, 10, 220, 100, 80, TRUE);
+      MoveWindow(TheProgram->note, 10, 220, 100, 80, TRUE);
       SetFocus(hwnd);
       return 0;
     case WM_KEYDOWN:
@@ -44,15 +44,16 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK NoteProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_LBUTTONDOWN:
-      program->mark = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      TheProgram->mark = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
       InvalidateRect(hwnd, nullptr, TRUE);
       return 0;
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd, &ps);
-      if (program->mark.x >= 0) {
+      if (TheProgram->mark.x >= 0) {
         HBRUSH red = CreateSolidBrush(kRed);
-        RECT r{program->mark.x - 5, program->mark.y - 5, program->mark.x + 5, program->mark.y + 5};
+        RECT r{TheProgram->mark.x - 5, TheProgram->mark.y - 5, TheProgram->mark.x + 5,
+               TheProgram->mark.y + 5};
         FillRect(dc, &r, red);
         DeleteObject(red);
       }
@@ -76,7 +77,7 @@ TEST(EndToEnd, TwoPopupsTappedAndTypedShowOnTheScreen) {
   platform::SetBackend(std::make_unique<platform::HeadlessBackend>());
   platform::HeadlessBackend& device = platform::Headless();
   Program state;
-  program = &state;
+  TheProgram = &state;
   HBRUSH blue = CreateSolidBrush(kBlue);
   HBRUSH green = CreateSolidBrush(kGreen);
   WNDCLASSW wc{};
@@ -151,7 +152,7 @@ TEST(EndToEnd, TwoPopupsTappedAndTypedShowOnTheScreen) {
   DeleteObject(blue);
   DeleteObject(green);
   platform::user::WindowManager::Get().ResetForTests();
-  program = nullptr;
+  TheProgram = nullptr;
 }
 
 }  // namespace

@@ -255,7 +255,7 @@ TEST_F(MessageSequence, QuitArrivesAfterMessagesPostedLater) {
 }
 
 TEST_F(MessageSequence, DeviceSwitchedOffEndsTheLoop) {
-  backend_->events.push_back({platform::InputKind::Quit, 0, 0, 0, {}});
+  backend_->events.push_back({platform::InputKind::kQuit, 0, 0, 0, {}});
   MSG msg;
   EXPECT_FALSE(GetMessageW(&msg, nullptr, 0, 0));
   EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));

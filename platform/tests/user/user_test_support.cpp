@@ -23,7 +23,7 @@ Hook& TheHook() {
 }
 
 std::string Name(UINT m) {
-  static const std::map<UINT, const char*> names = {
+  static const std::map<UINT, const char*> kNames = {
       {WM_CREATE, "WM_CREATE"},
       {WM_DESTROY, "WM_DESTROY"},
       {WM_MOVE, "WM_MOVE"},
@@ -52,8 +52,8 @@ std::string Name(UINT m) {
       {WM_LBUTTONUP, "WM_LBUTTONUP"},
       {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"},
   };
-  auto it = names.find(m);
-  if (it != names.end()) return it->second;
+  auto it = kNames.find(m);
+  if (it != kNames.end()) return it->second;
   char buffer[16];
   std::snprintf(buffer, sizeof buffer, "0x%04X", m);
   return buffer;
@@ -76,20 +76,20 @@ void ScriptedBackend::Tap(int x, int y) {
   Up(x, y);
 }
 void ScriptedBackend::Down(int x, int y) {
-  events.push_back({platform::InputKind::StylusDown, x, y, 0, {}});
+  events.push_back({platform::InputKind::kStylusDown, x, y, 0, {}});
 }
 void ScriptedBackend::Move(int x, int y) {
-  events.push_back({platform::InputKind::StylusMove, x, y, 0, {}});
+  events.push_back({platform::InputKind::kStylusMove, x, y, 0, {}});
 }
 void ScriptedBackend::Up(int x, int y) {
-  events.push_back({platform::InputKind::StylusUp, x, y, 0, {}});
+  events.push_back({platform::InputKind::kStylusUp, x, y, 0, {}});
 }
 void ScriptedBackend::Key(unsigned vk, bool down) {
   events.push_back(
-      {down ? platform::InputKind::KeyDown : platform::InputKind::KeyUp, 0, 0, vk, {}});
+      {down ? platform::InputKind::kKeyDown : platform::InputKind::kKeyUp, 0, 0, vk, {}});
 }
 void ScriptedBackend::Type(const std::u32string& text) {
-  events.push_back({platform::InputKind::Text, 0, 0, 0, text});
+  events.push_back({platform::InputKind::kText, 0, 0, 0, text});
 }
 
 std::vector<Seen>& Log() {

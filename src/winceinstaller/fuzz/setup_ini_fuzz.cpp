@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   std::string destination = DestinationDirectory("C:\\Tools\\", ini.component);
-  for (SetupMode mode : {SetupMode::Install, SetupMode::Uninstall}) {
+  for (SetupMode mode : {SetupMode::kInstall, SetupMode::kUninstall}) {
     auto files = BuildFileList(mode, "C:\\Media", ini);
     FileTable table(files);
     // Walk the table as the shell does: strings until an empty one, which must be the last byte.

@@ -8,7 +8,7 @@
 std::vector<std::string> BuildFileList(SetupMode mode, std::string_view setupDir,
                                        const SetupIni& ini) {
   std::vector<std::string> files;
-  if (mode == SetupMode::Install) files.emplace_back("Setup.exe");
+  if (mode == SetupMode::kInstall) files.emplace_back("Setup.exe");
   std::string prefix = std::string(setupDir) + "\\";
   files.push_back(prefix + kSetupIniName);
   for (const std::string& cab : ini.cabFiles) files.push_back(prefix + cab);

@@ -9,7 +9,7 @@
 
 #include "setup_ini.h"
 
-enum class SetupMode { Install = 0, Uninstall = 1, SelfRemove = 2 };
+enum class SetupMode { kInstall = 0, kUninstall = 1, kSelfRemove = 2 };
 
 // Install: "Setup.exe" (bare, resolved against the current directory by the copy), then
 // "<setupDir>\Setup.ini" and "<setupDir>\<item>" per cabinet file. The removal modes leave

@@ -77,7 +77,7 @@ void InstallApplication() {
   CloseHandle(check);
 
   std::string manager = FindApplicationManager();
-  std::string destination = RunSetup(DirectoryWithSlash(manager), SetupMode::Install);
+  std::string destination = RunSetup(DirectoryWithSlash(manager), SetupMode::kInstall);
 
   std::string commandLine = AppManagerCommandLine(manager, destination);
   std::vector<char> writable(commandLine.begin(), commandLine.end());

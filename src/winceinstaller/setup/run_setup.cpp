@@ -69,12 +69,12 @@ std::string RunSetup(std::string directory, SetupMode mode) {
   std::string uninstallName = UninstallName(ini.uninstallName, ini.component);
   FileTable table(BuildFileList(mode, setupDir, ini));
 
-  if (mode == SetupMode::Install) {
+  if (mode == SetupMode::kInstall) {
     CopyFiles(table, destination);
     StoreUninstallInfo(UninstallKeyPath(uninstallName), destination, uninstallName);
   } else {
     DeleteFiles(table, setupDir);
-    if (mode == SetupMode::Uninstall) RemoveUninstallInfo(UninstallKeyPath(uninstallName));
+    if (mode == SetupMode::kUninstall) RemoveUninstallInfo(UninstallKeyPath(uninstallName));
   }
   return destination;
 }

@@ -60,11 +60,11 @@ void WriteSelfDeleteBatch() {
 }
 
 void UninstallApplication(const std::string& rest) {
-  RunSetup(rest, SetupMode::Uninstall);
+  RunSetup(rest, SetupMode::kUninstall);
   WriteSelfDeleteBatch();
 }
 
 void SelfRemoveApplication() {
-  RunSetup("", SetupMode::SelfRemove);
+  RunSetup("", SetupMode::kSelfRemove);
   WriteSelfDeleteBatch();
 }

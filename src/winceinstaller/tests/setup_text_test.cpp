@@ -11,10 +11,10 @@ namespace {
 
 TEST(SetupFileList, InstallCopiesTheBareProgramThenIniThenCabinetsInOrder) {
   SetupIni ini = ReadSetupIni("cabfiles=a.cab,b.cab\ncabfiles=c.cab\n");
-  EXPECT_EQ(BuildFileList(SetupMode::Install, "D:\\Media", ini),
+  EXPECT_EQ(BuildFileList(SetupMode::kInstall, "D:\\Media", ini),
             (std::vector<std::string>{"Setup.exe", "D:\\Media\\Setup.ini", "D:\\Media\\a.cab",
                                       "D:\\Media\\b.cab", "D:\\Media\\c.cab"}));
-  for (SetupMode mode : {SetupMode::Uninstall, SetupMode::SelfRemove}) {
+  for (SetupMode mode : {SetupMode::kUninstall, SetupMode::kSelfRemove}) {
     EXPECT_EQ(BuildFileList(mode, "C:\\X", ini),
               (std::vector<std::string>{"C:\\X\\Setup.ini", "C:\\X\\a.cab", "C:\\X\\b.cab",
                                         "C:\\X\\c.cab"}));

@@ -62,7 +62,7 @@ TEST(PlayArea, AWallAcrossTheFieldKeepsTheFarSideOut) {
   const auto entry = Hole("wall 0:5/8 8:5/2\n", "4:1/5");
   golf::HoleLayout layout;
   golf::Ball ball;
-  ASSERT_EQ(layout.LoadHoleData(entry, 0, ball), golf::HoleLayout::LoadResult::Loaded);
+  ASSERT_EQ(layout.LoadHoleData(entry, 0, ball), golf::HoleLayout::LoadResult::kLoaded);
   const solve::PlayArea area(layout);
   EXPECT_TRUE(area.TeeOnFloor());
   EXPECT_TRUE(area.Contains(60, 100));
@@ -84,7 +84,7 @@ TEST(PlayArea, AnArcLetsTheBallInFromOutsideButNotOut) {
   golf::Ball ball;
   {
     ASSERT_EQ(layout.LoadHoleData(Hole(ring, "4:0/5"), 0, ball),
-              golf::HoleLayout::LoadResult::Loaded);
+              golf::HoleLayout::LoadResult::kLoaded);
     const solve::PlayArea outside(layout);
     EXPECT_TRUE(outside.Contains(109, 158));  // the ring's centre
     EXPECT_TRUE(outside.CupReachable());
@@ -93,7 +93,7 @@ TEST(PlayArea, AnArcLetsTheBallInFromOutsideButNotOut) {
     EXPECT_GT(outside.CupDistance(40, 158), 0);
   }
   ASSERT_EQ(layout.LoadHoleData(Hole(ring, "4:4/5"), 0, ball),
-            golf::HoleLayout::LoadResult::Loaded);
+            golf::HoleLayout::LoadResult::kLoaded);
   const solve::PlayArea inside(layout);
   EXPECT_TRUE(inside.Contains(120, 158));
   EXPECT_FALSE(inside.Contains(40, 158));

@@ -57,15 +57,15 @@ bool WaitFor(Condition done, int seconds) {
 class SetupUnderWine : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    skipReason_ = new std::string(WineSession::MissingTools(SETUP_WINDOWS_BIN));
-    if (!skipReason_->empty()) {
-      if (std::string(SETUP_WINDOWS_MISSING).size()) *skipReason_ = SETUP_WINDOWS_MISSING;
+    SkipReason = new std::string(WineSession::MissingTools(SETUP_WINDOWS_BIN));
+    if (!SkipReason->empty()) {
+      if (std::string(SETUP_WINDOWS_MISSING).size()) *SkipReason = SETUP_WINDOWS_MISSING;
       return;
     }
-    session_ = new WineSession;
+    Session = new WineSession;
     std::string error;
-    if (!session_->Start(error)) {
-      *skipReason_ = "FAILED to start Wine: " + error;
+    if (!Session->Start(error)) {
+      *SkipReason = "FAILED to start Wine: " + error;
       return;
     }
     // The stand-in Application Manager lives in C:\Tools.
@@ -75,30 +75,30 @@ class SetupUnderWine : public ::testing::Test {
   }
 
   static void TearDownTestSuite() {
-    delete session_;
-    session_ = nullptr;
-    delete skipReason_;
-    skipReason_ = nullptr;
+    delete Session;
+    Session = nullptr;
+    delete SkipReason;
+    SkipReason = nullptr;
   }
 
   void SetUp() override {
-    if (skipReason_->rfind("FAILED", 0) == 0) FAIL() << *skipReason_;
-    if (!skipReason_->empty()) GTEST_SKIP() << "Wine tests skipped: " << *skipReason_;
+    if (SkipReason->rfind("FAILED", 0) == 0) FAIL() << *SkipReason;
+    if (!SkipReason->empty()) GTEST_SKIP() << "Wine tests skipped: " << *SkipReason;
   }
 
   static fs::path Bin() { return SETUP_WINDOWS_BIN; }
-  static fs::path Tools() { return fs::path(session_->DriveC()) / "Tools"; }
+  static fs::path Tools() { return fs::path(Session->DriveC()) / "Tools"; }
   static fs::path AppManagerRecord() { return Tools() / "appmgr-command-line.txt"; }
   static void RegisterAppManager() {
     ASSERT_EQ(
-        session_->Wine({"reg", "add", kAppPathsKey, "/ve", "/d", "C:\\Tools\\CEAppMgr.exe", "/f"},
-                       session_->Scratch(), 60),
+        Session->Wine({"reg", "add", kAppPathsKey, "/ve", "/d", "C:\\Tools\\CEAppMgr.exe", "/f"},
+                      Session->Scratch(), 60),
         0);
   }
 
   // A folder holding Setup.exe, the given "Setup.ini" (none when empty) and two cabinets.
   static fs::path Media(const std::string& name, const std::string& ini) {
-    fs::path dir = fs::path(session_->Scratch()) / name;
+    fs::path dir = fs::path(Session->Scratch()) / name;
     fs::create_directories(dir);
     fs::copy_file(Bin() / "Setup.exe", dir / "Setup.exe", fs::copy_options::overwrite_existing);
     if (!ini.empty()) WriteFile(dir / "Setup.ini", ini);
@@ -119,9 +119,9 @@ class SetupUnderWine : public ::testing::Test {
 
   // Starts window_probe.exe recording `count` message boxes into a host file.
   static pid_t ProbeBoxes(const fs::path& out, int count) {
-    return session_->SpawnWine({(Bin() / "window_probe.exe").string(), "boxes",
-                                "Z:" + WindowsSlashes(out.string()), std::to_string(count), "40"},
-                               session_->Scratch());
+    return Session->SpawnWine({(Bin() / "window_probe.exe").string(), "boxes",
+                               "Z:" + WindowsSlashes(out.string()), std::to_string(count), "40"},
+                              Session->Scratch());
   }
   static std::string WindowsSlashes(std::string path) {
     for (char& c : path)
@@ -133,10 +133,10 @@ class SetupUnderWine : public ::testing::Test {
   // always report the focus change xdotool's "--sync" waits for, so a short pause stands in.
   static bool AnswerWindow(const std::string& title, const std::string& key) {
     std::string pattern = "^" + title + "$";
-    return session_->XDoTool({"search", "--sync", "--onlyvisible", "--name", pattern}, 40) == 0 &&
-           session_->XDoTool({"search", "--onlyvisible", "--name", pattern, "windowfocus", "sleep",
-                              "0.5", "key", key},
-                             20) == 0;
+    return Session->XDoTool({"search", "--sync", "--onlyvisible", "--name", pattern}, 40) == 0 &&
+           Session->XDoTool({"search", "--onlyvisible", "--name", pattern, "windowfocus", "sleep",
+                             "0.5", "key", key},
+                            20) == 0;
   }
 
   // Runs Setup.exe in `cwd` and answers the welcome dialog with `key` ("Return", "Escape").
@@ -144,35 +144,35 @@ class SetupUnderWine : public ::testing::Test {
                                 const std::vector<std::string>& switches = {}) {
     std::vector<std::string> args{"Setup.exe"};
     args.insert(args.end(), switches.begin(), switches.end());
-    pid_t setup = session_->SpawnWine(args, cwd.string());
+    pid_t setup = Session->SpawnWine(args, cwd.string());
     EXPECT_TRUE(AnswerWindow("Puttland Install", key))
         << "the welcome dialog did not appear or take the key";
-    return session_->Wait(setup, 60);
+    return Session->Wait(setup, 60);
   }
 
   // Waits for the self-delete batch file to finish: it deletes itself last.
   static bool WaitForBatch(const fs::path& program) {
-    fs::path batch = fs::path(session_->DriveC()) / "DelUS.bat";
+    fs::path batch = fs::path(Session->DriveC()) / "DelUS.bat";
     return WaitFor([&] { return !fs::exists(program) && !fs::exists(batch); }, 60);
   }
 
-  static WineSession* session_;
-  static std::string* skipReason_;
+  static WineSession* Session;
+  static std::string* SkipReason;
 };
 
-WineSession* SetupUnderWine::session_ = nullptr;
-std::string* SetupUnderWine::skipReason_ = nullptr;
+WineSession* SetupUnderWine::Session = nullptr;
+std::string* SetupUnderWine::SkipReason = nullptr;
 
 TEST_F(SetupUnderWine, WelcomeDialogIsCentredWithItsPictureTextAndTwoButtons) {
   fs::path media = Media("dialog", "component=Dialog\n");
-  fs::path out = fs::path(session_->Scratch()) / "dialog.txt";
-  pid_t probe = session_->SpawnWine(
+  fs::path out = fs::path(Session->Scratch()) / "dialog.txt";
+  pid_t probe = Session->SpawnWine(
       {(Bin() / "window_probe.exe").string(), "dialog", "Z:" + WindowsSlashes(out.string()), "40"},
-      session_->Scratch());
-  pid_t setup = session_->SpawnWine({"Setup.exe"}, media.string());
-  ASSERT_EQ(session_->Wait(probe, 60), 0) << "no welcome dialog";
+      Session->Scratch());
+  pid_t setup = Session->SpawnWine({"Setup.exe"}, media.string());
+  ASSERT_EQ(Session->Wait(probe, 60), 0) << "no welcome dialog";
   EXPECT_TRUE(AnswerWindow("Puttland Install", "Escape"));
-  EXPECT_EQ(session_->Wait(setup, 60), 0);
+  EXPECT_EQ(Session->Wait(setup, 60), 0);
 
   std::stringstream lines(ReadFile(out));
   std::string kind;
@@ -241,22 +241,22 @@ TEST_F(SetupUnderWine,
     EXPECT_EQ(ReadFile(dest / name), ReadFile(media / name)) << name;
   }
   std::string key = kUninstallRoot + "Puttland Test";
-  EXPECT_EQ(session_->RegQuery(key, "UninstallString"),
+  EXPECT_EQ(Session->RegQuery(key, "UninstallString"),
             "\"C:\\Tools\\Ombrelune Puttland\\Setup.exe\" /uninstall ")
-      << session_->LastRegOutput();
-  EXPECT_EQ(session_->RegQuery(key, "DisplayName"), "Puttland Test") << session_->LastRegOutput();
+      << Session->LastRegOutput();
+  EXPECT_EQ(Session->RegQuery(key, "DisplayName"), "Puttland Test") << Session->LastRegOutput();
   ASSERT_TRUE(WaitFor([] { return fs::exists(AppManagerRecord()); }, 20));
   EXPECT_EQ(ReadFile(AppManagerRecord()),
             "C:\\Tools\\CEAppMgr.exe \"C:\\Tools\\Ombrelune Puttland\\Setup.ini\"");
 
   // Windows runs the uninstall string from anywhere; the current drive is C:.
   EXPECT_EQ(
-      session_->Wine({"C:\\Tools\\Ombrelune Puttland\\Setup.exe", "/uninstall"}, dest.string(), 60),
+      Session->Wine({"C:\\Tools\\Ombrelune Puttland\\Setup.exe", "/uninstall"}, dest.string(), 60),
       0);
   EXPECT_FALSE(fs::exists(dest / "Setup.ini"));
   EXPECT_FALSE(fs::exists(dest / "game.cab"));
   EXPECT_FALSE(fs::exists(dest / "data.cab"));
-  EXPECT_FALSE(session_->KeyExists(key));
+  EXPECT_FALSE(Session->KeyExists(key));
   // The batch file deletes the program once it has ended, then the folder and itself.
   EXPECT_TRUE(WaitForBatch(dest / "Setup.exe"));
   EXPECT_TRUE(WaitFor([&] { return !fs::exists(dest); }, 20));
@@ -271,14 +271,14 @@ TEST_F(SetupUnderWine, InstallingAgainAsksBeforeReplacingAndDecliningStopsTheIns
   ASSERT_TRUE(WaitFor([] { return fs::exists(AppManagerRecord()); }, 20));
   fs::remove(AppManagerRecord());
 
-  fs::path out = fs::path(session_->Scratch()) / "again.boxes";
+  fs::path out = fs::path(Session->Scratch()) / "again.boxes";
   pid_t probe = ProbeBoxes(out, 1);
-  pid_t setup = session_->SpawnWine({"Setup.exe"}, media.string());
+  pid_t setup = Session->SpawnWine({"Setup.exe"}, media.string());
   EXPECT_TRUE(AnswerWindow("Puttland Install", "Return"));
   // The shell confirms only the making of directories by itself; replacing files it asks.
   EXPECT_TRUE(AnswerWindow("Confirm file overwrite", "Escape"));
-  EXPECT_EQ(session_->Wait(setup, 60), kExitFatal);
-  EXPECT_EQ(session_->Wait(probe, 60), 0);
+  EXPECT_EQ(Session->Wait(setup, 60), kExitFatal);
+  EXPECT_EQ(Session->Wait(probe, 60), 0);
   EXPECT_EQ(ReadFile(out), "box\tFatal error\tCouldn't copy files\ttopmost\n");
   std::this_thread::sleep_for(std::chrono::seconds(1));
   EXPECT_FALSE(fs::exists(AppManagerRecord()));
@@ -290,7 +290,7 @@ TEST_F(SetupUnderWine, CancelInstallsNothing) {
   fs::remove(AppManagerRecord());
   EXPECT_EQ(RunAnsweringDialog(media, "Escape"), 0);
   EXPECT_FALSE(fs::exists(Tools() / "Ombrelune Cancelled"));
-  EXPECT_FALSE(session_->KeyExists(kUninstallRoot + "Cancelled"));
+  EXPECT_FALSE(Session->KeyExists(kUninstallRoot + "Cancelled"));
   std::this_thread::sleep_for(std::chrono::seconds(1));
   EXPECT_FALSE(fs::exists(AppManagerRecord()));
 }
@@ -300,8 +300,8 @@ TEST_F(SetupUnderWine, SelfRemoveKeepsTheRegistryEntryAndTheUsersOwnFiles) {
   fs::path dest = InstalledCopy("Kept", "component=Kept\nuninstall=Kept\ncabfiles=game.cab\n");
   WriteFile(dest / "notes.txt", "mine");
   std::string key = kUninstallRoot + "Kept";
-  ASSERT_EQ(session_->Wine({"reg", "add", key, "/v", "DisplayName", "/d", "Kept", "/f"},
-                           session_->Scratch(), 60),
+  ASSERT_EQ(Session->Wine({"reg", "add", key, "/v", "DisplayName", "/d", "Kept", "/f"},
+                          Session->Scratch(), 60),
             0);
 
   // The dialog comes first; whatever its answer, "/selfremove" then removes the copy.
@@ -310,7 +310,7 @@ TEST_F(SetupUnderWine, SelfRemoveKeepsTheRegistryEntryAndTheUsersOwnFiles) {
   EXPECT_FALSE(fs::exists(dest / "game.cab"));
   EXPECT_TRUE(WaitForBatch(dest / "Setup.exe"));
   EXPECT_EQ(ReadFile(dest / "notes.txt"), "mine");  // so the folder stays too
-  EXPECT_EQ(session_->RegQuery(key, "DisplayName"), "Kept") << session_->LastRegOutput();
+  EXPECT_EQ(Session->RegQuery(key, "DisplayName"), "Kept") << Session->LastRegOutput();
 }
 
 TEST_F(SetupUnderWine, WithoutAnUninstallLineTheEntryIsNamedAfterTheDestination) {
@@ -318,13 +318,13 @@ TEST_F(SetupUnderWine, WithoutAnUninstallLineTheEntryIsNamedAfterTheDestination)
   ASSERT_EQ(RunAnsweringDialog(media, "Return"), 0);
   fs::path dest = Tools() / "Ombrelune Nameless";
   std::string key = kUninstallRoot + "Ombrelune Nameless";
-  EXPECT_EQ(session_->RegQuery(key, "DisplayName"), "Ombrelune Nameless")
-      << session_->LastRegOutput();
-  EXPECT_EQ(session_->RegQuery(kUninstallRoot, "UninstallString"), std::nullopt);
+  EXPECT_EQ(Session->RegQuery(key, "DisplayName"), "Ombrelune Nameless")
+      << Session->LastRegOutput();
+  EXPECT_EQ(Session->RegQuery(kUninstallRoot, "UninstallString"), std::nullopt);
 
-  EXPECT_EQ(session_->Wine({"Setup.exe", "/uninstall"}, dest.string(), 60), 0);
-  EXPECT_FALSE(session_->KeyExists(key));
-  EXPECT_TRUE(session_->KeyExists(kUninstallRoot)) << session_->LastRegOutput();
+  EXPECT_EQ(Session->Wine({"Setup.exe", "/uninstall"}, dest.string(), 60), 0);
+  EXPECT_FALSE(Session->KeyExists(key));
+  EXPECT_TRUE(Session->KeyExists(kUninstallRoot)) << Session->LastRegOutput();
   EXPECT_TRUE(WaitForBatch(dest / "Setup.exe"));
 }
 
@@ -333,10 +333,10 @@ TEST_F(SetupUnderWine, AnUnwritableUninstallEntryIsReportedAndTheInstallGoesOn) 
   std::string longName(300, 'u');
   fs::path media = Media("longname", "component=Long\nuninstall=" + longName + "\n");
   fs::remove(AppManagerRecord());
-  fs::path out = fs::path(session_->Scratch()) / "longname.boxes";
+  fs::path out = fs::path(Session->Scratch()) / "longname.boxes";
   pid_t probe = ProbeBoxes(out, 1);
   EXPECT_EQ(RunAnsweringDialog(media, "Return"), 0);
-  EXPECT_EQ(session_->Wait(probe, 60), 0);
+  EXPECT_EQ(Session->Wait(probe, 60), 0);
   EXPECT_EQ(WithoutLayer(ReadFile(out)),
             "box\tError\tCouldn't store uninstall information. You will have to manually remove "
             "directory C:\\Tools\\Ombrelune Longto remove application from desktop computer\n");
@@ -348,12 +348,12 @@ TEST_F(SetupUnderWine, AnUnwritableUninstallEntryIsReportedAndTheInstallGoesOn) 
 TEST_F(SetupUnderWine, WithoutABatchFileTheProgramStaysAndTheUserIsTold) {
   fs::path dest = InstalledCopy("Stuck", "component=Stuck\nuninstall=Stuck\ncabfiles=game.cab\n");
   // A folder in the batch file's place: the batch file cannot be created.
-  fs::path batch = fs::path(session_->DriveC()) / "DelUS.bat";
+  fs::path batch = fs::path(Session->DriveC()) / "DelUS.bat";
   fs::create_directory(batch);
-  fs::path out = fs::path(session_->Scratch()) / "stuck.boxes";
+  fs::path out = fs::path(Session->Scratch()) / "stuck.boxes";
   pid_t probe = ProbeBoxes(out, 2);
-  EXPECT_EQ(session_->Wine({"Setup.exe", "/uninstall"}, dest.string(), 60), 0);
-  EXPECT_EQ(session_->Wait(probe, 60), 0);
+  EXPECT_EQ(Session->Wine({"Setup.exe", "/uninstall"}, dest.string(), 60), 0);
+  EXPECT_EQ(Session->Wait(probe, 60), 0);
   fs::remove(batch);
   // No entry was ever registered, so removing it is reported too; the removal goes on.
   EXPECT_EQ(WithoutLayer(ReadFile(out)),
@@ -373,7 +373,7 @@ TEST_F(SetupUnderWine, RemovalFailuresEndWithAFatalMessageAndLeaveTheProgram) {
     std::string message;
     bool filesStay;  // false where there are none, or the shell may have deleted some
   };
-  fs::path scratch = session_->Scratch();
+  fs::path scratch = Session->Scratch();
   std::string z = "Z:" + WindowsSlashes(scratch.string());
   const Case cases[] = {
       // What a second uninstall finds: the first one deleted "Setup.ini" and the cabinets.
@@ -395,36 +395,36 @@ TEST_F(SetupUnderWine, RemovalFailuresEndWithAFatalMessageAndLeaveTheProgram) {
     }
     fs::path out = scratch / (std::string(c.name) + ".boxes");
     pid_t probe = ProbeBoxes(out, 1);
-    EXPECT_EQ(session_->Wine({"Setup.exe", "/uninstall"}, dir.string(), 60), kExitFatal);
-    EXPECT_EQ(session_->Wait(probe, 60), 0);
+    EXPECT_EQ(Session->Wine({"Setup.exe", "/uninstall"}, dir.string(), 60), kExitFatal);
+    EXPECT_EQ(Session->Wait(probe, 60), 0);
     EXPECT_EQ(ReadFile(out), "box\tFatal error\t" + c.message + "\ttopmost\n");
     EXPECT_TRUE(fs::exists(dir / "Setup.exe"));
     if (c.filesStay) {
       EXPECT_TRUE(fs::exists(dir / "game.cab"));
       EXPECT_TRUE(fs::exists(dir / "Setup.ini"));
     }
-    EXPECT_FALSE(fs::exists(fs::path(session_->DriveC()) / "DelUS.bat"));
+    EXPECT_FALSE(fs::exists(fs::path(Session->DriveC()) / "DelUS.bat"));
   }
 }
 
 TEST_F(SetupUnderWine, InstallWithoutIniOrApplicationManagerEndsWithAFatalMessage) {
-  fs::path scratch = session_->Scratch();
+  fs::path scratch = Session->Scratch();
   {
     SCOPED_TRACE("no Setup.ini");
     fs::path media = Media("noini", "");
     pid_t probe = ProbeBoxes(scratch / "noini.boxes", 1);
     EXPECT_EQ(RunAnsweringDialog(media, "Return"), kExitFatal);
-    EXPECT_EQ(session_->Wait(probe, 60), 0);
+    EXPECT_EQ(Session->Wait(probe, 60), 0);
     EXPECT_EQ(ReadFile(scratch / "noini.boxes"),
               "box\tFatal error\tCouldn't find Setup.ini file\ttopmost\n");
   }
   {
     SCOPED_TRACE("no Application Manager");
     fs::path media = Media("noappmgr", "component=Orphan\n");
-    ASSERT_EQ(session_->Wine({"reg", "delete", kAppPathsKey, "/f"}, scratch.string(), 60), 0);
+    ASSERT_EQ(Session->Wine({"reg", "delete", kAppPathsKey, "/f"}, scratch.string(), 60), 0);
     pid_t probe = ProbeBoxes(scratch / "noappmgr.boxes", 1);
     EXPECT_EQ(RunAnsweringDialog(media, "Return"), kExitFatal);
-    EXPECT_EQ(session_->Wait(probe, 60), 0);
+    EXPECT_EQ(Session->Wait(probe, 60), 0);
     RegisterAppManager();
     EXPECT_EQ(ReadFile(scratch / "noappmgr.boxes"),
               "box\tFatal error\tCouldn't locate Windows CE Application Manager\ttopmost\n");
