@@ -45,8 +45,9 @@ void CellAnimationSet::Build(const HoleLayout& layout, const frame::DrawingSurfa
       const int x = kGridLeft + kCellSize * column;
       const int y = kGridTop + kCellSize * row;
       const CellEdges edges = kind.edges ? FindCellEdges(layout, x, y) : CellEdges{};
-      animations_.push_back(std::make_unique<CellAnimation>(
-          BlockTable(static_cast<int>(id)).name, x, y, kind.frames, kind.period, edges, background, GetTickCount()));
+      animations_.push_back(std::make_unique<CellAnimation>(BlockTable(static_cast<int>(id)).name,
+                                                            x, y, kind.frames, kind.period, edges,
+                                                            background, GetTickCount()));
     }
   }
 }

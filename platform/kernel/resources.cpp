@@ -23,7 +23,7 @@ HRSRC WINAPI FindResourceW(HMODULE, LPCWSTR lpName, LPCWSTR lpType) {
       platform::ResourceKey::FromWin32(lpType), platform::ResourceKey::FromWin32(lpName), &result);
   if (!entry) {
     SetLastError(result == platform::ResourceLookup::kTypeNotFound ? ERROR_RESOURCE_TYPE_NOT_FOUND
-                                                                  : ERROR_RESOURCE_NAME_NOT_FOUND);
+                                                                   : ERROR_RESOURCE_NAME_NOT_FOUND);
     return nullptr;
   }
   return reinterpret_cast<HRSRC>(const_cast<platform::EmbeddedResource*>(entry));

@@ -44,7 +44,7 @@ void Stylus(WindowManager& wm, const InputEvent& e) {
   Keys().stylus = pt;
   UINT message = e.kind == InputKind::kStylusDown ? WM_LBUTTONDOWN
                  : e.kind == InputKind::kStylusUp ? WM_LBUTTONUP
-                                                 : WM_MOUSEMOVE;
+                                                  : WM_MOUSEMOVE;
   Window* target = wm.Find(wm.capture);
   if (!target) {
     target = wm.HitTest(pt, true);

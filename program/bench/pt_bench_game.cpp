@@ -108,9 +108,10 @@ bool PrepareInProcessDevice(const fs::path& device, const fs::path& archive) {
                               'a', 8,   0,    0,    0,  0, 0, 0, 0,   0,   0,   0,    0};
     waves.push_back(std::move(w));
   }
-  for (int id = 103; id <= 111; ++id)
+  for (int id = 103; id <= 111; ++id) {
     platform::RegisterResource("WAVE", std::to_string(id), waves[id - 103].data(),
                                waves[id - 103].size());
+  }
   frame::ProcessInstance = GetModuleHandleW(nullptr);
   frame::CreateRootWindow();
   return true;
@@ -142,9 +143,10 @@ void BenchGameScreen(const fs::path& work) {
       }
       setUp.insert(setUp.end(), times.begin(), times.end());
       std::sort(times.begin(), times.end());
-      if (times[2] > 3000)
+      if (times[2] > 3000) {
         std::printf("  SetUpHole over its goal: course %d hole %d, median %.0f us\n", course + 1,
                     hole + 1, times[2]);
+      }
     }
     const std::string what = "  SetUpHole, course " + std::to_string(course + 1);
     ReportUs(what.c_str(), std::vector<double>(setUp.begin() + long(first), setUp.end()), 3000);

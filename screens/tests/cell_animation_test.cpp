@@ -12,15 +12,17 @@ class CellAnimations : public GameScreenTest {
  protected:
   // The first hole with an animated hazard cell.
   bool FindAnimatedHole() {
-    for (int course = 0; course < 5; ++course)
+    for (int course = 0; course < 5; ++course) {
       for (int hole = 0; hole < 18; ++hole) {
         Resume(course, hole, {});
-        for (int row = 0; row < 9; ++row)
+        for (int row = 0; row < 9; ++row) {
           for (int column = 0; column < 10; ++column) {
             const uint32_t id = form_->Layout().BlockAt(row, column);
             if (id >= 53 && id <= 58) return true;
           }
+        }
       }
+    }
     return false;
   }
 };

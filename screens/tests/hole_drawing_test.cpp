@@ -18,9 +18,10 @@ TEST_F(HoleDrawing, KeyedPicturesLeaveNoMagentaAndWallsAreBlackLines) {
   for (int course = 0; course < 5; course += 2) {
     Resume(course, 7, {});
     const frame::OffscreenSurface& picture = form_->HolePicture();
-    for (int y = 64; y < 253; ++y)
+    for (int y = 64; y < 253; ++y) {
       for (int x = 15; x < 225; ++x)
         ASSERT_NE(Pixel(picture, x, y), RGB(255, 0, 255)) << course << ": " << x << "," << y;
+    }
     int lines = 0;
     for (const golf::Wall* w = form_->Layout().FirstWall(); w != nullptr; w = w->next) {
       int x1, y1, x2, y2;

@@ -1,5 +1,7 @@
 // The saved game: a rolling ball comes back bit for bit and keeps rolling; a course record
 // that lacks keys gives the defaults, never the value of another key.
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 #include "game_form_test_support.h"
@@ -12,7 +14,7 @@ namespace {
 using screens::PlayState;
 
 bool SameBits(double a, double b) {
-  return std::memcmp(&a, &b, sizeof a) == 0;
+  return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b);
 }
 
 class SavedGame : public GameScreenTest {};

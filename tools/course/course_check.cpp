@@ -173,7 +173,8 @@ double CellLeft(int cell) {
   return golf::kGridLeft + golf::kCellSize * (cell % golf::kColumns);
 }
 double CellTop(int cell) {
-  return golf::kGridTop + golf::kCellSize * (cell / golf::kColumns);
+  const int row = cell / golf::kColumns;
+  return golf::kGridTop + golf::kCellSize * row;
 }
 
 // A wall a block picture shows, in pixels.
@@ -473,7 +474,7 @@ void HoleCheck::FloodFromTee(int teeX, int teeY, bool cupUsable, int cupX, int c
   const auto lastIndex = [](double v, int origin) {
     return static_cast<int>(std::floor((v - origin) * 2.0));
   };
-  std::vector<uint8_t> blocked(kWidth * kHeight, 0);
+  std::vector<uint8_t> blocked(std::size_t(kWidth) * kHeight, 0);
   const double r = kBallRadius;
   for (const CourseWall& w : walls_) {
     if (w.kind != 0) continue;
@@ -503,7 +504,7 @@ void HoleCheck::FloodFromTee(int teeX, int teeY, bool cupUsable, int cupX, int c
     }
   }
   // Arcs: positions just past an arc's inner band, listed with the arcs whose band they cross.
-  std::vector<int> ringHead(kWidth * kHeight, -1);
+  std::vector<int> ringHead(std::size_t(kWidth) * kHeight, -1);
   struct RingNode {
     int arc, next;
   };
@@ -538,7 +539,7 @@ void HoleCheck::FloodFromTee(int teeX, int teeY, bool cupUsable, int cupX, int c
 
   const int startI = (teeX - golf::kGridLeft) * 2, startJ = (teeY - golf::kGridTop) * 2;
   if (blocked[startJ * kWidth + startI]) return;  // the tee's own report says why
-  std::vector<uint8_t> seen(kWidth * kHeight, 0);
+  std::vector<uint8_t> seen(std::size_t(kWidth) * kHeight, 0);
   std::deque<int> queue{startJ * kWidth + startI};
   seen[queue.front()] = 1;
   bool cupReached = false;

@@ -27,10 +27,10 @@ bool ArcCovers(int from, int to, int theta) {
 }  // namespace
 
 PlayArea::PlayArea(const golf::HoleLayout& layout)
-    : floor_(kWidth * kHeight, 0),
-      wall_(kWidth * kHeight, 0),
-      reached_(kWidth * kHeight, 0),
-      cupDistance_(kWidth * kHeight, -1) {
+    : floor_(std::size_t(kWidth) * kHeight, 0),
+      wall_(std::size_t(kWidth) * kHeight, 0),
+      reached_(std::size_t(kWidth) * kHeight, 0),
+      cupDistance_(std::size_t(kWidth) * kHeight, -1) {
   for (int y = golf::kGridTop; y < golf::kGridTop + kHeight; ++y) {
     for (int x = golf::kGridLeft; x < golf::kGridLeft + kWidth; ++x) {
       floor_[Index(x, y)] = layout.IsHazardAt(x, y) ? 0 : 1;

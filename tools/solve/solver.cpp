@@ -133,7 +133,8 @@ class LevelRun {
     golf::HoleLayout layout;
     golf::Ball ball;
     if (layout.LoadHoleData(entry_, hole_, ball) != golf::HoleLayout::LoadResult::kLoaded) return;
-    std::vector<int> stamp(kKeySide * kKeySide, -1);  // resting keys already met per task
+    std::vector<int> stamp(std::size_t(kKeySide) * kKeySide,
+                           -1);  // resting keys already met per task
     for (;;) {
       const int t = next_.fetch_add(1);
       if (t >= int(tasks_.size()) || t > stopAt_.load()) return;
@@ -248,7 +249,7 @@ std::vector<Node> ChooseFrontier(std::vector<Node> found, const PlayArea& area,
                    [&](const Node& a, const Node& b) { return rank(a) < rank(b); });
   std::vector<Node> chosen;
   std::vector<uint8_t> taken(found.size(), 0);
-  std::vector<uint8_t> near(kKeySide * kKeySide, 0);
+  std::vector<uint8_t> near(std::size_t(kKeySide) * kKeySide, 0);
   for (int pass = 0; pass < 2; ++pass) {
     for (std::size_t i = 0; i < found.size() && int(chosen.size()) < budget; ++i) {
       if (taken[i]) continue;
@@ -285,7 +286,7 @@ HoleResult SolveHole(std::span<const uint8_t> entry, int hole, const SolveSettin
 
   // Every node ever found, for walking a witness back to the tee.
   std::vector<Node> nodes{{golf::PixelOf(ball.posx), golf::PixelOf(ball.posy), -1, {}}};
-  std::vector<uint8_t> visited(kKeySide * kKeySide, 0);
+  std::vector<uint8_t> visited(std::size_t(kKeySide) * kKeySide, 0);
   if (const int key = KeyOf(nodes[0].x, nodes[0].y); key >= 0) visited[key] = 1;
   std::vector<int> frontierIds{0};
 

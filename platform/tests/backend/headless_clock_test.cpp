@@ -94,10 +94,11 @@ TEST(HeadlessScript, TapsAndKeyPressesComeAsPairs) {
   while (backend.PendingEvents() > 0 && backend.NextEvent(event, kForever)) {
     seen.emplace_back(event.kind, backend.TickCount(), event.key);
   }
-  std::vector<std::tuple<InputKind, uint32_t, unsigned>> expected = {{InputKind::kStylusDown, 10, 0},
-                                                                     {InputKind::kStylusUp, 50, 0},
-                                                                     {InputKind::kKeyDown, 50, 0x0D},
-                                                                     {InputKind::kKeyUp, 55, 0x0D}};
+  std::vector<std::tuple<InputKind, uint32_t, unsigned>> expected = {
+      {InputKind::kStylusDown, 10, 0},
+      {InputKind::kStylusUp, 50, 0},
+      {InputKind::kKeyDown, 50, 0x0D},
+      {InputKind::kKeyUp, 55, 0x0D}};
   EXPECT_EQ(seen, expected);
 }
 

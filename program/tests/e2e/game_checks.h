@@ -80,9 +80,10 @@ inline std::string PreparedRecord(int hole, const std::array<int, 18>& counts,
   text += "\"Engine\" 0x10002 store {\n  \"Course\" 0x10002 store {\n";
   text += "    \"Course number\" 0x10001 int 0\n";
   text += "    \"Hole number\" 0x10001 int " + std::to_string(hole) + "\n";
-  for (int i = 0; i < 18; ++i)
+  for (int i = 0; i < 18; ++i) {
     text +=
         "    \"Score" + std::to_string(i) + "\" 0x10001 int " + std::to_string(counts[i]) + "\n";
+  }
   text += "  }\n  \"Ball\" 0x10002 store {\n  }\n}\n";
   for (int i = 0; i < 5; ++i) {
     const int score = i == 0 ? gardenBest : (i + 7) * 10;

@@ -74,18 +74,20 @@ TEST(Shot, LeavesAtTheChargedSpeedTowardTheAimInStepsOf50Ms) {
         PrefDouble(prefs, kBallRecord + "posx"), PrefDouble(prefs, kBallRecord + "posy"),
         PrefDouble(prefs, kBallRecord + "Fx"), PrefDouble(prefs, kBallRecord + "Fy")};
     int step = 0;
-    for (size_t i = 0; i < trace.size() && step == 0; ++i)
+    for (size_t i = 0; i < trace.size() && step == 0; ++i) {
       if (trace[i].x == saved.x && trace[i].y == saved.y && trace[i].fx == saved.fx &&
           trace[i].fy == saved.fy)
         step = int(i) + 1;
+    }
     ASSERT_NE(step, 0) << after << " ms after the release the ball (" << saved.x << ", " << saved.y
                        << ") is on none of the engine's steps";
     steps[after] = step;
   }
   EXPECT_EQ(steps[5], 1) << "the first step did not come at once";
-  for (int after = 5; after + 50 < 200; after += 10)
+  for (int after = 5; after + 50 < 200; after += 10) {
     EXPECT_EQ(steps[after + 50], steps[after] + 1)
         << "between " << after << " and " << after + 50 << " ms after the release";
+  }
 }
 
 TEST(Shot, TheBallComesToRestAndTheStatusLineShowsStroke2) {

@@ -90,10 +90,11 @@ TEST(About, ShowsTheVersion) {
     bool ink = false;
     for (int y = 101; y < 113; ++y) ink = ink || about.pixels[size_t(y) * 240 + x] != paper;
     if (!ink) continue;
-    if (!glyphs.empty() && glyphs.back().second == x - 1)
+    if (!glyphs.empty() && glyphs.back().second == x - 1) {
       glyphs.back().second = x;
-    else
+    } else {
       glyphs.emplace_back(x, x);
+    }
   }
   ASSERT_EQ(glyphs.size(), 4u) << "not four characters";
   EXPECT_EQ(glyphs[0].first, 186);
@@ -137,10 +138,12 @@ TEST(Tour, EveryScreenOnce) {
                                           "game",    "aim-power", "score-card", "highscores",
                                           "options", "help",      "about",      "menu-resume"};
   std::vector<std::vector<uint32_t>> forms;
+  forms.reserve(std::size(names));
   for (const std::string& name : names) forms.push_back(Area(run.Shot(name), 0, kBar, 240, 268));
-  for (size_t i = 0; i < forms.size(); ++i)
+  for (size_t i = 0; i < forms.size(); ++i) {
     for (size_t j = i + 1; j < forms.size(); ++j)
       EXPECT_NE(forms[i], forms[j]) << names[i] << " and " << names[j] << " look the same";
+  }
 }
 
 }  // namespace
