@@ -5,6 +5,7 @@
 
 #include "frame/elements/picture.h"
 #include "frame/form/element_form.h"
+#include "screens/help_text.h"
 
 namespace frame {
 class BitmapFont;
@@ -14,10 +15,6 @@ namespace screens {
 
 class ScrollBar;
 class TextScroller;
-
-// The help text, one string per line.
-inline constexpr int kHelpLineCount = 44;
-extern const char* const kHelpLines[kHelpLineCount];
 
 class HelpForm : public frame::ElementForm {
  public:

@@ -1,16 +1,9 @@
 // Writing the ".fmc" table byte by byte, little-endian whatever the host's order.
 #include "content/fonts/font_metrics.h"
 
+#include "content/art/byte_writer.h"
+
 namespace content {
-
-namespace {
-
-void Put16(std::vector<uint8_t>& out, uint16_t v) {
-  out.push_back(uint8_t(v & 0xFF));
-  out.push_back(uint8_t(v >> 8));
-}
-
-}  // namespace
 
 std::vector<uint8_t> EncodeFontMetrics(const FontMetrics& metrics) {
   std::vector<uint8_t> out;

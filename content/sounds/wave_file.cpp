@@ -6,22 +6,14 @@
 #include <cmath>
 #include <string_view>
 
+#include "content/art/byte_writer.h"
+
 namespace content {
 
 namespace {
 
 void PutTag(std::vector<uint8_t>& out, std::string_view tag) {
   out.insert(out.end(), tag.begin(), tag.end());
-}
-
-void Put16(std::vector<uint8_t>& out, uint32_t v) {
-  out.push_back(uint8_t(v));
-  out.push_back(uint8_t(v >> 8));
-}
-
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-  Put16(out, v & 0xFFFF);
-  Put16(out, v >> 16);
 }
 
 }  // namespace

@@ -9,55 +9,12 @@
 #include "content/fonts/font_strip.h"
 #include "content/fonts/windows1252.h"
 #include "frame/elements/bitmap_font.h"
+#include "screens/help_text.h"
 
 namespace content {
 namespace {
 
-// The help screen's text, drawn line by line in the list font inside a 180-pixel box, 2 px in.
-const char* const kHelpLines[] = {"Controls:",
-                                  "Game controls are based on",
-                                  "the stylus. Tapping any loca-",
-                                  "tion on the screen will dis-",
-                                  "play an aiming index that",
-                                  "points in the direction the",
-                                  "ball will travel should it be",
-                                  "shot at that time.",
-                                  "By dragging the stylus on",
-                                  "the screen, the aiming index",
-                                  "can be manipulated to point",
-                                  "in any direction. Once the",
-                                  "aiming index is pointing in",
-                                  "the desired direction, the",
-                                  "'shot' button should be pres-",
-                                  "sed with the stylus. The",
-                                  "longer the stylus is held on",
-                                  "the 'shot' button, the harder",
-                                  "the ball will be struck.",
-                                  "",
-                                  "Game rules:",
-                                  "",
-                                  "-The objective is to sink",
-                                  " your golf ball in the hole",
-                                  " using as few strokes as",
-                                  " possible.",
-                                  "-Should your ball fall into",
-                                  " a hazard (i.e., water, lava",
-                                  " etc.), your ball will be",
-                                  " returned to the spot it",
-                                  " was shot from previous to",
-                                  " entering the hazard, while",
-                                  " incurring a 1 stroke penal-",
-                                  " ty.",
-                                  "-If you fail to complete a",
-                                  " hole in less then 7 strokes,",
-                                  " you are passed to the next",
-                                  " hole with 7 penalty points-",
-                                  " 6 pts for strokes and 1",
-                                  " additional.",
-                                  "-One course consists of 18",
-                                  " holes.",
-                                  "",
-                                  "Good Luck!"};
+// The help box is 180 px wide and its text stands 2 px in from either side.
 constexpr int kHelpTextWidth = 180 - 2 - 2;
 
 struct Drawn {
@@ -103,7 +60,7 @@ TEST(FontStrip, EveryCharacterTheGameDrawsHasItsOwnGlyph) {
       {"pt_font02.bmp", "0123456789"},
       {"pt_highscores_font.bmp", "0123456789 GardenGolf clubDesertMoonMarsNo name v1.3"},
   };
-  for (const char* line : kHelpLines) drawn.push_back({"pt_highscores_font.bmp", line});
+  for (const char* line : screens::kHelpLines) drawn.push_back({"pt_highscores_font.bmp", line});
   for (const auto& [font, text] : drawn)
     for (char c : text) EXPECT_NE(Own(Font(font), uint8_t(c)), nullptr) << font << " '" << c << "'";
 }
@@ -194,7 +151,7 @@ TEST(FontStrip, AccentedCapitalsKeepTheirAccents) {
 
 TEST(FontStrip, HelpLinesFitTheHelpBox) {
   const Drawn& f = Font("pt_highscores_font.bmp");
-  for (const char* line : kHelpLines) EXPECT_LE(Width(f, line), kHelpTextWidth) << line;
+  for (const char* line : screens::kHelpLines) EXPECT_LE(Width(f, line), kHelpTextWidth) << line;
 }
 
 }  // namespace

@@ -1,0 +1,20 @@
+// Little-endian fields appended to a byte vector, for the files the generators write (bitmaps,
+// WAVE sounds, font metrics).
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace content {
+
+inline void Put16(std::vector<uint8_t>& out, uint32_t v) {
+  out.push_back(uint8_t(v));
+  out.push_back(uint8_t(v >> 8));
+}
+
+inline void Put32(std::vector<uint8_t>& out, uint32_t v) {
+  Put16(out, v & 0xFFFF);
+  Put16(out, v >> 16);
+}
+
+}  // namespace content
