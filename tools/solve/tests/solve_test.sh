@@ -14,22 +14,10 @@ fail() {
   exit 1
 }
 
-# Plays a witness line "(AX,AY,HOLD) ..." with pt-shot from the tee, each stroke from where
-# the last came to rest; every stroke but the last must stop, the last must hole.
+# Plays a witness line with pt-shot stroke by stroke (the shipped courses' tests use the same).
 replay() {
-  local course=$1 hole=$2 from=() n=0 strokes
-  strokes=$(grep -o '([0-9]*,[0-9]*,[0-9]*)' <<<"$3" | tr -d '()' | tr ',' ' ')
-  local total
-  total=$(wc -l <<<"$strokes")
-  while read -r ax ay hold; do
-    n=$((n + 1))
-    "$shot" aim "$course" "$hole" "$ax" "$ay" "$hold" "${from[@]}" >"$work/trace"
-    local want=stopped
-    [[ $n -eq $total ]] && want=holed
-    tail -1 "$work/trace" | grep -q "^end $want " || fail "stroke $n of $3 did not end $want"
-    read -r _ x y _ < <(tail -2 "$work/trace" | head -1)
-    from=(--from "$x" "$y")
-  done <<<"$strokes"
+  "$(dirname "$0")/../../course/tests/replay_witness.sh" "$shot" "$1" "$2" "$3" ||
+    fail "witness $3 does not replay"
 }
 
 # A straight lane holes in one, and the first shots say how often.
