@@ -216,6 +216,12 @@ std::unique_ptr<Backend> MakeSdlBackend(const DeviceOptions& options, std::strin
     return nullptr;
   };
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+  // A 240x320 picture scaled by whole steps needs no graphics card: the software renderer
+  // draws into the window's own buffer, and the start is spared loading OpenGL (most of the
+  // time to the first picture). SDL_RENDER_DRIVER and SDL_FRAMEBUFFER_ACCELERATION in the
+  // environment still choose otherwise.
+  SDL_SetHintWithPriority(SDL_HINT_RENDER_DRIVER, "software", SDL_HINT_DEFAULT);
+  SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return fail("SDL video");
 
   int scale = options.fullscreen ? 0 : WindowScale(options.scale);

@@ -1,5 +1,5 @@
-// pt-bench-sdl: the game in its real window on an X display (run it under Xvfb with
-// scripts/bench-sdl.sh): process start to the first splash visible on the display, and the
+// pt-bench-sdl [RUNS [SCALE]]: the game in its real window on an X display (run it under Xvfb
+// with scripts/bench-sdl.sh): process start to the first splash visible on the display, and the
 // processor time the program takes while the game screen waits for a tap and while a ball rolls.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -27,9 +27,17 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-// The device's screen at scale 1: the window is exactly this size.
+// The device's screen; the window is this size times the scale the bench asks for.
 constexpr int kWidth = 240;
 constexpr int kHeight = 320;
+
+// The program's window on the display and its scale.
+struct DeviceWindow {
+  Window id = 0;
+  int scale = 1;
+  int Width() const { return kWidth * scale; }
+  int Height() const { return kHeight * scale; }
+};
 
 double MsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -100,8 +108,8 @@ double CpuShare(pid_t child, int ms) {
   return 100.0 * double(after - before) / double(sysconf(_SC_CLK_TCK)) / seconds;
 }
 
-// The top-level window of the device's size, once it is mapped.
-Window FindDeviceWindow(Display* display) {
+// The top-level window of the device's size at `scale`, once it is mapped.
+Window FindDeviceWindow(Display* display, int scale) {
   Window root = DefaultRootWindow(display);
   Window parent = 0;
   Window* children = nullptr;
@@ -111,8 +119,8 @@ Window FindDeviceWindow(Display* display) {
   for (unsigned i = 0; i < count && !found; ++i) {
     XWindowAttributes attributes{};
     if (XGetWindowAttributes(display, children[i], &attributes) &&
-        attributes.map_state == IsViewable && attributes.width == kWidth &&
-        attributes.height == kHeight)
+        attributes.map_state == IsViewable && attributes.width == kWidth * scale &&
+        attributes.height == kHeight * scale)
       found = children[i];
   }
   if (children) XFree(children);
@@ -121,13 +129,14 @@ Window FindDeviceWindow(Display* display) {
 
 // Whether the window shows a picture: most of its pixels neither black nor white (a freshly
 // mapped window is cleared to one of those before the first frame is presented).
-bool ShowsPicture(Display* display, Window window) {
-  XImage* image = XGetImage(display, window, 0, 0, kWidth, kHeight, AllPlanes, ZPixmap);
+bool ShowsPicture(Display* display, const DeviceWindow& window) {
+  XImage* image =
+      XGetImage(display, window.id, 0, 0, window.Width(), window.Height(), AllPlanes, ZPixmap);
   if (!image) return false;
   int coloured = 0;
   for (int y = 0; y < kHeight; y += 4) {
     for (int x = 0; x < kWidth; x += 4) {
-      const unsigned long pixel = XGetPixel(image, x, y) & 0xFFFFFF;
+      const unsigned long pixel = XGetPixel(image, x * window.scale, y * window.scale) & 0xFFFFFF;
       if (pixel != 0 && pixel != 0xFFFFFF) ++coloured;
     }
   }
@@ -135,15 +144,20 @@ bool ShowsPicture(Display* display, Window window) {
   return coloured > (kWidth / 4) * (kHeight / 4) / 3;
 }
 
-// Waits up to `limitMs` for the first picture; returns the time from `start`, or -1.
-double WaitForPicture(Display* display, Clock::time_point start, int limitMs, Window* windowOut) {
+// Waits until the ended program's window has left the display (the server closes it after
+// the process is gone), so that the next start is not mistaken for it.
+void WaitWindowGone(Display* display, int scale) {
+  const auto start = Clock::now();
+  while (FindDeviceWindow(display, scale) && MsSince(start) < 2000) SleepMs(1);
+}
+
+// Waits up to `limitMs` for the first picture in `window` (of its scale); returns the time
+// from `start`, or -1.
+double WaitForPicture(Display* display, Clock::time_point start, int limitMs,
+                      DeviceWindow& window) {
   while (MsSince(start) < limitMs) {
-    if (const Window window = FindDeviceWindow(display)) {
-      if (ShowsPicture(display, window)) {
-        *windowOut = window;
-        return MsSince(start);
-      }
-    }
+    window.id = FindDeviceWindow(display, window.scale);
+    if (window.id && ShowsPicture(display, window)) return MsSince(start);
     XSync(display, False);
     std::this_thread::sleep_for(std::chrono::microseconds(500));
   }
@@ -151,32 +165,36 @@ double WaitForPicture(Display* display, Clock::time_point start, int limitMs, Wi
 }
 
 // A stylus tap, press or release at device pixel (x, y) of the window.
-bool Pointer(Window window, int x, int y, const char* action) {
-  const std::string id = std::to_string(window);
-  return RunTool({"/usr/bin/env", "xdotool", "mousemove", "--window", id, std::to_string(x),
-                  std::to_string(y), action, "1"}) == 0;
+bool Pointer(const DeviceWindow& window, int x, int y, const char* action) {
+  // The middle of the device pixel's square in the window.
+  const int half = window.scale / 2;
+  return RunTool({"/usr/bin/env", "xdotool", "mousemove", "--window", std::to_string(window.id),
+                  std::to_string(x * window.scale + half), std::to_string(y * window.scale + half),
+                  action, "1"}) == 0;
 }
 
 // The window's pixels, row by row (empty when the window cannot be read).
-std::vector<unsigned long> Pixels(Display* display, Window window) {
+std::vector<unsigned long> Pixels(Display* display, const DeviceWindow& window) {
   std::vector<unsigned long> pixels;
-  XImage* image = XGetImage(display, window, 0, 0, kWidth, kHeight, AllPlanes, ZPixmap);
+  XImage* image =
+      XGetImage(display, window.id, 0, 0, window.Width(), window.Height(), AllPlanes, ZPixmap);
   if (!image) return pixels;
-  pixels.reserve(std::size_t(kWidth) * kHeight);
-  for (int y = 0; y < kHeight; ++y)
-    for (int x = 0; x < kWidth; ++x) pixels.push_back(XGetPixel(image, x, y));
+  pixels.reserve(std::size_t(window.Width()) * window.Height());
+  for (int y = 0; y < window.Height(); ++y)
+    for (int x = 0; x < window.Width(); ++x) pixels.push_back(XGetPixel(image, x, y));
   XDestroyImage(image);
   return pixels;
 }
 
 // Writes the device window as a binary PPM (for looking at what the bench drove the game to).
-bool WritePpm(Display* display, Window window, const fs::path& file) {
-  XImage* image = XGetImage(display, window, 0, 0, kWidth, kHeight, AllPlanes, ZPixmap);
+bool WritePpm(Display* display, const DeviceWindow& window, const fs::path& file) {
+  XImage* image =
+      XGetImage(display, window.id, 0, 0, window.Width(), window.Height(), AllPlanes, ZPixmap);
   if (!image) return false;
   std::ofstream out(file, std::ios::binary);
-  out << "P6\n" << kWidth << ' ' << kHeight << "\n255\n";
-  for (int y = 0; y < kHeight; ++y) {
-    for (int x = 0; x < kWidth; ++x) {
+  out << "P6\n" << window.Width() << ' ' << window.Height() << "\n255\n";
+  for (int y = 0; y < window.Height(); ++y) {
+    for (int x = 0; x < window.Width(); ++x) {
       const unsigned long pixel = XGetPixel(image, x, y);
       out.put(char((pixel >> 16) & 0xFF)).put(char((pixel >> 8) & 0xFF)).put(char(pixel & 0xFF));
     }
@@ -201,26 +219,28 @@ void Report(const char* what, std::vector<double> samples, const char* unit, dou
 
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+  // The game's own default is 2 window pixels per device pixel.
+  const int scale = argc > 2 ? std::clamp(std::atoi(argv[2]), 1, 4) : 2;
   Display* display = XOpenDisplay(nullptr);
   if (!display) {
     std::fprintf(stderr, "pt-bench-sdl: no X display (run it with scripts/bench-sdl.sh)\n");
     return 1;
   }
   XSetErrorHandler(IgnoreXError);
-  if (FindDeviceWindow(display)) {
-    std::fprintf(stderr, "pt-bench-sdl: a %dx%d window is already on this display\n", kWidth,
-                 kHeight);
+  if (FindDeviceWindow(display, scale)) {
+    std::fprintf(stderr, "pt-bench-sdl: a %dx%d window is already on this display\n",
+                 kWidth * scale, kHeight * scale);
     return 1;
   }
   // PT_BENCH_SHOTS=DIR keeps a picture of each screen the bench drives the game to.
   const char* shots = std::getenv("PT_BENCH_SHOTS");
-  auto keep = [&](Window window, const char* name) {
+  auto keep = [&](const DeviceWindow& window, const char* name) {
     if (shots && *shots) WritePpm(display, window, fs::path(shots) / (std::string(name) + ".ppm"));
   };
   const fs::path work = fs::temp_directory_path() / ("pt-bench-sdl-" + std::to_string(getpid()));
   fs::create_directories(work);
-  const std::vector<std::string> program = {PT_PUTTLAND, "--scale", "1", "--device",
-                                            (work / "device").string()};
+  const std::vector<std::string> program = {PT_PUTTLAND, "--scale", std::to_string(scale),
+                                            "--device", (work / "device").string()};
 
   // The first start prepares the device (links the archive, creates the key); it is not timed.
   std::vector<double> toSplash;
@@ -231,9 +251,10 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "pt-bench-sdl: cannot start %s\n", PT_PUTTLAND);
       return 1;
     }
-    Window window = 0;
-    const double shown = WaitForPicture(display, start, 10000, &window);
+    DeviceWindow window{0, scale};
+    const double shown = WaitForPicture(display, start, 10000, window);
     Stop(child);
+    WaitWindowGone(display, scale);
     if (shown < 0) {
       std::fprintf(stderr, "pt-bench-sdl: no splash within 10 s\n");
       return 1;
@@ -248,8 +269,8 @@ int main(int argc, char** argv) {
     const std::string run = std::to_string(i);
     const auto start = Clock::now();
     const pid_t child = Spawn(program, true);
-    Window window = 0;
-    if (child < 0 || WaitForPicture(display, start, 10000, &window) < 0) {
+    DeviceWindow window{0, scale};
+    if (child < 0 || WaitForPicture(display, start, 10000, window) < 0) {
       std::fprintf(stderr, "pt-bench-sdl: the game did not show its window\n");
       if (child > 0) Stop(child);
       return 1;
@@ -287,11 +308,13 @@ int main(int argc, char** argv) {
     else
       std::fprintf(stderr, "pt-bench-sdl: run %d: nothing moved after the shot; not counted\n", i);
     Stop(child);
+    WaitWindowGone(display, scale);
   }
   XCloseDisplay(display);
   fs::remove_all(work);
 
-  std::printf("pt-bench-sdl: %s, SDL on %s, scale 1\n", PT_PUTTLAND, std::getenv("DISPLAY"));
+  std::printf("pt-bench-sdl: %s, SDL on %s, scale %d\n", PT_PUTTLAND, std::getenv("DISPLAY"),
+              scale);
   Report("process start to first splash on the display", toSplash, "ms", 150);
   Report("CPU, game screen waiting for a tap (5 s)", waiting, "%", 5);
   if (!rolling.empty()) Report("CPU, ball rolling (first 1.5 s after release)", rolling, "%", 10);
