@@ -14,17 +14,17 @@ namespace {
 // "--name VALUE" or "--name=VALUE" at args[i]; advances i past what it used. False when
 // args[i] is not this option; `value` stays empty when the value is missing.
 bool TakeValue(std::string_view name, const std::vector<std::string_view>& args, size_t& i,
-               std::string_view* value, bool* missing) {
+               std::string_view& value, bool& missing) {
   const std::string_view arg = args[i];
   if (arg == name) {
-    *missing = i + 1 >= args.size() || args[i + 1].empty();
-    if (!*missing) *value = args[i + 1];
-    i += *missing ? 1 : 2;
+    missing = i + 1 >= args.size() || args[i + 1].empty();
+    if (!missing) value = args[i + 1];
+    i += missing ? 1 : 2;
     return true;
   }
   if (arg.size() > name.size() && arg.substr(0, name.size()) == name && arg[name.size()] == '=') {
-    *value = arg.substr(name.size() + 1);
-    *missing = value->empty();
+    value = arg.substr(name.size() + 1);
+    missing = value.empty();
     ++i;
     return true;
   }
@@ -33,20 +33,20 @@ bool TakeValue(std::string_view name, const std::vector<std::string_view>& args,
 
 }  // namespace
 
-bool ReadCommandLine(int argc, char** argv, CommandLine* line, std::string* error) {
-  *line = CommandLine{};
+bool ReadCommandLine(int argc, char** argv, CommandLine& line, std::string& error) {
+  line = CommandLine{};
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--help" || arg == "-h") {
-      line->action = CommandLine::Action::kHelp;
+      line.action = CommandLine::Action::kHelp;
       return true;
     }
     if (arg == "--version") {
-      line->action = CommandLine::Action::kVersion;
+      line.action = CommandLine::Action::kVersion;
       return true;
     }
   }
-  if (!platform::ApplyDeviceOptions(argc, argv, error)) return false;
+  if (!platform::ApplyDeviceOptions(argc, argv, &error)) return false;
 
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   bool wantsScript = false;
@@ -56,33 +56,33 @@ bool ReadCommandLine(int argc, char** argv, CommandLine* line, std::string* erro
     std::filesystem::path* target = nullptr;
     std::string_view name;
     for (auto [option, path] :
-         {std::pair{"--script", &line->script}, std::pair{"--screenshots", &line->screenshots},
-          std::pair{"--sound-log", &line->soundLog}}) {
-      if (TakeValue(option, args, i, &value, &missing)) {
+         {std::pair{"--script", &line.script}, std::pair{"--screenshots", &line.screenshots},
+          std::pair{"--sound-log", &line.soundLog}}) {
+      if (TakeValue(option, args, i, value, missing)) {
         target = path;
         name = option;
         break;
       }
     }
     if (!target) {
-      if (error) *error = "unknown option \"" + std::string(args[i]) + "\" (see --help)";
+      error = "unknown option \"" + std::string(args[i]) + "\" (see --help)";
       return false;
     }
     if (missing) {
       const char* what = name == "--screenshots" ? " needs a folder" : " needs a file";
-      if (error) *error = std::string(name) + what;
+      error = std::string(name) + what;
       return false;
     }
     *target = std::filesystem::path(std::string(value));
-    wantsScript = wantsScript || target != &line->script;
+    wantsScript = wantsScript || target != &line.script;
   }
-  if (wantsScript && line->script.empty()) {
-    if (error) *error = "--screenshots and --sound-log go with --script";
+  if (wantsScript && line.script.empty()) {
+    error = "--screenshots and --sound-log go with --script";
     return false;
   }
-  if (line->screenshots.empty()) line->screenshots = ".";
+  if (line.screenshots.empty()) line.screenshots = ".";
   // A script plays on the headless clock.
-  if (!line->script.empty()) platform::TheDeviceOptions().headless = true;
+  if (!line.script.empty()) platform::TheDeviceOptions().headless = true;
   return true;
 }
 

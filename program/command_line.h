@@ -20,7 +20,7 @@ struct CommandLine {
 // Reads the whole command line: the device's options are applied (device/options.h), the
 // program's own are returned in `line`. False with the problem in `error` for an unknown
 // option, a missing value, or an option that needs --script without it.
-bool ReadCommandLine(int argc, char** argv, CommandLine* line, std::string* error);
+bool ReadCommandLine(int argc, char** argv, CommandLine& line, std::string& error);
 
 // The text --help prints and --version's one line.
 std::string UsageText();

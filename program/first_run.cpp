@@ -36,15 +36,14 @@ std::wstring Widen(const char* s) {
 }
 
 // Makes `link` a symbolic link to `target` unless a real file is there already.
-bool PlaceLink(const fs::path& target, const fs::path& link, std::string* error) {
+bool PlaceLink(const fs::path& target, const fs::path& link, std::string& error) {
   std::error_code ec;
   const auto status = fs::symlink_status(link, ec);
   if (fs::exists(status) && !fs::is_symlink(status)) return true;
   if (fs::is_symlink(status) && fs::read_symlink(link, ec) == target) return true;
   fs::remove(link, ec);
   fs::create_symlink(target, link, ec);
-  if (ec && error)
-    *error = "cannot link " + link.string() + " to " + target.string() + ": " + ec.message();
+  if (ec) error = "cannot link " + link.string() + " to " + target.string() + ": " + ec.message();
   return !ec;
 }
 
@@ -65,11 +64,11 @@ fs::path FindGameData(const fs::path& programFolder) {
   return {};
 }
 
-bool PrepareDevice(const fs::path& data, std::string* error) {
+bool PrepareDevice(const fs::path& data, std::string& error) {
   const auto folder = platform::HostPathOf(kInstallFolder);
   std::error_code ec;
   if (!folder || (fs::create_directories(*folder, ec), ec)) {
-    if (error) *error = "cannot create the device's program folder";
+    error = "cannot create the device's program folder";
     return false;
   }
   if (!PlaceLink(data / kArchiveFile, *folder / kArchiveFile, error)) return false;
@@ -85,14 +84,14 @@ bool PrepareDevice(const fs::path& data, std::string* error) {
   DWORD disposition = 0;
   if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, nullptr, 0, 0, nullptr, &key,
                       &disposition) != ERROR_SUCCESS) {
-    if (error) *error = "cannot create the game's registry key";
+    error = "cannot create the game's registry key";
     return false;
   }
   const std::wstring base = std::wstring(kInstallFolder) + L"\\";
   const bool ok = SetString(key, L"Resource File", base + Widen(kArchiveFile)) &&
                   SetString(key, L"Help File", base + Widen(kHelpFile));
   RegCloseKey(key);
-  if (!ok && error) *error = "cannot write the game's registry values";
+  if (!ok) error = "cannot write the game's registry values";
   return ok;
 }
 

@@ -17,7 +17,7 @@ std::filesystem::path FindGameData(const std::filesystem::path& programFolder);
 // stays), then, only when the key "Software\Ombrelune\Puttland" is missing, creates it with
 // "Resource File" and "Help File" naming those device paths. An existing key, and the
 // player's settings below it, are never touched. False, with a reason, when a step failed.
-bool PrepareDevice(const std::filesystem::path& data, std::string* error);
+bool PrepareDevice(const std::filesystem::path& data, std::string& error);
 
 // Checks that the archive the registry names can be opened; when it cannot, the reason and
 // the host path tried, for stderr (the game's own message box says only that it failed).

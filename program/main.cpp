@@ -67,7 +67,7 @@ void PrepareDevice() {
                  "Puttland: no data archive (puttland.dat) beside the program or in "
                  "%s; the device is used as it is\n",
                  (programFolder.parent_path() / "share" / "puttland").c_str());
-  } else if (!program::PrepareDevice(data, &error)) {
+  } else if (!program::PrepareDevice(data, error)) {
     std::fprintf(stderr, "Puttland: preparing the device: %s\n", error.c_str());
   }
   if (const std::string problem = program::DescribeArchiveProblem(); !problem.empty())
@@ -79,7 +79,7 @@ void PrepareDevice() {
 int main(int argc, char** argv) {
   program::CommandLine line;
   std::string error;
-  if (!program::ReadCommandLine(argc, argv, &line, &error)) {
+  if (!program::ReadCommandLine(argc, argv, line, error)) {
     std::fprintf(stderr, "Puttland: %s\n", error.c_str());
     return 2;
   }
@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
   std::optional<program::Script> script;
   if (!line.script.empty()) {
     script.emplace();
-    if (!program::LoadScript(line.script, &*script, &error)) {
+    if (!program::LoadScript(line.script, *script, error)) {
       std::fprintf(stderr, "%s\n", error.c_str());
       return 2;
     }
@@ -120,7 +120,7 @@ int main(int argc, char** argv) {
   const int result = frame::EnterProgram(GetModuleHandleW(nullptr), program::GameRunner());
   if (program::QuitSignalsReceived() > 0) std::fputs("Puttland: ended by a signal\n", stderr);
 
-  if (runner && !line.soundLog.empty() && !runner->WriteSoundLog(line.soundLog, &error)) {
+  if (runner && !line.soundLog.empty() && !runner->WriteSoundLog(line.soundLog, error)) {
     std::fprintf(stderr, "Puttland: %s\n", error.c_str());
     return 1;
   }

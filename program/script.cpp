@@ -257,7 +257,7 @@ class LineParser {
 
 }  // namespace
 
-bool ParseScript(std::string_view text, Script* script, ScriptError* error) {
+bool ParseScript(std::string_view text, Script& script, ScriptError& error) {
   Script parsed;
   uint32_t now = 0;
   LineParser parser(parsed, now);
@@ -269,29 +269,29 @@ bool ParseScript(std::string_view text, Script* script, ScriptError* error) {
     ++number;
     if (std::string problem = parser.Parse(text.substr(start, end - start), number);
         !problem.empty()) {
-      if (error) *error = ScriptError{number, std::move(problem)};
+      error = ScriptError{number, std::move(problem)};
       return false;
     }
     start = end + 1;
   }
   parsed.endTime = now;
-  *script = std::move(parsed);
+  script = std::move(parsed);
   return true;
 }
 
-bool LoadScript(const std::filesystem::path& file, Script* script, std::string* error) {
+bool LoadScript(const std::filesystem::path& file, Script& script, std::string& error) {
   std::error_code ec;
   std::ifstream in(file, std::ios::binary);
   std::string text;
   if (in && !std::filesystem::is_directory(file, ec))
     text.assign(std::istreambuf_iterator<char>(in), {});
   if (!in || std::filesystem::is_directory(file, ec) || in.bad()) {
-    if (error) *error = file.string() + ": cannot read the script";
+    error = file.string() + ": cannot read the script";
     return false;
   }
   ScriptError problem;
-  if (!ParseScript(text, script, &problem)) {
-    if (error) *error = file.string() + ":" + std::to_string(problem.line) + ": " + problem.message;
+  if (!ParseScript(text, script, problem)) {
+    error = file.string() + ":" + std::to_string(problem.line) + ": " + problem.message;
     return false;
   }
   return true;

@@ -41,10 +41,10 @@ inline constexpr int kScreenHeight = 320;
 inline constexpr uint32_t kMaxScriptTime = 0x7FFFFFFF;
 
 // Parses a whole script. On the first bad line returns false with its number and the problem.
-bool ParseScript(std::string_view text, Script* script, ScriptError* error);
+bool ParseScript(std::string_view text, Script& script, ScriptError& error);
 
 // Reads and parses the file; on failure `error` is "FILE:LINE: what" (or "FILE: what" when the
 // file cannot be read).
-bool LoadScript(const std::filesystem::path& file, Script* script, std::string* error);
+bool LoadScript(const std::filesystem::path& file, Script& script, std::string& error);
 
 }  // namespace program

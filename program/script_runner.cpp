@@ -67,13 +67,13 @@ void ScriptRunner::At(uint32_t time, const ScriptStep& step) {
   lastQueued_ = std::max(lastQueued_, time);
 }
 
-bool ScriptRunner::WriteSoundLog(const std::filesystem::path& file, std::string* error) const {
+bool ScriptRunner::WriteSoundLog(const std::filesystem::path& file, std::string& error) const {
   std::ofstream out(file, std::ios::trunc);
   for (const platform::PlayedSound& sound : backend_.Sounds())
     if (sound.size > 0) out << sound.time << ' ' << sound.resourceId << '\n';
   out.close();
   if (!out) {
-    if (error) *error = "cannot write the sound log " + file.string();
+    error = "cannot write the sound log " + file.string();
     return false;
   }
   return true;

@@ -26,7 +26,7 @@ class ScriptRunner {
   int FailedShots() const { return failedShots_; }
 
   // Writes one line "MS ID" per sound the program started (stops are not listed).
-  bool WriteSoundLog(const std::filesystem::path& file, std::string* error) const;
+  bool WriteSoundLog(const std::filesystem::path& file, std::string& error) const;
 
  private:
   void At(uint32_t time, const ScriptStep& step);

@@ -40,10 +40,12 @@ constexpr int kVersionY = 73;
 }  // namespace
 
 AboutForm::AboutForm(const char* name, int x, int y, int width, int height)
-    : frame::ElementForm(name, x, y, width, height, false, 0), picture_("pt_about.bmp") {
+    : frame::ElementForm(name, x, y, width, height, frame::Caption::kPlain, 0),
+      picture_("pt_about.bmp") {
   Elements().Add(std::make_unique<ClickButton>(
       "pt_about_done.bmp", 90, 236, this,
-      std::make_unique<frame::MemberCallback<AboutForm>>(this, &AboutForm::OnDone), true));
+      std::make_unique<frame::MemberCallback<AboutForm>>(this, &AboutForm::OnDone),
+      frame::ButtonState::kEnabled));
 }
 
 void AboutForm::OnPaint() {

@@ -29,7 +29,7 @@ constexpr int kCourseButtonStep = 39;
 }  // namespace
 
 ChooseCourseForm::ChooseCourseForm(const char* name, int x, int y, int width, int height)
-    : frame::ElementForm(name, x, y, width, height, false, 0),
+    : frame::ElementForm(name, x, y, width, height, frame::Caption::kPlain, 0),
       background_("pt_clearscreen.bmp"),
       title_("pt_courseselectiontitle.bmp") {
   for (int course = 0; course < kCourseCount; ++course) {
@@ -37,12 +37,12 @@ ChooseCourseForm::ChooseCourseForm(const char* name, int x, int y, int width, in
     std::snprintf(entry, sizeof entry, "pt_c%d.bmp", course + 1);
     Elements().Add(std::make_unique<ClickButton>(
         entry, kCourseButtonX, kFirstCourseButtonY + course * kCourseButtonStep, this,
-        std::make_unique<CourseCallback>(this, course), true));
+        std::make_unique<CourseCallback>(this, course), frame::ButtonState::kEnabled));
   }
   Elements().Add(std::make_unique<ClickButton>(
       "pt_exit_button.bmp", 224, 4, this,
       std::make_unique<frame::MemberCallback<ChooseCourseForm>>(this, &ChooseCourseForm::OnExit),
-      true));
+      frame::ButtonState::kEnabled));
 }
 
 void ChooseCourseForm::OnPaint() {

@@ -31,21 +31,21 @@ std::unique_ptr<frame::Callback> Call(GameForm* form, Operation operation) {
 }  // namespace
 
 GameForm::GameForm(const char* name, int x, int y, int width, int height)
-    : ElementForm(name, x, y, width, height, false, 0),
+    : ElementForm(name, x, y, width, height, frame::Caption::kPlain, 0),
       layout_(std::make_unique<golf::HoleLayout>()),
       ball_(std::make_unique<golf::Ball>()),
       cellAnimations_(std::make_unique<golf::CellAnimationSet>()),
       holePicture_(std::make_unique<frame::OffscreenSurface>(width, height)) {
   shootButton_ = Elements().Add(
       std::make_unique<ClickButton>("pt_shootbutton.bmp", kShootButtonX, kShootButtonY, this,
-                                    Call(this, &GameForm::FireShot), true));
+                                    Call(this, &GameForm::FireShot), frame::ButtonState::kEnabled));
   shootButton_->Disable();
-  menuButton_ = Elements().Add(
-      std::make_unique<ClickButton>("pt_menu_button.bmp", kMenuButtonX, kMenuButtonY, this,
-                                    Call(this, &GameForm::ReturnToMenu), true));
-  scoreButton_ = Elements().Add(
-      std::make_unique<ClickButton>("pt_score_button.bmp", kScoreButtonX, kScoreButtonY, this,
-                                    Call(this, &GameForm::ShowScoreCard), true));
+  menuButton_ = Elements().Add(std::make_unique<ClickButton>(
+      "pt_menu_button.bmp", kMenuButtonX, kMenuButtonY, this, Call(this, &GameForm::ReturnToMenu),
+      frame::ButtonState::kEnabled));
+  scoreButton_ = Elements().Add(std::make_unique<ClickButton>(
+      "pt_score_button.bmp", kScoreButtonX, kScoreButtonY, this,
+      Call(this, &GameForm::ShowScoreCard), frame::ButtonState::kEnabled));
   ball_->radius = 3.5;
   ball_->radiusSquared = 3.5 * 3.5;
   sinkAnimation_ =

@@ -138,7 +138,8 @@ std::string RecordName(uint32_t index) {
 // closed (and so written) before this returns: the fatal error that follows saves nothing.
 void MoveRecordAside(const std::vector<uint8_t>& bytes) {
   std::unique_ptr<frame::RegistryKey> application = frame::OpenApplicationKey();
-  frame::RegistryKey preferences(application.get(), "Preferences", true);
+  frame::RegistryKey preferences(application.get(), "Preferences",
+                                 frame::KeyCreation::kCreateIfMissing);
   preferences.SelectValue(kDamagedRecordName)->SetBinary(bytes.data(), uint32_t(bytes.size()));
   preferences.SelectValue(RecordName(kSettingsRecordIndex).c_str())->SetBinary(nullptr, 0);
 }

@@ -19,13 +19,13 @@ constexpr int kBoxY = 47;
 }  // namespace
 
 HelpForm::HelpForm(const char* name, int x, int y, int width, int height)
-    : frame::ElementForm(name, x, y, width, height, false, 0),
+    : frame::ElementForm(name, x, y, width, height, frame::Caption::kPlain, 0),
       font_(std::make_unique<frame::BitmapFont>("pt_highscores_font.bmp", 0)),
       background_("pt_clearscreen.bmp"),
       title_("pt_helptitle.bmp") {
   Elements().Add(std::make_unique<ClickButton>("pt_helpdonebutton.bmp", 24, 225, this,
                                                std::make_unique<Callback>(this, &HelpForm::OnDone),
-                                               true));
+                                               frame::ButtonState::kEnabled));
   const frame::Picture box("pt_helpbox.bmp");
   scroller_ = Elements().Add(std::make_unique<TextScroller>(this, box, kBoxX, kBoxY, font_.get()));
   scroller_->SetLines(kHelpLines, kHelpLineCount);

@@ -31,7 +31,7 @@ constexpr int kListHeight = 180;
 
 HighscoreForm::HighscoreForm(frame::OffscreenSurface* backBuffer, const char* name, int x, int y,
                              int width, int height)
-    : frame::ElementForm(name, x, y, width, height, false, 0),
+    : frame::ElementForm(name, x, y, width, height, frame::Caption::kPlain, 0),
       table_(kHighscoreCapacity),
       backBuffer_(backBuffer),
       background_("pt_clearscreen.bmp"),
@@ -39,7 +39,7 @@ HighscoreForm::HighscoreForm(frame::OffscreenSurface* backBuffer, const char* na
       box_("pt_highscorebox.bmp") {
   done_ = Elements().Add(std::make_unique<ClickButton>(
       "pt_highscoresdonebutton.bmp", 24, 225, this,
-      std::make_unique<Callback>(this, &HighscoreForm::OnDone), true));
+      std::make_unique<Callback>(this, &HighscoreForm::OnDone), frame::ButtonState::kEnabled));
   scrollBar_ = Elements().Add(std::make_unique<ScrollBar>(
       this, frame::Picture("pt_scrollbar_all_highscores.bmp"), 206, 46,
       "pt_scrollbarbuttondown.bmp", "pt_scrollbarbuttonup.bmp", "pt_scroll.bmp", "pt_scroll.bmp",

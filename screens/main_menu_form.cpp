@@ -22,14 +22,15 @@ bool GameInProgress() {
 }  // namespace
 
 MainMenuForm::MainMenuForm(const char* name, int x, int y, int width, int height)
-    : frame::ElementForm(name, x, y, width, height, false, 0),
+    : frame::ElementForm(name, x, y, width, height, frame::Caption::kPlain, 0),
       phaseStart_(GetTickCount()),
       splash_("vxsplash.bmp"),
       secondSplash_("pt_splashscreen.bmp"),
       menuScreen_("pt_clearselectscreen.bmp") {
   auto add = [this](const char* entry, int top, Callback::Operation operation) {
-    return Elements().Add(std::make_unique<ClickButton>(
-        entry, 49, top, this, std::make_unique<Callback>(this, operation), false));
+    return Elements().Add(std::make_unique<ClickButton>(entry, 49, top, this,
+                                                        std::make_unique<Callback>(this, operation),
+                                                        frame::ButtonState::kDisabled));
   };
   newGame_ = add("pt_newgamebutton.bmp", 33, &MainMenuForm::OnNewGame);
   resume_ = add("pt_resumebutton.bmp", 68, &MainMenuForm::OnResume);
@@ -38,9 +39,9 @@ MainMenuForm::MainMenuForm(const char* name, int x, int y, int width, int height
   help_ = add("pt_helpbutton.bmp", 173, &MainMenuForm::OnHelp);
   about_ = add("pt_aboutbutton.bmp", 208, &MainMenuForm::OnAbout);
   // Enabled from the start: it works under the splash pictures too.
-  Elements().Add(
-      std::make_unique<ClickButton>("pt_exit_button.bmp", 224, 4, this,
-                                    std::make_unique<Callback>(this, &MainMenuForm::OnExit), true));
+  Elements().Add(std::make_unique<ClickButton>(
+      "pt_exit_button.bmp", 224, 4, this, std::make_unique<Callback>(this, &MainMenuForm::OnExit),
+      frame::ButtonState::kEnabled));
 }
 
 void MainMenuForm::Repaint() {

@@ -26,7 +26,7 @@ constexpr DWORD kCentredText = 1;
 
 OptionsForm::OptionsForm(frame::OffscreenSurface* backBuffer, const char* name, int x, int y,
                          int width, int height)
-    : frame::ElementForm(name, x, y, width, height, false, 0),
+    : frame::ElementForm(name, x, y, width, height, frame::Caption::kPlain, 0),
       backBuffer_(backBuffer),
       pendingSound_(GetSoundSetting()),
       background_("pt_clearscreen.bmp"),
@@ -41,16 +41,18 @@ OptionsForm::OptionsForm(frame::OffscreenSurface* backBuffer, const char* name, 
   radioGroup_ = Elements().Add(std::make_unique<frame::ElementList>());
   soundOn_ = radioGroup_->Add(std::make_unique<PictureRadioButton>(
       radioGroup_, std::make_shared<Callback>(this, &OptionsForm::OnSoundOn),
-      pendingSound_ == kSoundOn, this, 83, 183, "pt_radiobutton.bmp"));
+      pendingSound_ == kSoundOn ? frame::Selection::kSelected : frame::Selection::kNotSelected,
+      this, 83, 183, "pt_radiobutton.bmp"));
   soundOff_ = radioGroup_->Add(std::make_unique<PictureRadioButton>(
       radioGroup_, std::make_shared<Callback>(this, &OptionsForm::OnSoundOff),
-      pendingSound_ == kSoundOff, this, 137, 183, "pt_radiobutton.bmp"));
+      pendingSound_ == kSoundOff ? frame::Selection::kSelected : frame::Selection::kNotSelected,
+      this, 137, 183, "pt_radiobutton.bmp"));
   Elements().Add(std::make_unique<ClickButton>(
       "pt_optionsaccept.bmp", 25, 220, this,
-      std::make_unique<Callback>(this, &OptionsForm::OnAccept), true));
+      std::make_unique<Callback>(this, &OptionsForm::OnAccept), frame::ButtonState::kEnabled));
   Elements().Add(std::make_unique<ClickButton>(
       "pt_optionscancel.bmp", 122, 220, this,
-      std::make_unique<Callback>(this, &OptionsForm::OnCancel), true));
+      std::make_unique<Callback>(this, &OptionsForm::OnCancel), frame::ButtonState::kEnabled));
 }
 
 void OptionsForm::OnShow() {

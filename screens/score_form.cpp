@@ -24,14 +24,15 @@ constexpr int kTotalRight = 147, kTotalY = 121;
 
 ScoreForm::ScoreForm(int lastHole, int course, const uint8_t* counts, const char* name, int x,
                      int y, int width, int height)
-    : ElementForm(name, x, y, width, height, false, 0),
+    : ElementForm(name, x, y, width, height, frame::Caption::kPlain, 0),
       lastHole_(lastHole),
       course_(course),
       counts_(counts) {
   SetTextRenderer(new frame::BitmapFont("pt_font02.bmp", 0), frame::Ownership::kOwned);
   Elements().Add(std::make_unique<ClickButton>(
       "pt_donebutton.bmp", kDoneX, kDoneY, this,
-      std::make_unique<frame::MemberCallback<ScoreForm>>(this, &ScoreForm::Close), true));
+      std::make_unique<frame::MemberCallback<ScoreForm>>(this, &ScoreForm::Close),
+      frame::ButtonState::kEnabled));
 }
 
 void ScoreForm::Close(int /*x*/, int /*y*/) {

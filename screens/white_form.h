@@ -8,7 +8,7 @@ namespace screens {
 class WhiteForm : public frame::ElementForm {
  public:
   WhiteForm(const char* name, int x, int y, int width, int height)
-      : frame::ElementForm(name, x, y, width, height, false, 0) {}
+      : frame::ElementForm(name, x, y, width, height, frame::Caption::kPlain, 0) {}
 };
 
 }  // namespace screens

@@ -48,7 +48,7 @@ int RunGenerator(int argc, char** argv, std::string_view group, const MakeEntry&
     return 2;
   }
   std::string error;
-  const auto manifest = LoadManifest(argv[1], &error);
+  const auto manifest = LoadManifest(argv[1], error);
   if (!manifest) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 1;

@@ -36,10 +36,10 @@ bool InArchive(const ManifestEntry& e) {
 }
 
 std::optional<std::vector<ManifestEntry>> LoadManifest(const std::filesystem::path& file,
-                                                       std::string* error) {
+                                                       std::string& error) {
   std::ifstream in(file);
   if (!in) {
-    if (error) *error = file.string() + ": cannot read the manifest";
+    error = file.string() + ": cannot read the manifest";
     return std::nullopt;
   }
   std::vector<ManifestEntry> entries;
@@ -47,7 +47,7 @@ std::optional<std::vector<ManifestEntry>> LoadManifest(const std::filesystem::pa
   std::string text;
   int line = 0;
   auto fail = [&](const std::string& what) {
-    if (error) *error = file.string() + ":" + std::to_string(line) + ": " + what;
+    error = file.string() + ":" + std::to_string(line) + ": " + what;
     return std::nullopt;
   };
   while (std::getline(in, text)) {

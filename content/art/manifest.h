@@ -27,6 +27,6 @@ bool InArchive(const ManifestEntry& e);
 // "name kind width height generator" separated by blanks. On a bad line, nullopt and
 // `error` = "FILE:LINE: what".
 std::optional<std::vector<ManifestEntry>> LoadManifest(const std::filesystem::path& file,
-                                                       std::string* error);
+                                                       std::string& error);
 
 }  // namespace content

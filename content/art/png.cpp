@@ -9,9 +9,9 @@
 
 namespace content {
 
-bool WritePng(const std::filesystem::path& file, const Canvas& canvas, std::string* error) {
+bool WritePng(const std::filesystem::path& file, const Canvas& canvas, std::string& error) {
   auto fail = [&](const char* what) {
-    if (error) *error = file.string() + ": " + what;
+    error = file.string() + ": " + what;
     return false;
   };
   if (canvas.Width() == 0 || canvas.Height() == 0) return fail("empty picture");

@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
   icon.FillCircle(14, 29, 2, Rgb{255, 255, 255});
   icon.Circle(15, 30, 5, Rgb{150, 150, 150});
   std::string error;
-  if (!content::WritePng(argv[1], icon, &error)) {
+  if (!content::WritePng(argv[1], icon, error)) {
     std::fprintf(stderr, "pt-gen-icon: %s\n", error.c_str());
     return 1;
   }

@@ -130,7 +130,7 @@ bool LoadHoles(const std::string& path, std::vector<golf::HoleRecord>& holes) {
 
 bool Save(const Sheet& sheet, const fs::path& file) {
   std::string error;
-  if (content::WritePng(file, sheet.Render(), &error)) {
+  if (content::WritePng(file, sheet.Render(), error)) {
     std::printf("%s\n", file.c_str());
     return true;
   }
@@ -146,7 +146,7 @@ int HoleMode(int argc, char** argv) {
     return 2;
   }
   std::string error;
-  const auto manifest = content::LoadManifest(argv[2], &error);
+  const auto manifest = content::LoadManifest(argv[2], error);
   if (!manifest) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 1;
@@ -181,7 +181,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::string error;
-  const auto manifest = content::LoadManifest(argv[1], &error);
+  const auto manifest = content::LoadManifest(argv[1], error);
   if (!manifest) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 1;

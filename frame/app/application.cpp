@@ -37,7 +37,7 @@ int Application::OnChar(int code) {
 }
 
 void Application::Init() {
-  defaultForm_ = new Form("Form", 0, 0, 160, 160, true, 0);
+  defaultForm_ = new Form("Form", 0, 0, 160, 160, Caption::kCaptioned, 0);
   defaultForm_->Show();
 }
 

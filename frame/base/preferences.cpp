@@ -14,7 +14,7 @@ namespace {
 template <class Work>
 void WithPreference(uint32_t index, Work work) {
   std::unique_ptr<RegistryKey> application = OpenApplicationKey();
-  RegistryKey preferences(application.get(), "Preferences", true);
+  RegistryKey preferences(application.get(), "Preferences", KeyCreation::kCreateIfMissing);
   char name[32];
   std::snprintf(name, sizeof name, "Preference%i", int(uint16_t(index)));
   work(*preferences.SelectValue(name));

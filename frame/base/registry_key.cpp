@@ -8,20 +8,21 @@
 
 namespace frame {
 
-RegistryKey::RegistryKey(HKEY root, const char* path, bool create) {
-  Open(root, path, create);
+RegistryKey::RegistryKey(HKEY root, const char* path, KeyCreation creation) {
+  Open(root, path, creation);
 }
 
-RegistryKey::RegistryKey(RegistryKey* parent, const char* path, bool create) : parent_(parent) {
+RegistryKey::RegistryKey(RegistryKey* parent, const char* path, KeyCreation creation)
+    : parent_(parent) {
   ++parent_->openChildren_;
-  if (parent_->handle_) Open(parent_->handle_, path, create);
+  if (parent_->handle_) Open(parent_->handle_, path, creation);
 }
 
-void RegistryKey::Open(HKEY parent, const char* path, bool create) {
+void RegistryKey::Open(HKEY parent, const char* path, KeyCreation creation) {
   WideString wide(path);
   HKEY key = nullptr;
   LONG status;
-  if (create) {
+  if (creation == KeyCreation::kCreateIfMissing) {
     DWORD disposition = 0;
     status = RegCreateKeyExW(parent, wide, 0, nullptr, 0, 0, nullptr, &key, &disposition);
   } else {
@@ -49,7 +50,8 @@ bool RegistryKey::DeleteSubKey(const char* name) {
 
 std::unique_ptr<RegistryKey> OpenApplicationKey() {
   const std::string path = std::string("Software\\") + kCompanyName + "\\" + kApplicationName;
-  auto key = std::make_unique<RegistryKey>(HKEY_LOCAL_MACHINE, path.c_str(), false);
+  auto key =
+      std::make_unique<RegistryKey>(HKEY_LOCAL_MACHINE, path.c_str(), KeyCreation::kOpenOnly);
   if (!key->IsOpen()) FatalError("Couldn't open registry key", kFatalExitCode);
   return key;
 }

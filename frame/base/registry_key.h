@@ -48,12 +48,15 @@ class RegistryValue {
   RegistryKey* key_;
 };
 
+// Whether opening a key that does not exist creates it.
+enum class KeyCreation { kOpenOnly, kCreateIfMissing };
+
 class RegistryKey {
  public:
-  // Opens the key, or creates it when `create` is true; the handle stays 0 on failure.
-  RegistryKey(HKEY root, const char* path, bool create);
+  // Opens the key, or creates it with kCreateIfMissing; the handle stays 0 on failure.
+  RegistryKey(HKEY root, const char* path, KeyCreation creation);
   // The same below an open key, whose open-children count goes up by one.
-  RegistryKey(RegistryKey* parent, const char* path, bool create);
+  RegistryKey(RegistryKey* parent, const char* path, KeyCreation creation);
   // Writes back the current value, closes the handle, lowers the parent's count.
   ~RegistryKey();
   RegistryKey(const RegistryKey&) = delete;
@@ -69,7 +72,7 @@ class RegistryKey {
 
  private:
   friend class RegistryValue;
-  void Open(HKEY parent, const char* path, bool create);
+  void Open(HKEY parent, const char* path, KeyCreation creation);
 
   std::unique_ptr<RegistryValue> current_;
   HKEY handle_ = nullptr;

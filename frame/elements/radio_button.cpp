@@ -3,8 +3,9 @@
 
 namespace frame {
 
-RadioButton::RadioButton(ElementList* group, std::shared_ptr<Callback> callback, bool selected)
-    : group_(group), callback_(std::move(callback)), selected_(selected) {}
+RadioButton::RadioButton(ElementList* group, std::shared_ptr<Callback> callback,
+                         Selection selection)
+    : group_(group), callback_(std::move(callback)), selected_(selection == Selection::kSelected) {}
 
 template <typename Action>
 void RadioButton::ForOtherMembers(Action action) {

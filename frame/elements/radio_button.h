@@ -9,9 +9,12 @@
 
 namespace frame {
 
+// Whether a radio button starts out selected.
+enum class Selection { kSelected, kNotSelected };
+
 class RadioButton : public ScreenElement {
  public:
-  RadioButton(ElementList* group, std::shared_ptr<Callback> callback, bool selected);
+  RadioButton(ElementList* group, std::shared_ptr<Callback> callback, Selection selection);
 
   void Paint() override;
   bool OnStylusMove(int x, int y) override;

@@ -11,8 +11,11 @@
 
 namespace frame {
 
-Form::Form(const char* name, int x, int y, int width, int height, bool captioned, WORD menuId)
-    : DrawingSurface(width, height), menuId_(menuId), captioned_(captioned), name_(name) {
+Form::Form(const char* name, int x, int y, int width, int height, Caption caption, WORD menuId)
+    : DrawingSurface(width, height),
+      menuId_(menuId),
+      captioned_(caption == Caption::kCaptioned),
+      name_(name) {
   tableIndex_ = FormTable.Add(this);
   if (tableIndex_ < 0) FatalError("Too many forms", -1);
   CreateFormWindow("VelaFormClass", name, x, y, width, height);
@@ -90,7 +93,7 @@ UIControl* Form::FindControl(HWND window) const {
 
 void Form::SetMenu(WORD menuId) {
   menuBar_.reset();
-  menuBar_ = std::make_unique<MenuBar>(Window(), menuId, false);
+  menuBar_ = std::make_unique<MenuBar>(Window(), menuId, InputPanelButton::kShown);
 }
 
 void Form::CheckMenuItem(UINT item, bool checked) {

@@ -14,13 +14,16 @@ namespace frame {
 
 class MenuBar;
 
+// Whether a form's window has a caption bar.
+enum class Caption { kCaptioned, kPlain };
+
 class Form : public DrawingSurface, public ControlHost {
  public:
   // Forms sit 26 pixels below the given y, under the screen's top bar.
   static constexpr int kTopBarHeight = 26;
 
   // Registers the form in FormTable and creates its (hidden) window.
-  Form(const char* name, int x, int y, int width, int height, bool captioned, WORD menuId);
+  Form(const char* name, int x, int y, int width, int height, Caption caption, WORD menuId);
   ~Form() override;
 
   // Shows the form, disables every other form and runs messages until the modal loop is ended

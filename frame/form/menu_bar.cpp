@@ -17,7 +17,7 @@ bool CommonControlsReady = false;
 
 }  // namespace
 
-MenuBar::MenuBar(HWND owner, WORD menuId, bool hideInputPanelButton) {
+MenuBar::MenuBar(HWND owner, WORD menuId, InputPanelButton inputPanelButton) {
   if (!CommonControlsReady) {
     InitCommonControls();
     CommonControlsReady = true;
@@ -26,7 +26,7 @@ MenuBar::MenuBar(HWND owner, WORD menuId, bool hideInputPanelButton) {
   info.cbSize = sizeof(info);
   info.hwndParent = owner;
   info.dwFlags = menuId == 0 ? SHCMBF_EMPTYBAR : 0;
-  if (hideInputPanelButton) info.dwFlags |= SHCMBF_HIDESIPBUTTON;
+  if (inputPanelButton == InputPanelButton::kHidden) info.dwFlags |= SHCMBF_HIDESIPBUTTON;
   info.nToolBarId = menuId;
   info.hInstRes = ProcessInstance;
   info.nBmpId = 0;

@@ -6,10 +6,13 @@
 
 namespace frame {
 
+// Whether the bar shows the button that opens the input panel.
+enum class InputPanelButton { kShown, kHidden };
+
 class MenuBar {
  public:
   // A failure is shown in a message box and the form goes on without a bar.
-  MenuBar(HWND owner, WORD menuId, bool hideInputPanelButton);
+  MenuBar(HWND owner, WORD menuId, InputPanelButton inputPanelButton);
   ~MenuBar();
   MenuBar(const MenuBar&) = delete;
   MenuBar& operator=(const MenuBar&) = delete;

@@ -73,7 +73,7 @@ void InstallArchive() {
       {"pt_img.bmp", Solid(6, 3, kBlue)},
   };
   Bytes archive;
-  ASSERT_TRUE(storage::BuildArchive(entries, storage::EntryPacking::kLzrw2WhenSmaller, &archive));
+  ASSERT_TRUE(storage::BuildArchive(entries, storage::EntryPacking::kLzrw2WhenSmaller, archive));
   std::ofstream(std::filesystem::path(std::getenv("PUTTLAND_DEVICE")) / "pt.dat", std::ios::binary)
       .write(reinterpret_cast<const char*>(archive.data()), std::streamsize(archive.size()));
 

@@ -89,7 +89,7 @@ TEST(Bitmap, CompressedEntryIsMeasuredAfterExpansion) {
   const Bytes file = MakeBmp(40, 30, 8, 256);
   Bytes archive;
   ASSERT_TRUE(storage::BuildArchive({{"pt_packed.bmp", file}},
-                                    storage::EntryPacking::kLzrw2WhenSmaller, &archive));
+                                    storage::EntryPacking::kLzrw2WhenSmaller, archive));
   storage::MemoryFile archiveFile(archive);
   const storage::ArchiveDirectory directory = storage::ReadArchiveDirectory(archiveFile);
   storage::VirtualFile entry(archiveFile, directory, "pt_packed.bmp");

@@ -181,9 +181,9 @@ TEST_F(RepeatButtonTiming, HeldOutsideItStopsRepeatingAndANewPressStartsAtOnce) 
 // A 10x10 radio button at (x, 0) that logs its painting as "<name>:<state>".
 class LoggingRadio : public frame::RadioButton {
  public:
-  LoggingRadio(frame::ElementList* group, std::shared_ptr<frame::Callback> callback, bool selected,
-               int x, std::string name, Log* log)
-      : frame::RadioButton(group, std::move(callback), selected),
+  LoggingRadio(frame::ElementList* group, std::shared_ptr<frame::Callback> callback,
+               frame::Selection selection, int x, std::string name, Log* log)
+      : frame::RadioButton(group, std::move(callback), selection),
         x_(x),
         name_(std::move(name)),
         log_(log) {}
@@ -202,9 +202,12 @@ class RadioGroup : public ::testing::Test {
  protected:
   void SetUp() override {
     auto callback = std::make_shared<CountingCallback>(&selections_);
-    a_ = group_.Add(std::make_unique<LoggingRadio>(&group_, callback, true, 0, "a", &log_));
-    b_ = group_.Add(std::make_unique<LoggingRadio>(&group_, callback, false, 20, "b", &log_));
-    c_ = group_.Add(std::make_unique<LoggingRadio>(&group_, callback, false, 40, "c", &log_));
+    a_ = group_.Add(std::make_unique<LoggingRadio>(&group_, callback, frame::Selection::kSelected,
+                                                   0, "a", &log_));
+    b_ = group_.Add(std::make_unique<LoggingRadio>(&group_, callback,
+                                                   frame::Selection::kNotSelected, 20, "b", &log_));
+    c_ = group_.Add(std::make_unique<LoggingRadio>(&group_, callback,
+                                                   frame::Selection::kNotSelected, 40, "c", &log_));
   }
   frame::ElementList group_;
   Log log_;

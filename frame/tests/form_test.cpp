@@ -76,7 +76,7 @@ TEST_F(FormWindowProcedure, StylusMovesCountOnlyBetweenDownAndUp) {
 
 TEST_F(FormWindowProcedure, EraseBackgroundOnlyForCaptionedForms) {
   RecordingForm plain("P", &log_);
-  RecordingForm captioned("C", &log_, 0, 0, 100, 100, true);
+  RecordingForm captioned("C", &log_, 0, 0, 100, 100, frame::Caption::kCaptioned);
   HDC dc = GetDC(plain.Window());
   EXPECT_EQ(SendMessageW(plain.Window(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 1);
   ReleaseDC(plain.Window(), dc);
@@ -230,7 +230,7 @@ TEST(ElementFormTest, HandsPaintStylusAndIdleToItsElements) {
     Log* log;
   };
   Log log;
-  frame::ElementForm form("E", 0, 0, 100, 100, false, 0);
+  frame::ElementForm form("E", 0, 0, 100, 100, frame::Caption::kPlain, 0);
   form.Elements().Add(std::make_unique<Probe>(&log));
   form.Show();  // painted at once
   EXPECT_TRUE(form.OnIdle());
@@ -252,7 +252,7 @@ TEST(FormMenuBar, AnEmptyBarIsMadeAndAFailedOneIsReportedAndSkipped) {
   ::testing::internal::CaptureStderr();
   {
     // No tool-bar resource 123 exists: the box names the failure and the error code.
-    frame::Form withMenu("M", 0, 0, 100, 100, false, 123);
+    frame::Form withMenu("M", 0, 0, 100, 100, frame::Caption::kPlain, 123);
     ASSERT_NE(withMenu.GetMenuBar(), nullptr);
     EXPECT_EQ(withMenu.GetMenuBar()->Window(), nullptr);
     withMenu.CheckMenuItem(5, true);  // nothing to check, nothing breaks

@@ -69,7 +69,8 @@ TEST(RegistryKey, SelectingASecondValueWritesTheFirstBack) {
   CreateApplicationKey();
   std::unique_ptr<frame::RegistryKey> application = frame::OpenApplicationKey();
   {
-    frame::RegistryKey preferences(application.get(), "Preferences", true);
+    frame::RegistryKey preferences(application.get(), "Preferences",
+                                   frame::KeyCreation::kCreateIfMissing);
     EXPECT_EQ(application->OpenChildren(), 1);
     preferences.SelectValue("Number")->SetNumber(0x01020304);
     EXPECT_EQ(preferences.OpenChildren(), 1);
@@ -83,7 +84,7 @@ TEST(RegistryKey, SelectingASecondValueWritesTheFirstBack) {
     EXPECT_EQ(preferences.SelectValue("Number")->Number(), 0x01020304u);
   }
   EXPECT_EQ(application->OpenChildren(), 0);
-  frame::RegistryKey reopened(application.get(), "Preferences", false);
+  frame::RegistryKey reopened(application.get(), "Preferences", frame::KeyCreation::kOpenOnly);
   EXPECT_STREQ(reopened.SelectValue("Text")->String(), L"pt");
   EXPECT_TRUE(application->DeleteSubKey("Preferences"));
 }

@@ -101,7 +101,7 @@ TEST(ProgramHelper, DISABLED_ClassTaken) {
 
 TEST(ProgramHelper, DISABLED_FormWithoutClass) {
   if (!HelperMode("form")) GTEST_SKIP() << kNotAChild;
-  frame::Form form("Lonely", 0, 0, 10, 10, false, 0);
+  frame::Form form("Lonely", 0, 0, 10, 10, frame::Caption::kPlain, 0);
   std::_Exit(0);
 }
 
@@ -109,7 +109,7 @@ TEST(ProgramHelper, DISABLED_FirstControls) {
   if (!HelperMode("controls")) GTEST_SKIP() << kNotAChild;
   frame::ProcessInstance = GetModuleHandleW(nullptr);
   frame::CreateRootWindow();
-  frame::Form form("Form", 0, 0, 100, 100, false, 0);
+  frame::Form form("Form", 0, 0, 100, 100, frame::Caption::kPlain, 0);
   frame::EditBox first(0, 0, 50, 20, &form, 11, frame::Editing::kEditable, frame::Lines::kSingle, 0,
                        frame::Characters::kAny, 0, 0);
   frame::EditBox second(0, 30, 50, 20, &form, 11, frame::Editing::kEditable, frame::Lines::kSingle,

@@ -16,8 +16,8 @@ using Log = std::vector<std::string>;
 class RecordingForm : public frame::Form {
  public:
   RecordingForm(const char* name, Log* log, int x = 0, int y = 0, int width = 240, int height = 268,
-                bool captioned = false)
-      : frame::Form(name, x, y, width, height, captioned, 0), log_(log) {}
+                frame::Caption caption = frame::Caption::kPlain)
+      : frame::Form(name, x, y, width, height, caption, 0), log_(log) {}
 
   void OnActivate() override { Note("activate"); }
   void OnDeactivate() override { Note("deactivate"); }

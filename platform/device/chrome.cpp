@@ -74,12 +74,12 @@ void RegisterTopBarClass() {
   WNDCLASSW wc{};
   wc.lpfnWndProc = TopBarProc;
   wc.lpszClassName = kTopBarClass;
-  user::WindowManager::Get().AddClass(wc, true);
+  user::WindowManager::Get().AddClass(wc, user::ClassOwner::kSystem);
   // The desktop under every window, so that what windows uncover is painted.
   wc.lpfnWndProc = DefWindowProcW;
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BACKGROUND + 1);
   wc.lpszClassName = kDesktopClass;
-  user::WindowManager::Get().AddClass(wc, true);
+  user::WindowManager::Get().AddClass(wc, user::ClassOwner::kSystem);
 }
 
 void EnsureChrome() {

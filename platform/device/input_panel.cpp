@@ -161,7 +161,7 @@ void RegisterInputPanelClass() {
   WNDCLASSW wc{};
   wc.lpfnWndProc = PanelProc;
   wc.lpszClassName = kPanelClass;
-  user::WindowManager::Get().AddClass(wc, true);
+  user::WindowManager::Get().AddClass(wc, user::ClassOwner::kSystem);
 }
 
 void ToggleInputPanel() {

@@ -110,6 +110,217 @@ bool FastRow(uint32_t rop, uint32_t* d, const uint32_t* s, int n, uint32_t solid
   }
 }
 
+// The operands the raster operation combines.
+struct Operands {
+  uint8_t index = 0;  // the code's row in the ternary table
+  bool source = false;
+  bool pattern = false;
+  bool dest = false;
+};
+
+// The code must be a known raster operation (a transparent copy reads the source only) and a
+// source it reads must have a surface. Sets the last error and returns nothing otherwise.
+std::optional<Operands> CheckBlit(const BlitSource* source, const BlitRequest& request) {
+  if (!request.transparent && !IsKnownRop3(request.rop)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return std::nullopt;
+  }
+  Operands ops;
+  ops.index = Rop3Index(request.rop);
+  ops.source = request.transparent || Rop3UsesSource(ops.index);
+  ops.pattern = !request.transparent && Rop3UsesPattern(ops.index);
+  ops.dest = !request.transparent && Rop3UsesDest(ops.index);
+  if (ops.source && (!source || !source->surface)) {
+    SetLastError(ERROR_INVALID_HANDLE);
+    return std::nullopt;
+  }
+  return ops;
+}
+
+// Both axes of a transfer, in surface coordinates.
+struct Mapping {
+  Axis x;
+  Axis y;
+};
+
+// Maps the destination rectangle (with the target's origin) onto the source. Without a source
+// the destination is a plain rectangle between its corners. Nothing when the destination is
+// empty or no part of the source lies on its surface.
+std::optional<Mapping> MapAxes(const DrawTarget& target, const BlitSource* source,
+                               const BlitRequest& request, bool usesSource) {
+  const RECT& d = request.dest;
+  const int dw = d.right - d.left, dh = d.bottom - d.top;
+  if (dw == 0 || dh == 0) return std::nullopt;
+  Mapping m;
+  if (usesSource) {
+    const RECT& s = request.src;
+    if (!BuildAxis(d.left + target.origin.x, dw, target.surface->width, s.left + source->origin.x,
+                   s.right - s.left, source->surface->width, m.x) ||
+        !BuildAxis(d.top + target.origin.y, dh, target.surface->height, s.top + source->origin.y,
+                   s.bottom - s.top, source->surface->height, m.y)) {
+      return std::nullopt;
+    }
+  } else {
+    m.x.destStart = std::min(d.left, d.right) + target.origin.x;
+    m.x.destLen = dw < 0 ? -dw : dw;
+    m.y.destStart = std::min(d.top, d.bottom) + target.origin.y;
+    m.y.destLen = dh < 0 ? -dh : dh;
+  }
+  return m;
+}
+
+// The mapped destination inside the target's clip region.
+Region ClipToTarget(const DrawTarget& target, const Mapping& m) {
+  return target.clip.Intersect(
+      RECT{m.x.destStart, m.y.destStart, m.x.destStart + m.x.destLen, m.y.destStart + m.y.destLen});
+}
+
+// Where the rows read their source pixels.
+struct SourcePixels {
+  std::unique_ptr<BitmapObject> snapshot;  // owns the copy when one was taken
+  const Surface* surface = nullptr;        // null without a source
+};
+
+// Reading and writing the same surface: takes the source pixels first, as a plain 32-bit copy of
+// just the part the axes reach, and makes the axes' source coordinates count from its corner.
+SourcePixels TakeSourcePixels(const DrawTarget& target, const BlitSource* source, bool usesSource,
+                              Mapping& m) {
+  SourcePixels pixels;
+  pixels.surface = usesSource ? source->surface : nullptr;
+  if (!usesSource || pixels.surface != target.surface) return pixels;
+  const auto [x_lo, x_hi] = std::minmax_element(m.x.source.begin(), m.x.source.end());
+  const auto [y_lo, y_hi] = std::minmax_element(m.y.source.begin(), m.y.source.end());
+  const int x0 = *x_lo, y0 = *y_lo;
+  pixels.snapshot = MakeBitmap(*x_hi - x0 + 1, *y_hi - y0 + 1, 32, 4);
+  Surface& copy = pixels.snapshot->surface;
+  for (int y = 0; y < copy.height; ++y)
+    ReadSpan(*pixels.surface, x0, y0 + y, copy.width, reinterpret_cast<uint32_t*>(copy.Row(y)));
+  for (int& x : m.x.source) x -= x0;
+  for (int& y : m.y.source) y -= y0;
+  pixels.surface = &copy;
+  return pixels;
+}
+
+// Every row of every clipped rectangle: whole rows through FastRow where the surfaces and the
+// code allow it, otherwise the source, destination and pattern spans read and combined pixel by
+// pixel through the raster-operation table.
+class RowLoop {
+ public:
+  RowLoop(DrawTarget& target, const BlitSource* source, const BlitRequest& request,
+          const Operands& ops, const Mapping& mapping, const Surface* srcSurface,
+          const BrushSampler& brush)
+      : target_(target),
+        source_(source),
+        request_(request),
+        ops_(ops),
+        mapping_(mapping),
+        srcSurface_(srcSurface),
+        brush_(brush),
+        identityX_(ops.source && mapping.x.destLen > 0 &&
+                   mapping.x.source.back() - mapping.x.source.front() == mapping.x.destLen - 1),
+        fast_(!request.transparent && target.surface->IsPlain32() &&
+              (!ops.source || (srcSurface->IsPlain32() && identityX_ && !source->mono_ddb)) &&
+              (!ops.pattern || brush.IsSolid())),
+        destIsMono_(target.bitmap && target.bitmap->is_mono_ddb),
+        key_(request.transparent.value_or(0)) {}
+
+  void Run(const Region& area) {
+    for (const RECT& r : area.Rects()) {
+      const int n = r.right - r.left;
+      sbuf_.resize(n);
+      dbuf_.resize(n);
+      pbuf_.resize(n);
+      for (int y = r.top; y < r.bottom; ++y) BlitRow(r.left, y, n);
+    }
+  }
+
+ private:
+  void BlitRow(int left, int y, int n) {
+    const int sy = ops_.source ? mapping_.y.source[y - mapping_.y.destStart] : 0;
+    const int first = left - mapping_.x.destStart;
+    if (fast_ && FastPath(left, y, n, sy, first)) return;
+    if (ops_.source) {
+      ReadSourceRow(first, sy, n);
+      if (request_.transparent) {
+        CopyKeyedRuns(left, y, n);
+        return;
+      }
+      MapSourceColours(*source_, target_, sbuf_.data(), n);
+    }
+    CombineRow(left, y, n);
+  }
+
+  // The row straight between the surfaces; false for codes without a fast path.
+  bool FastPath(int left, int y, int n, int sy, int first) {
+    auto* drow = reinterpret_cast<uint32_t*>(target_.surface->Row(y)) + left;
+    const uint32_t* srow = ops_.source ? reinterpret_cast<const uint32_t*>(srcSurface_->Row(sy)) +
+                                             mapping_.x.source[first]
+                                       : nullptr;
+    return FastRow(request_.rop, drow, srow, n, brush_.IsNull() ? 0 : brush_.Solid(), ops_.pattern);
+  }
+
+  void ReadSourceRow(int first, int sy, int n) {
+    const std::vector<int>& xs = mapping_.x.source;
+    if (identityX_) {
+      ReadSpan(*srcSurface_, xs[first], sy, n, sbuf_.data());
+      return;
+    }
+    // Stretched or mirrored: read the source row segment once, then pick pixels from it.
+    const auto [lo, hi] = std::minmax_element(xs.begin() + first, xs.begin() + first + n);
+    const int span = *hi - *lo + 1;
+    segment_.resize(static_cast<size_t>(span));
+    ReadSpan(*srcSurface_, *lo, sy, span, segment_.data());
+    for (int i = 0; i < n; ++i) sbuf_[i] = segment_[static_cast<size_t>(xs[first + i] - *lo)];
+  }
+
+  // Copies the runs of source pixels that differ from the key.
+  void CopyKeyedRuns(int left, int y, int n) {
+    int i = 0;
+    while (i < n) {
+      while (i < n && sbuf_[i] == key_) ++i;
+      int j = i;
+      while (j < n && sbuf_[j] != key_) ++j;
+      if (j > i) {
+        MapSourceColours(*source_, target_, sbuf_.data() + i, j - i);
+        WriteSpan(*target_.surface, left + i, y, j - i, sbuf_.data() + i);
+      }
+      i = j;
+    }
+  }
+
+  // Reads the destination and pattern spans the code uses, combines them with the source span
+  // and writes the row back.
+  void CombineRow(int left, int y, int n) {
+    if (ops_.dest) ReadSpan(*target_.surface, left, y, n, dbuf_.data());
+    if (ops_.pattern) {
+      brush_.Row(left, y, n, pbuf_.data());
+      if (destIsMono_) {
+        for (int i = 0; i < n; ++i)
+          pbuf_[i] = target_.surface->palette[NearestIndex(*target_.surface, pbuf_[i])];
+      }
+    }
+    if (!FastRow(request_.rop, dbuf_.data(), sbuf_.data(), n, pbuf_[0],
+                 ops_.pattern && brush_.IsSolid())) {
+      for (int i = 0; i < n; ++i)
+        dbuf_[i] = ApplyRop3(ops_.index, pbuf_[i], sbuf_[i], dbuf_[i]) & 0xFFFFFF;
+    }
+    WriteSpan(*target_.surface, left, y, n, dbuf_.data());
+  }
+
+  DrawTarget& target_;
+  const BlitSource* source_;
+  const BlitRequest& request_;
+  const Operands& ops_;
+  const Mapping& mapping_;
+  const Surface* srcSurface_;
+  const BrushSampler& brush_;
+  const bool identityX_;  // the source row is read one to one, unstretched and unmirrored
+  const bool fast_;       // plain 32-bit surfaces, no colour mapping, a solid pattern
+  const bool destIsMono_;
+  const uint32_t key_;
+  std::vector<uint32_t> sbuf_, dbuf_, pbuf_, segment_;
+};
+
 }  // namespace
 
 std::optional<BlitSource> SourceOfDc(HDC handle) {
@@ -124,136 +335,17 @@ std::optional<BlitSource> SourceOfDc(HDC handle) {
 }
 
 BOOL RunBlit(DrawTarget& target, const BlitSource* source, const BlitRequest& request) {
-  const uint32_t rop = request.rop;
-  if (!request.transparent && !IsKnownRop3(rop)) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return FALSE;
-  }
-  const uint8_t index = Rop3Index(rop);
-  const bool usesSource = request.transparent || Rop3UsesSource(index);
-  const bool usesPattern = !request.transparent && Rop3UsesPattern(index);
-  const bool usesDest = !request.transparent && Rop3UsesDest(index);
-  if (usesSource && (!source || !source->surface)) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return FALSE;
-  }
-
-  const RECT& d = request.dest;
-  const int dw = d.right - d.left, dh = d.bottom - d.top;
-  if (dw == 0 || dh == 0) return TRUE;
-
-  Axis ax, ay;
-  if (usesSource) {
-    const RECT& s = request.src;
-    if (!BuildAxis(d.left + target.origin.x, dw, target.surface->width, s.left + source->origin.x,
-                   s.right - s.left, source->surface->width, ax) ||
-        !BuildAxis(d.top + target.origin.y, dh, target.surface->height, s.top + source->origin.y,
-                   s.bottom - s.top, source->surface->height, ay)) {
-      return TRUE;  // nothing of the source lies on its surface
-    }
-  } else {
-    // Without a source the destination is a plain rectangle between its corners.
-    ax.destStart = std::min(d.left, d.right) + target.origin.x;
-    ax.destLen = dw < 0 ? -dw : dw;
-    ay.destStart = std::min(d.top, d.bottom) + target.origin.y;
-    ay.destLen = dh < 0 ? -dh : dh;
-  }
-
-  const Region area = target.clip.Intersect(
-      RECT{ax.destStart, ay.destStart, ax.destStart + ax.destLen, ay.destStart + ay.destLen});
+  const std::optional<Operands> ops = CheckBlit(source, request);
+  if (!ops) return FALSE;
+  std::optional<Mapping> mapping = MapAxes(target, source, request, ops->source);
+  if (!mapping) return TRUE;  // nothing to draw
+  const Region area = ClipToTarget(target, *mapping);
   if (area.Empty()) return TRUE;
+  const BrushSampler brush(target, LookupBrush(target.dc->brush));
+  if (ops->pattern && brush.IsNull()) return TRUE;  // the null brush paints nothing
 
-  BrushSampler brush(target, LookupBrush(target.dc->brush));
-  if (usesPattern && brush.IsNull()) {
-    return TRUE;  // the null brush paints nothing
-  }
-
-  // Reading and writing the same surface: take the source pixels first, as a plain 32-bit copy
-  // of just the part the axes reach (which then count from its corner).
-  std::unique_ptr<BitmapObject> snapshot;
-  const Surface* srcSurface = usesSource ? source->surface : nullptr;
-  if (usesSource && srcSurface == target.surface) {
-    const auto [x_lo, x_hi] = std::minmax_element(ax.source.begin(), ax.source.end());
-    const auto [y_lo, y_hi] = std::minmax_element(ay.source.begin(), ay.source.end());
-    const int x0 = *x_lo, y0 = *y_lo;
-    snapshot = MakeBitmap(*x_hi - x0 + 1, *y_hi - y0 + 1, 32, 4);
-    Surface& copy = snapshot->surface;
-    for (int y = 0; y < copy.height; ++y)
-      ReadSpan(*srcSurface, x0, y0 + y, copy.width, reinterpret_cast<uint32_t*>(copy.Row(y)));
-    for (int& x : ax.source) x -= x0;
-    for (int& y : ay.source) y -= y0;
-    srcSurface = &copy;
-  }
-
-  const bool identityX =
-      usesSource && ax.destLen > 0 && ax.source.back() - ax.source.front() == ax.destLen - 1;
-  const bool fast = !request.transparent && target.surface->IsPlain32() &&
-                    (!usesSource || (srcSurface->IsPlain32() && identityX && !source->mono_ddb)) &&
-                    (!usesPattern || brush.IsSolid());
-  const bool destIsMono = target.bitmap && target.bitmap->is_mono_ddb;
-
-  std::vector<uint32_t> sbuf, dbuf, pbuf, segment;
-  const uint32_t key = request.transparent.value_or(0);
-  for (const RECT& r : area.Rects()) {
-    const int n = r.right - r.left;
-    sbuf.resize(n);
-    dbuf.resize(n);
-    pbuf.resize(n);
-    for (int y = r.top; y < r.bottom; ++y) {
-      const int sy = usesSource ? ay.source[y - ay.destStart] : 0;
-      const int first = r.left - ax.destStart;
-      if (fast) {
-        auto* drow = reinterpret_cast<uint32_t*>(target.surface->Row(y)) + r.left;
-        const uint32_t* srow =
-            usesSource ? reinterpret_cast<const uint32_t*>(srcSurface->Row(sy)) + ax.source[first]
-                       : nullptr;
-        if (FastRow(rop, drow, srow, n, brush.IsNull() ? 0 : brush.Solid(), usesPattern)) continue;
-      }
-      if (usesSource) {
-        if (identityX) {
-          ReadSpan(*srcSurface, ax.source[first], sy, n, sbuf.data());
-        } else {
-          // Stretched or mirrored: read the source row segment once, then pick pixels from it.
-          const auto [lo, hi] =
-              std::minmax_element(ax.source.begin() + first, ax.source.begin() + first + n);
-          const int span = *hi - *lo + 1;
-          segment.resize(static_cast<size_t>(span));
-          ReadSpan(*srcSurface, *lo, sy, span, segment.data());
-          for (int i = 0; i < n; ++i)
-            sbuf[i] = segment[static_cast<size_t>(ax.source[first + i] - *lo)];
-        }
-        if (request.transparent) {
-          // Copy runs of pixels that differ from the key.
-          int i = 0;
-          while (i < n) {
-            while (i < n && sbuf[i] == key) ++i;
-            int j = i;
-            while (j < n && sbuf[j] != key) ++j;
-            if (j > i) {
-              MapSourceColours(*source, target, sbuf.data() + i, j - i);
-              WriteSpan(*target.surface, r.left + i, y, j - i, sbuf.data() + i);
-            }
-            i = j;
-          }
-          continue;
-        }
-        MapSourceColours(*source, target, sbuf.data(), n);
-      }
-      if (usesDest) ReadSpan(*target.surface, r.left, y, n, dbuf.data());
-      if (usesPattern) {
-        brush.Row(r.left, y, n, pbuf.data());
-        if (destIsMono) {
-          for (int i = 0; i < n; ++i)
-            pbuf[i] = target.surface->palette[NearestIndex(*target.surface, pbuf[i])];
-        }
-      }
-      if (!FastRow(rop, dbuf.data(), sbuf.data(), n, pbuf[0], usesPattern && brush.IsSolid())) {
-        for (int i = 0; i < n; ++i)
-          dbuf[i] = ApplyRop3(index, pbuf[i], sbuf[i], dbuf[i]) & 0xFFFFFF;
-      }
-      WriteSpan(*target.surface, r.left, y, n, dbuf.data());
-    }
-  }
+  const SourcePixels pixels = TakeSourcePixels(target, source, ops->source, *mapping);
+  RowLoop(target, source, request, *ops, *mapping, pixels.surface, brush).Run(area);
   MarkDrawn(target);
   return TRUE;
 }

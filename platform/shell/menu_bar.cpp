@@ -56,7 +56,7 @@ void RegisterMenuBarClass() {
   WNDCLASSW wc{};
   wc.lpfnWndProc = MenuBarProc;
   wc.lpszClassName = kMenuBarClass;
-  user::WindowManager::Get().AddClass(wc, true);
+  user::WindowManager::Get().AddClass(wc, user::ClassOwner::kSystem);
 }
 
 }  // namespace platform::shell

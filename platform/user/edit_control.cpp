@@ -298,7 +298,7 @@ void RegisterEditClass() {
   wc.style = CS_DBLCLKS;
   wc.lpfnWndProc = EditProc;
   wc.lpszClassName = L"EDIT";
-  WindowManager::Get().AddClass(wc, true);
+  WindowManager::Get().AddClass(wc, ClassOwner::kSystem);
 }
 
 }  // namespace platform::user

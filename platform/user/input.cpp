@@ -47,7 +47,7 @@ void Stylus(WindowManager& wm, const InputEvent& e) {
                                                   : WM_MOUSEMOVE;
   Window* target = wm.Find(wm.capture);
   if (!target) {
-    target = wm.HitTest(pt, true);
+    target = wm.HitTest(pt, HitTesting::kEnabledOnly);
     if (!target) return;  // nothing there, or a disabled window: the tap is lost
     if (message == WM_LBUTTONDOWN) {
       // A tap on an inactive window activates it first.

@@ -196,7 +196,7 @@ void RegisterMessageBoxClass() {
   WNDCLASSW wc{};
   wc.lpfnWndProc = BoxProc;
   wc.lpszClassName = kBoxClass;
-  WindowManager::Get().AddClass(wc, true);
+  WindowManager::Get().AddClass(wc, ClassOwner::kSystem);
 }
 
 }  // namespace platform::user

@@ -64,13 +64,14 @@ void ReleaseWindowDCs(Window* w) {
   w->ownDC = nullptr;
 }
 
-void WindowManager::InvalidateClient(Window* w, const RECT& clientRect, bool erase, bool children) {
+void WindowManager::InvalidateClient(Window* w, const RECT& clientRect, Erasing erasing,
+                                     Children children) {
   RECT r = IntersectRects(clientRect, ClientRectLocal(w));
   if (!RectEmpty(r)) {
     w->update = Union(w->update, r);
-    w->eraseNeeded |= erase;
+    w->eraseNeeded |= erasing == Erasing::kErase;
   }
-  if (!children || (w->style & WS_CLIPCHILDREN)) return;
+  if (children == Children::kExcluded || (w->style & WS_CLIPCHILDREN)) return;
   POINT origin = ClientOrigin(w);
   for (Window* c : w->children) {
     if (!c->visible) continue;
@@ -79,23 +80,24 @@ void WindowManager::InvalidateClient(Window* w, const RECT& clientRect, bool era
     if (RectEmpty(cw)) continue;
     if (HasFrame(c)) c->frameDirty = true;
     POINT co = ClientOrigin(c);
-    InvalidateClient(c, Offset(onScreen, -co.x, -co.y), erase, true);
+    InvalidateClient(c, Offset(onScreen, -co.x, -co.y), erasing, Children::kIncluded);
   }
 }
 
-void WindowManager::InvalidateWindowAll(Window* w, bool erase) {
+void WindowManager::InvalidateWindowAll(Window* w, Erasing erasing) {
   if (HasFrame(w)) w->frameDirty = true;
-  InvalidateClient(w, ClientRectLocal(w), erase, true);
+  InvalidateClient(w, ClientRectLocal(w), erasing, Children::kIncluded);
 }
 
-void WindowManager::InvalidateWindowArea(Window* w, const RECT& area, bool children) {
+void WindowManager::InvalidateWindowArea(Window* w, const RECT& area, Children children) {
   if (!IsShown(w) || w->remote) return;
   RECT wr = IntersectRects(WindowRectOnScreen(w), area);
   if (RectEmpty(wr)) return;
   if (HasFrame(w)) w->frameDirty = true;
   RECT client = ClientRectOnScreen(w);
   RECT cr = IntersectRects(client, area);
-  if (!RectEmpty(cr)) InvalidateClient(w, Offset(cr, -client.left, -client.top), true, children);
+  if (!RectEmpty(cr))
+    InvalidateClient(w, Offset(cr, -client.left, -client.top), Erasing::kErase, children);
 }
 
 void WindowManager::TakeOffScreen(Window* w) {
@@ -110,7 +112,7 @@ void WindowManager::TakeOffScreen(Window* w) {
 void WindowManager::InvalidateScreenArea(const RECT& area, const Window* except) {
   // Only what lies below `except` was covered by it.
   std::function<void(Window*)> touchTree = [&](Window* w) {
-    InvalidateWindowArea(w, area, false);
+    InvalidateWindowArea(w, area, Children::kExcluded);
     for (Window* c : w->children) touchTree(c);
   };
   if (!except) {
@@ -120,7 +122,7 @@ void WindowManager::InvalidateScreenArea(const RECT& area, const Window* except)
   const std::vector<Window*>& band = except->parent ? except->parent->children : topLevels_;
   auto it = std::find(band.begin(), band.end(), except);
   if (it != band.end()) ++it;
-  if (except->parent) InvalidateWindowArea(except->parent, area, false);
+  if (except->parent) InvalidateWindowArea(except->parent, area, Children::kExcluded);
   for (; it != band.end(); ++it) touchTree(*it);
 }
 
@@ -137,6 +139,8 @@ Window* WindowManager::NextWindowToPaint(HWND only) {
 
 }  // namespace platform::user
 
+using platform::user::Children;
+using platform::user::Erasing;
 using platform::user::Window;
 using platform::user::WindowManager;
 
@@ -144,14 +148,14 @@ BOOL WINAPI InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase) {
   auto& wm = WindowManager::Get();
   if (!hWnd) {
     for (Window* t : wm.TopLevels()) {
-      if (!t->remote) wm.InvalidateWindowAll(t, bErase != FALSE);
+      if (!t->remote) wm.InvalidateWindowAll(t, bErase ? Erasing::kErase : Erasing::kNoErase);
     }
     return TRUE;
   }
   Window* w = wm.Check(hWnd);
   if (!w) return FALSE;
   RECT r = lpRect ? *lpRect : wm.ClientRectLocal(w);
-  wm.InvalidateClient(w, r, bErase != FALSE, true);
+  wm.InvalidateClient(w, r, bErase ? Erasing::kErase : Erasing::kNoErase, Children::kIncluded);
   return TRUE;
 }
 

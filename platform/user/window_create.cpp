@@ -98,7 +98,7 @@ ATOM WINAPI RegisterClassW(const WNDCLASSW* lpWndClass) {
     SetLastError(ERROR_CLASS_ALREADY_EXISTS);
     return 0;
   }
-  wm.AddClass(*lpWndClass, false);
+  wm.AddClass(*lpWndClass, platform::user::ClassOwner::kProgram);
   return NextAtom++;
 }
 

@@ -73,13 +73,13 @@ WindowClass* WindowManager::FindClass(const std::wstring& name) {
   return nullptr;
 }
 
-WindowClass* WindowManager::AddClass(const WNDCLASSW& info, bool system) {
+WindowClass* WindowManager::AddClass(const WNDCLASSW& info, ClassOwner owner) {
   auto c = std::make_unique<WindowClass>();
   c->name = ClassNameOf(info.lpszClassName);
   c->info = info;
   c->info.lpszClassName = nullptr;  // the caller's string need not outlive the call
   c->info.lpszMenuName = nullptr;
-  c->system = system;
+  c->system = owner == ClassOwner::kSystem;
   classes_.push_back(std::move(c));
   return classes_.back().get();
 }
@@ -274,12 +274,13 @@ void WindowManager::BringToTop(Window* w) {
   }
 }
 
-Window* WindowManager::HitTest(POINT pt, bool enabledOnly) {
+Window* WindowManager::HitTest(POINT pt, HitTesting testing) {
   for (Window* top : topLevels_) {
     if (!top->visible || top->remote) continue;
     RECT r = WindowRectOnScreen(top);
     if (pt.x < r.left || pt.x >= r.right || pt.y < r.top || pt.y >= r.bottom) continue;
-    if (enabledOnly && (top->style & WS_DISABLED)) return nullptr;  // swallowed
+    if (testing == HitTesting::kEnabledOnly && (top->style & WS_DISABLED))
+      return nullptr;  // swallowed
     Window* hit = top;
     // Descend into the children under the point; a disabled child leaves it to its parent.
     for (bool descended = true; descended;) {
@@ -293,7 +294,7 @@ Window* WindowManager::HitTest(POINT pt, bool enabledOnly) {
         if (!c->visible) continue;
         RECT cr = WindowRectOnScreen(c);
         if (pt.x < cr.left || pt.x >= cr.right || pt.y < cr.top || pt.y >= cr.bottom) continue;
-        if (enabledOnly && (c->style & WS_DISABLED)) break;
+        if (testing == HitTesting::kEnabledOnly && (c->style & WS_DISABLED)) break;
         hit = c;
         descended = true;
         break;

@@ -15,6 +15,16 @@
 
 namespace platform::user {
 
+// Who registered a window class: the system's classes are never unregistered.
+enum class ClassOwner { kProgram, kSystem };
+// Which windows a hit test returns: any window, or only enabled ones (a disabled top-level
+// window then swallows the point, a disabled child leaves it to its parent).
+enum class HitTesting { kAnyWindow, kEnabledOnly };
+// Whether an invalidated area has its background erased before it is painted.
+enum class Erasing { kErase, kNoErase };
+// Whether invalidation reaches a window's children too.
+enum class Children { kIncluded, kExcluded };
+
 struct WindowClass {
   std::wstring name;  // as registered; looked up case-insensitively
   WNDCLASSW info{};
@@ -75,7 +85,7 @@ class WindowManager {
 
   // Classes.
   WindowClass* FindClass(const std::wstring& name);
-  WindowClass* AddClass(const WNDCLASSW& info, bool system);
+  WindowClass* AddClass(const WNDCLASSW& info, ClassOwner owner);
   bool RemoveClass(const std::wstring& name);
   void EnsureSystemClasses();
 
@@ -96,18 +106,18 @@ class WindowManager {
   void BringToTop(Window* w);
   void RemoveFromZOrder(Window* w);
   void InsertInZOrder(Window* w);  // at the top of its band
-  Window* HitTest(POINT screen, bool enabledOnly);
+  Window* HitTest(POINT screen, HitTesting testing);
   void LayoutChanged() { ++layoutGeneration_; }
 
   // Invalidation: what a window uncovers or covers.
   void InvalidateScreenArea(const RECT& screen, const Window* except);
   // Makes a window invisible and repaints what it covered on the screen.
   void TakeOffScreen(Window* w);
-  void InvalidateWindowAll(Window* w, bool erase);
+  void InvalidateWindowAll(Window* w, Erasing erasing);
   // Invalidates a screen area of one window (frame included) and, unless told not to, of its
   // children.
-  void InvalidateWindowArea(Window* w, const RECT& screen, bool children = true);
-  void InvalidateClient(Window* w, const RECT& clientRect, bool erase, bool children);
+  void InvalidateWindowArea(Window* w, const RECT& screen, Children children = Children::kIncluded);
+  void InvalidateClient(Window* w, const RECT& clientRect, Erasing erasing, Children children);
   Window* NextWindowToPaint(HWND only);  // only: null for any window
 
   // Activation, focus, capture.

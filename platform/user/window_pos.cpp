@@ -47,7 +47,7 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
     w->style |= WS_VISIBLE;
     if (activate) wm.BringToTop(w);
     wm.LayoutChanged();
-    wm.InvalidateWindowAll(w, true);
+    wm.InvalidateWindowAll(w, platform::user::Erasing::kErase);
     if (!w->parent) ShowFollowers(wm, w, true);
   }
   if (activate && wm.Find(hWnd)) wm.Activate(w, WA_ACTIVE);
@@ -97,7 +97,7 @@ BOOL WINAPI SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int x, int y, int cx, 
   wm.LayoutChanged();
   if (moved || sized || !(uFlags & SWP_NOZORDER)) {
     if (shown) wm.InvalidateScreenArea(was, w);
-    if (!(uFlags & SWP_NOREDRAW)) wm.InvalidateWindowAll(w, true);
+    if (!(uFlags & SWP_NOREDRAW)) wm.InvalidateWindowAll(w, platform::user::Erasing::kErase);
   }
   if (sized) wm.SendSize(w);
   if (moved && wm.Find(hWnd)) wm.SendMove(w);
@@ -202,6 +202,6 @@ int WINAPI GetDlgCtrlID(HWND hWnd) {
 }
 
 HWND WINAPI WindowFromPoint(POINT point) {
-  Window* w = WindowManager::Get().HitTest(point, false);
+  Window* w = WindowManager::Get().HitTest(point, platform::user::HitTesting::kAnyWindow);
   return w ? w->handle : nullptr;
 }

@@ -25,7 +25,7 @@ struct Args {
   std::vector<char*> pointers_;
 };
 
-bool Read(std::vector<std::string> words, CommandLine* line, std::string* error) {
+bool Read(std::vector<std::string> words, CommandLine& line, std::string& error) {
   words.insert(words.begin(), "Puttland");
   Args args(std::move(words));
   return ReadCommandLine(args.Argc(), args.Argv(), line, error);
@@ -41,9 +41,9 @@ class CommandLineTest : public ::testing::Test {
 };
 
 TEST_F(CommandLineTest, HelpAndVersionWinOverEverythingElse) {
-  ASSERT_TRUE(Read({"--bogus", "--help"}, &line_, &error_));
+  ASSERT_TRUE(Read({"--bogus", "--help"}, line_, error_));
   EXPECT_EQ(line_.action, CommandLine::Action::kHelp);
-  ASSERT_TRUE(Read({"--scale", "0", "--version"}, &line_, &error_));
+  ASSERT_TRUE(Read({"--scale", "0", "--version"}, line_, error_));
   EXPECT_EQ(line_.action, CommandLine::Action::kVersion);
   EXPECT_EQ(VersionLine(), "Puttland 1.3");
   EXPECT_NE(UsageText().find("--script FILE"), std::string::npos);
@@ -52,7 +52,7 @@ TEST_F(CommandLineTest, HelpAndVersionWinOverEverythingElse) {
 TEST_F(CommandLineTest, ScriptOptionsAndDeviceOptionsTogether) {
   ASSERT_TRUE(Read(
       {"--scale", "3", "--script", "a.pts", "--screenshots=shots", "--sound-log", "sounds.txt"},
-      &line_, &error_))
+      line_, error_))
       << error_;
   EXPECT_EQ(line_.action, CommandLine::Action::kRun);
   EXPECT_EQ(line_.script, "a.pts");
@@ -63,21 +63,21 @@ TEST_F(CommandLineTest, ScriptOptionsAndDeviceOptionsTogether) {
 }
 
 TEST_F(CommandLineTest, PlainRunKeepsTheWindow) {
-  ASSERT_TRUE(Read({}, &line_, &error_));
+  ASSERT_TRUE(Read({}, line_, error_));
   EXPECT_TRUE(line_.script.empty());
   EXPECT_FALSE(platform::TheDeviceOptions().headless);
 }
 
 TEST_F(CommandLineTest, RefusesWhatItDoesNotKnow) {
-  EXPECT_FALSE(Read({"--bogus"}, &line_, &error_));
+  EXPECT_FALSE(Read({"--bogus"}, line_, error_));
   EXPECT_EQ(error_, "unknown option \"--bogus\" (see --help)");
-  EXPECT_FALSE(Read({"stray"}, &line_, &error_));
-  EXPECT_FALSE(Read({"--script"}, &line_, &error_));
+  EXPECT_FALSE(Read({"stray"}, line_, error_));
+  EXPECT_FALSE(Read({"--script"}, line_, error_));
   EXPECT_EQ(error_, "--script needs a file");
-  EXPECT_FALSE(Read({"--script="}, &line_, &error_));
-  EXPECT_FALSE(Read({"--screenshots", "out"}, &line_, &error_));
+  EXPECT_FALSE(Read({"--script="}, line_, error_));
+  EXPECT_FALSE(Read({"--screenshots", "out"}, line_, error_));
   EXPECT_EQ(error_, "--screenshots and --sound-log go with --script");
-  EXPECT_FALSE(Read({"--scale", "99"}, &line_, &error_));
+  EXPECT_FALSE(Read({"--scale", "99"}, line_, error_));
   EXPECT_NE(error_.find("--scale"), std::string::npos);
 }
 

@@ -14,14 +14,14 @@ namespace {
 Script Parse(std::string_view text) {
   Script script;
   ScriptError error;
-  EXPECT_TRUE(ParseScript(text, &script, &error)) << error.line << ": " << error.message;
+  EXPECT_TRUE(ParseScript(text, script, error)) << error.line << ": " << error.message;
   return script;
 }
 
 ScriptError Fails(std::string_view text) {
   Script script;
   ScriptError error;
-  EXPECT_FALSE(ParseScript(text, &script, &error)) << text;
+  EXPECT_FALSE(ParseScript(text, script, error)) << text;
   return error;
 }
 
@@ -163,11 +163,11 @@ TEST(ScriptParser, LoadScriptNamesFileAndLine) {
   std::ofstream(file) << "wait 10\n\ntap 1 2 3\n";
   Script script;
   std::string error;
-  EXPECT_FALSE(LoadScript(file, &script, &error));
+  EXPECT_FALSE(LoadScript(file, script, error));
   EXPECT_EQ(error, file.string() + ":3: too many arguments: tap X Y");
-  EXPECT_FALSE(LoadScript(dir / "absent.pts", &script, &error));
+  EXPECT_FALSE(LoadScript(dir / "absent.pts", script, error));
   EXPECT_EQ(error, (dir / "absent.pts").string() + ": cannot read the script");
-  EXPECT_FALSE(LoadScript(dir, &script, &error));
+  EXPECT_FALSE(LoadScript(dir, script, error));
   std::filesystem::remove_all(dir);
 }
 

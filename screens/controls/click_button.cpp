@@ -6,14 +6,14 @@
 namespace screens {
 
 ClickButton::ClickButton(const char* entryName, int x, int y, frame::DrawingSurface* screen,
-                         std::unique_ptr<frame::Callback> callback, bool enabled)
-    : ClickButton(frame::Picture(entryName), x, y, screen, std::move(callback), enabled) {}
+                         std::unique_ptr<frame::Callback> callback, frame::ButtonState state)
+    : ClickButton(frame::Picture(entryName), x, y, screen, std::move(callback), state) {}
 
 ClickButton::ClickButton(const frame::Picture& strip, int x, int y, frame::DrawingSurface* screen,
-                         std::unique_ptr<frame::Callback> callback, bool enabled)
+                         std::unique_ptr<frame::Callback> callback, frame::ButtonState state)
     : frame::PictureButton(strip, x, y, screen, nullptr, frame::ButtonState::kEnabled,
                            frame::Disabling::kAllowed),
-      state_(enabled ? kNormal : kDisabled),
+      state_(state == frame::ButtonState::kEnabled ? kNormal : kDisabled),
       callback_(std::move(callback)) {}
 
 void ClickButton::Paint() {

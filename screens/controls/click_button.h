@@ -14,9 +14,9 @@ class ClickButton : public frame::PictureButton {
   enum State : int { kNormal = 0, kPressed = 1, kDisabled = 2 };
 
   ClickButton(const char* entryName, int x, int y, frame::DrawingSurface* screen,
-              std::unique_ptr<frame::Callback> callback, bool enabled);
+              std::unique_ptr<frame::Callback> callback, frame::ButtonState state);
   ClickButton(const frame::Picture& strip, int x, int y, frame::DrawingSurface* screen,
-              std::unique_ptr<frame::Callback> callback, bool enabled);
+              std::unique_ptr<frame::Callback> callback, frame::ButtonState state);
 
   void Paint() override;
   // While the stylus is held: leaving shows the button normal, coming back shows it pressed.

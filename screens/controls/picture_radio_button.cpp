@@ -4,17 +4,17 @@
 namespace screens {
 
 PictureRadioButton::PictureRadioButton(frame::ElementList* group,
-                                       std::shared_ptr<frame::Callback> callback, bool selected,
-                                       frame::DrawingSurface* screen, int x, int y,
-                                       const char* entryName)
-    : PictureRadioButton(group, std::move(callback), selected, screen, x, y,
+                                       std::shared_ptr<frame::Callback> callback,
+                                       frame::Selection selection, frame::DrawingSurface* screen,
+                                       int x, int y, const char* entryName)
+    : PictureRadioButton(group, std::move(callback), selection, screen, x, y,
                          frame::Picture(entryName)) {}
 
 PictureRadioButton::PictureRadioButton(frame::ElementList* group,
-                                       std::shared_ptr<frame::Callback> callback, bool selected,
-                                       frame::DrawingSurface* screen, int x, int y,
-                                       const frame::Picture& strip)
-    : frame::RadioButton(group, std::move(callback), selected),
+                                       std::shared_ptr<frame::Callback> callback,
+                                       frame::Selection selection, frame::DrawingSurface* screen,
+                                       int x, int y, const frame::Picture& strip)
+    : frame::RadioButton(group, std::move(callback), selection),
       screen_(screen),
       x_(static_cast<int16_t>(x)),
       y_(static_cast<int16_t>(y)),

@@ -12,10 +12,10 @@ namespace screens {
 class PictureRadioButton : public frame::RadioButton {
  public:
   PictureRadioButton(frame::ElementList* group, std::shared_ptr<frame::Callback> callback,
-                     bool selected, frame::DrawingSurface* screen, int x, int y,
+                     frame::Selection selection, frame::DrawingSurface* screen, int x, int y,
                      const char* entryName);
   PictureRadioButton(frame::ElementList* group, std::shared_ptr<frame::Callback> callback,
-                     bool selected, frame::DrawingSurface* screen, int x, int y,
+                     frame::Selection selection, frame::DrawingSurface* screen, int x, int y,
                      const frame::Picture& strip);
 
   void PaintNormal() override;

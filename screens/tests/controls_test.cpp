@@ -58,15 +58,14 @@ class ClickButtonTest : public ::testing::Test {
   void SetUp() override { platform::FreshHeadless(); }
   std::unique_ptr<frame::OffscreenSurface> screen_ = frame_test::SolidSurface(60, 30, kWhite);
   Clicks clicks_;
-  std::unique_ptr<screens::ClickButton> Make(bool enabled) {
-    return std::make_unique<screens::ClickButton>(ButtonStrip(), 10, 10, screen_.get(),
-                                                  std::make_unique<CountingCallback>(&clicks_),
-                                                  enabled);
+  std::unique_ptr<screens::ClickButton> Make(frame::ButtonState state) {
+    return std::make_unique<screens::ClickButton>(
+        ButtonStrip(), 10, 10, screen_.get(), std::make_unique<CountingCallback>(&clicks_), state);
   }
 };
 
 TEST_F(ClickButtonTest, DownAndUpInsideClickOnceAndShowThePressedPicture) {
-  auto button = Make(true);
+  auto button = Make(frame::ButtonState::kEnabled);
   EXPECT_TRUE(button->OnStylusDown(15, 15));
   EXPECT_TRUE(button->IsPressed());
   EXPECT_EQ(PixelAt(*screen_, 10, 10), kGreen);
@@ -80,7 +79,7 @@ TEST_F(ClickButtonTest, DownAndUpInsideClickOnceAndShowThePressedPicture) {
 }
 
 TEST_F(ClickButtonTest, SlidingOutReleasesAndSlidingBackPressesAgain) {
-  auto button = Make(true);
+  auto button = Make(frame::ButtonState::kEnabled);
   button->OnStylusDown(15, 15);
   EXPECT_TRUE(button->OnStylusMove(50, 15));
   EXPECT_FALSE(button->IsPressed());
@@ -97,7 +96,7 @@ TEST_F(ClickButtonTest, SlidingOutReleasesAndSlidingBackPressesAgain) {
 }
 
 TEST_F(ClickButtonTest, MovesWithoutADownOnTheButtonAreIgnored) {
-  auto button = Make(true);
+  auto button = Make(frame::ButtonState::kEnabled);
   button->OnStylusDown(50, 25);  // outside
   EXPECT_FALSE(button->OnStylusMove(15, 15));
   EXPECT_FALSE(button->IsPressed());
@@ -106,7 +105,7 @@ TEST_F(ClickButtonTest, MovesWithoutADownOnTheButtonAreIgnored) {
 }
 
 TEST_F(ClickButtonTest, ADisabledButtonIgnoresTheStylusUntilSetNormal) {
-  auto button = Make(false);
+  auto button = Make(frame::ButtonState::kDisabled);
   EXPECT_TRUE(button->IsDisabled());
   button->Paint();
   EXPECT_EQ(PixelAt(*screen_, 10, 10), kBlue);
@@ -129,7 +128,7 @@ TEST_F(ClickButtonTest, ADisabledButtonIgnoresTheStylusUntilSetNormal) {
 }
 
 TEST_F(ClickButtonTest, BothEdgesOfThePictureCount) {
-  auto button = Make(true);
+  auto button = Make(frame::ButtonState::kEnabled);
   EXPECT_TRUE(button->OnStylusDown(40, 20));  // x + 30, y + 10
   button->OnStylusUp(40, 20);
   EXPECT_FALSE(button->OnStylusDown(41, 20));
@@ -306,8 +305,8 @@ TEST(PictureRadioButton, TheRightAndBottomEdgesAreOutside) {
   platform::FreshHeadless();
   auto screen = frame_test::SolidSurface(100, 40, kWhite);
   frame::ElementList group;
-  screens::PictureRadioButton radio(&group, nullptr, false, screen.get(), 10, 5,
-                                    Solid(90, 16, kRed));
+  screens::PictureRadioButton radio(&group, nullptr, frame::Selection::kNotSelected, screen.get(),
+                                    10, 5, Solid(90, 16, kRed));
   EXPECT_TRUE(radio.HitTest(10, 5));
   EXPECT_TRUE(radio.HitTest(39, 20));
   EXPECT_FALSE(radio.HitTest(40, 10));

@@ -14,20 +14,20 @@ constexpr uint32_t kChunk = 16;
 
 }  // namespace
 
-NameRead ReadArchiveName(AbstractFile& file, std::string* name) {
-  name->clear();
+NameRead ReadArchiveName(AbstractFile& file, std::string& name) {
+  name.clear();
   for (;;) {
     char chunk[kChunk + 1];
     const uint32_t got = file.Read(chunk, kChunk);
     chunk[got] = 0;
     const uint32_t characters = uint32_t(std::strlen(chunk));
-    name->append(chunk, characters);
+    name.append(chunk, characters);
     if (characters == kChunk) continue;                 // 16 characters and no zero yet
     if (characters == got) return NameRead::kCutShort;  // the file ended inside the name
     // Back up from the end of what was read to just past the zero byte. With a full chunk
     // this is a move of (characters - 15).
     file.Seek(int32_t(characters + 1) - int32_t(got), kSeekCurrent);
-    return name->empty() ? NameRead::kEmpty : NameRead::kName;
+    return name.empty() ? NameRead::kEmpty : NameRead::kName;
   }
 }
 
@@ -36,7 +36,7 @@ ArchiveDirectory ReadArchiveDirectory(AbstractFile& file, bool* complete) {
   if (complete) *complete = false;
   std::string name;
   for (;;) {
-    const NameRead read = ReadArchiveName(file, &name);
+    const NameRead read = ReadArchiveName(file, name);
     if (read == NameRead::kEmpty) break;
     if (read == NameRead::kCutShort) return directory;
     uint8_t record[8];

@@ -22,7 +22,7 @@ enum class NameRead { kName, kEmpty, kCutShort };
 
 // Reads a zero-terminated name in chunks of 16 bytes and leaves the position on the byte
 // after its zero. kCutShort: the file ended before the zero byte.
-NameRead ReadArchiveName(AbstractFile& file, std::string* name);
+NameRead ReadArchiveName(AbstractFile& file, std::string& name);
 
 // Reads the directory from the current position (byte 0 of the archive). A later record with
 // the same name replaces the earlier one. A directory cut short by the end of the file keeps

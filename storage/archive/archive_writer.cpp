@@ -15,7 +15,7 @@ void PutU32(std::vector<uint8_t>& out, uint32_t v) {
 }  // namespace
 
 bool BuildArchive(const std::vector<ArchiveSource>& entries, EntryPacking packing,
-                  std::vector<uint8_t>* archive, std::vector<bool>* compressed) {
+                  std::vector<uint8_t>& archive, std::vector<bool>* compressed) {
   std::vector<std::vector<uint8_t>> bodies;
   std::vector<bool> packed;
   uint64_t directory = 1;  // the end mark
@@ -56,7 +56,7 @@ bool BuildArchive(const std::vector<ArchiveSource>& entries, EntryPacking packin
   }
   out.push_back(0);
   for (const auto& b : bodies) out.insert(out.end(), b.begin(), b.end());
-  *archive = std::move(out);
+  archive = std::move(out);
   if (compressed) *compressed = std::move(packed);
   return true;
 }

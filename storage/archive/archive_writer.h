@@ -21,6 +21,6 @@ enum class EntryPacking { kVerbatim, kRaw, kLzrw2WhenSmaller };
 // Returns false (and leaves `archive` alone) for an empty name, a name with a zero byte, or an
 // archive that would exceed 4 GiB.
 bool BuildArchive(const std::vector<ArchiveSource>& entries, EntryPacking packing,
-                  std::vector<uint8_t>* archive, std::vector<bool>* compressed = nullptr);
+                  std::vector<uint8_t>& archive, std::vector<bool>* compressed = nullptr);
 
 }  // namespace storage

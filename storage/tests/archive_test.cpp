@@ -21,7 +21,7 @@ Bytes Fill(size_t n, uint8_t first) {
 
 Bytes Archive(const std::vector<storage::ArchiveSource>& entries) {
   Bytes out;
-  EXPECT_TRUE(storage::BuildArchive(entries, storage::EntryPacking::kRaw, &out));
+  EXPECT_TRUE(storage::BuildArchive(entries, storage::EntryPacking::kRaw, out));
   return out;
 }
 
@@ -123,7 +123,7 @@ TEST(ArchiveWriter, PacksOnlyWhereSmallerAndNeverLeavesAFalseBlock) {
   Bytes archive;
   std::vector<bool> packed;
   ASSERT_TRUE(storage::BuildArchive({{"text", text}, {"tiny", Fill(5, 0)}, {"fake", fake}},
-                                    storage::EntryPacking::kLzrw2WhenSmaller, &archive, &packed));
+                                    storage::EntryPacking::kLzrw2WhenSmaller, archive, &packed));
   EXPECT_EQ(packed, (std::vector<bool>{true, false, true}));
   storage::MemoryFile file(archive);
   const storage::ArchiveDirectory directory = storage::ReadArchiveDirectory(file);
@@ -132,7 +132,7 @@ TEST(ArchiveWriter, PacksOnlyWhereSmallerAndNeverLeavesAFalseBlock) {
   f.Read(block.data(), uint32_t(block.size()));
   lzrw::Compressor lzrw2(kLzrw2Identifier);
   EXPECT_EQ(lzrw2.Decompress(block.data(), uint32_t(block.size())), fake);
-  EXPECT_FALSE(storage::BuildArchive({{"", text}}, storage::EntryPacking::kRaw, &archive));
+  EXPECT_FALSE(storage::BuildArchive({{"", text}}, storage::EntryPacking::kRaw, archive));
 }
 
 }  // namespace

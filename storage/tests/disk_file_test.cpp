@@ -36,7 +36,7 @@ TEST(DataFile, ReadsItsDirectoryAndServesEntries) {
   Bytes archive;
   ASSERT_TRUE(
       storage::BuildArchive({{"exactly_16_chars", {1, 2, 3}}, {"pt_ball.bmp", Bytes(40, 7)}},
-                            storage::EntryPacking::kRaw, &archive));
+                            storage::EntryPacking::kRaw, archive));
   test_device::WriteFile("data.dat", archive);
   storage::DataFile data(L"\\data.dat");
   ASSERT_TRUE(data.IsOpen());

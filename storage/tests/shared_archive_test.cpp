@@ -38,7 +38,7 @@ void InstallArchive() {
   std::vector<uint8_t> archive;
   ASSERT_TRUE(storage::BuildArchive(
       {{"course001", {1, 2, 3, 4}}, {"pt_ball.bmp", std::vector<uint8_t>(300, 'b')}},
-      storage::EntryPacking::kLzrw2WhenSmaller, &archive));
+      storage::EntryPacking::kLzrw2WhenSmaller, archive));
   test_device::WriteFile("data.dat", archive);
 }
 

@@ -20,7 +20,7 @@ struct Archive {
   }
   static Bytes Build(const std::vector<storage::ArchiveSource>& entries) {
     Bytes bytes;
-    EXPECT_TRUE(storage::BuildArchive(entries, storage::EntryPacking::kVerbatim, &bytes));
+    EXPECT_TRUE(storage::BuildArchive(entries, storage::EntryPacking::kVerbatim, bytes));
     return bytes;
   }
   Bytes Load(const char* name) {

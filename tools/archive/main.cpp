@@ -88,7 +88,7 @@ int Pack(int argc, char** argv) {
   std::vector<bool> packed;
   if (!storage::BuildArchive(
           entries, lzrw2 ? storage::EntryPacking::kLzrw2WhenSmaller : storage::EntryPacking::kRaw,
-          &archive, &packed)) {
+          archive, &packed)) {
     std::fprintf(stderr, "pt-archive: the archive would exceed 4 GiB\n");
     return 1;
   }

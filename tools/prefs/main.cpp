@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
     }
     std::vector<uint8_t> bytes;
     std::string error;
-    if (!TextToStore(text, &bytes, &error)) {
+    if (!TextToStore(text, bytes, error)) {
       std::fprintf(stderr, "pt-prefs: %s: %s\n", argv[2], error.c_str());
       return 1;
     }

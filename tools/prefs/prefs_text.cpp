@@ -199,20 +199,20 @@ std::string StoreToText(const std::vector<uint8_t>& bytes) {
   return out;
 }
 
-bool TextToStore(const std::string& text, std::vector<uint8_t>* bytes, std::string* error) {
+bool TextToStore(const std::string& text, std::vector<uint8_t>& bytes, std::string& error) {
   Parser parser;
   std::istringstream in(text);
   for (std::string line; std::getline(in, line);) parser.lines.push_back(line);
   storage::PropertyStore store;
   try {
     if (!parser.Records(&store, false)) {
-      *error = parser.error;
+      error = parser.error;
       return false;
     }
   } catch (const std::exception&) {
-    *error = "line " + std::to_string(parser.next) + ": bad number";
+    error = "line " + std::to_string(parser.next) + ": bad number";
     return false;
   }
-  *bytes = store.ToBytes();
+  bytes = store.ToBytes();
   return true;
 }

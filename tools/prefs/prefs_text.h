@@ -15,4 +15,4 @@
 
 std::string StoreToText(const std::vector<uint8_t>& bytes);
 // Returns false with a message naming the line when the text is not in this form.
-bool TextToStore(const std::string& text, std::vector<uint8_t>* bytes, std::string* error);
+bool TextToStore(const std::string& text, std::vector<uint8_t>& bytes, std::string& error);

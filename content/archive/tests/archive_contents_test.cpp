@@ -117,7 +117,7 @@ class ArchiveContents : public testing::Test {
  protected:
   static void SetUpTestSuite() {
     std::string error;
-    const auto m = content::LoadManifest(SourceDir() / "content" / "manifest.tsv", &error);
+    const auto m = content::LoadManifest(SourceDir() / "content" / "manifest.tsv", error);
     ASSERT_TRUE(m) << error;
     Manifest = *m;
     ASSERT_TRUE(tools::ReadWholeFile(ArchivePath(), Archive)) << ArchivePath();

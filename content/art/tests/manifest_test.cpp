@@ -19,7 +19,7 @@ TEST(Manifest, ReadsEntriesAndSkipsCommentsAndBlankLines) {
   std::string error;
   const auto m = LoadManifest(Write("# header\n\npt_ball.bmp picture 8 8 sprites\n"
                                     "pt_font01.fmc metrics - - fonts  # metrics\n"),
-                              &error);
+                              error);
   ASSERT_TRUE(m) << error;
   ASSERT_EQ(m->size(), 2u);
   EXPECT_EQ((*m)[0].name, "pt_ball.bmp");
@@ -31,13 +31,13 @@ TEST(Manifest, ReadsEntriesAndSkipsCommentsAndBlankLines) {
 
 TEST(Manifest, BadLinesSayWhereAndWhat) {
   std::string error;
-  EXPECT_FALSE(LoadManifest(Write("a.bmp picture 8 8 s\nb.bmp picture 8\n"), &error));
+  EXPECT_FALSE(LoadManifest(Write("a.bmp picture 8 8 s\nb.bmp picture 8\n"), error));
   EXPECT_NE(error.find(":2: expected"), std::string::npos) << error;
-  EXPECT_FALSE(LoadManifest(Write("a.bmp sprite 8 8 s\n"), &error));
+  EXPECT_FALSE(LoadManifest(Write("a.bmp sprite 8 8 s\n"), error));
   EXPECT_NE(error.find(":1: unknown kind"), std::string::npos) << error;
-  EXPECT_FALSE(LoadManifest(Write("a.bmp picture 8 8 s\na.bmp picture 8 8 s\n"), &error));
+  EXPECT_FALSE(LoadManifest(Write("a.bmp picture 8 8 s\na.bmp picture 8 8 s\n"), error));
   EXPECT_NE(error.find(":2: 'a.bmp' is listed twice"), std::string::npos) << error;
-  EXPECT_FALSE(LoadManifest(Write("a.bmp picture -3 8 s\n"), &error));
+  EXPECT_FALSE(LoadManifest(Write("a.bmp picture -3 8 s\n"), error));
 }
 
 }  // namespace
