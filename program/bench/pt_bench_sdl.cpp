@@ -110,7 +110,7 @@ double CpuShare(pid_t child, int ms) {
 
 // The top-level window of the device's size at `scale`, once it is mapped.
 Window FindDeviceWindow(Display* display, int scale) {
-  Window root = DefaultRootWindow(display);
+  Window root = XDefaultRootWindow(display);
   Window parent = 0;
   Window* children = nullptr;
   unsigned count = 0;
@@ -220,7 +220,7 @@ void Report(const char* what, std::vector<double> samples, const char* unit, dou
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
   // The game's own default is 2 window pixels per device pixel.
-  const int scale = argc > 2 ? std::clamp(std::atoi(argv[2]), 1, 4) : 2;
+  const int scale = argc > 2 ? std::min(std::max(std::atoi(argv[2]), 1), 4) : 2;
   Display* display = XOpenDisplay(nullptr);
   if (!display) {
     std::fprintf(stderr, "pt-bench-sdl: no X display (run it with scripts/bench-sdl.sh)\n");
@@ -303,10 +303,11 @@ int main(int argc, char** argv) {
     const double share = CpuShare(child, 1500);
     keep(window, (run + "-after").c_str());
     // Only a run whose ball moved counts (the picture changes as it rolls).
-    if (Pixels(display, window) != released)
+    if (Pixels(display, window) != released) {
       rolling.push_back(share);
-    else
+    } else {
       std::fprintf(stderr, "pt-bench-sdl: run %d: nothing moved after the shot; not counted\n", i);
+    }
     Stop(child);
     WaitWindowGone(display, scale);
   }
