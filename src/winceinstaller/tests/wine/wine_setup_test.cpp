@@ -9,7 +9,7 @@
 #include <sstream>
 #include <thread>
 
-#include "wine_session.h"
+#include "tools/wine/wine_session.h"
 
 namespace fs = std::filesystem;
 
@@ -57,7 +57,8 @@ bool WaitFor(Condition done, int seconds) {
 class SetupUnderWine : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    SkipReason = new std::string(WineSession::MissingTools(SETUP_WINDOWS_BIN));
+    SkipReason = new std::string(WineSession::MissingTools(
+        SETUP_WINDOWS_BIN, {"Setup.exe", "CEAppMgr.exe", "window_probe.exe"}));
     if (!SkipReason->empty()) {
       if (std::string(SETUP_WINDOWS_MISSING).size()) *SkipReason = SETUP_WINDOWS_MISSING;
       return;

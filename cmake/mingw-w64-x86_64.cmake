@@ -1,4 +1,5 @@
-# Toolchain for Setup: 64-bit Windows with the mingw-w64 compilers of the posix thread model.
+# Toolchain of the Windows programs (Setup and the game): 64-bit Windows with the mingw-w64
+# compilers of the posix thread model.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)

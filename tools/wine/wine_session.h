@@ -1,5 +1,5 @@
-// A private Wine installation for Setup's tests: a fresh prefix, its own Xvfb display and a
-// persistent wine server, plus bounded runs of Windows programs, xdotool and "reg".
+// A private Wine installation for the Windows programs' tests: a fresh prefix, its own Xvfb
+// display and a persistent wine server, plus bounded runs of Windows programs, xdotool and "reg".
 #pragma once
 
 #include <sys/types.h>
@@ -10,8 +10,10 @@
 
 class WineSession {
  public:
-  // Why the tests cannot run here (a missing tool or Setup.exe), or empty when they can.
-  static std::string MissingTools(const std::string& windowsBin);
+  // Why the tests cannot run here (a missing tool, or one of `programs` missing from
+  // `windowsBin`), or empty when they can.
+  static std::string MissingTools(const std::string& windowsBin,
+                                  const std::vector<std::string>& programs);
 
   WineSession() = default;
   WineSession(const WineSession&) = delete;
@@ -25,6 +27,8 @@ class WineSession {
   // Host path of C:\ in the prefix, and of a scratch folder outside it (seen as Z:).
   std::string DriveC() const { return root_ + "/prefix/drive_c"; }
   std::string Scratch() const { return root_ + "/scratch"; }
+  // The X display of the session's Xvfb (":N").
+  const std::string& Display() const { return display_; }
 
   // Runs `wine args...` in `cwd`; its exit status, or kTimedOut after killing it.
   static constexpr int kTimedOut = -1000;

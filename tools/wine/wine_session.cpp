@@ -1,4 +1,4 @@
-// A private Wine installation for Setup's tests.
+// A private Wine installation for the Windows programs' tests.
 // Every child runs with a deadline; the session kills what it started when it stops.
 #include "wine_session.h"
 
@@ -38,16 +38,16 @@ std::string ReadFile(const std::string& path) {
 
 }  // namespace
 
-std::string WineSession::MissingTools(const std::string& windowsBin) {
+std::string WineSession::MissingTools(const std::string& windowsBin,
+                                      const std::vector<std::string>& programs) {
   for (const char* tool : {"wine", "wineserver", "wineboot", "Xvfb", "xdotool"}) {
     if (!OnPath(tool)) {
       return std::string(tool) + " is not installed (scripts/deps.sh --all installs it)";
     }
   }
-  for (const char* exe : {"Setup.exe", "CEAppMgr.exe", "window_probe.exe"}) {
-    if (windowsBin.empty() || !fs::exists(fs::path(windowsBin) / exe)) {
-      return std::string(exe) + " was not built";
-    }
+  for (const std::string& exe : programs) {
+    if (windowsBin.empty() || !fs::exists(fs::path(windowsBin) / exe))
+      return exe + " was not built";
   }
   return {};
 }
@@ -109,7 +109,7 @@ int WineSession::Wait(pid_t pid, int seconds) {
 }
 
 bool WineSession::Start(std::string& error) {
-  char pattern[] = "/tmp/setup-wine-XXXXXX";
+  char pattern[] = "/tmp/pt-wine-XXXXXX";
   if (!mkdtemp(pattern)) {
     error = "cannot make a temporary folder";
     return false;
@@ -165,7 +165,7 @@ void WineSession::Stop() {
     Wait(xvfb_, 10);
     xvfb_ = -1;
   }
-  if (!root_.empty() && !std::getenv("SETUP_WINE_KEEP")) {
+  if (!root_.empty() && !std::getenv("PT_WINE_KEEP")) {
     std::error_code ignored;
     fs::remove_all(root_, ignored);
     root_.clear();
