@@ -1,5 +1,5 @@
-// Which application the program runs: the game's own once its screens are built, the frame's
-// base application (one plain form) until then.
+// Which application the program runs: the game's own, with its eight screens. Shared by the
+// program here and its desktop Windows build.
 #pragma once
 
 #include "frame/app/entry.h"
@@ -7,8 +7,5 @@
 namespace program {
 
 frame::ApplicationRunner GameRunner();
-
-// Whether GameRunner is the game's application.
-bool RunsGameScreens();
 
 }  // namespace program

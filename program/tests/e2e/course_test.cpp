@@ -8,10 +8,6 @@
 namespace program::e2e {
 namespace {
 
-#define REQUIRE_COURSE()                                                                           \
-  if (!PT_HAVE_GAME_FORM || !PT_HAVE_SCORE_FORM || !PT_HAVE_HIGHSCORE_FORM || !PT_HAVE_SAVED_GAME) \
-  GTEST_SKIP() << "the game screens are not built yet"
-
 // The main menu's resume button (form (49, 68), 142 by 30).
 std::vector<uint32_t> ResumeButton(const Screenshot& s) {
   return Area(s, 49, 68 + kBar, 142, 30);
@@ -29,7 +25,6 @@ Screenshot MenuWithoutResume(const std::string& forTest) {
 }
 
 TEST(Course, AWholeCourseScoresEveryHoleAndEntersTheBestScore) {
-  REQUIRE_COURSE();
   ProgramRun run("course_garden");
   const RunResult r = run.Play("course_garden");
   ASSERT_EQ(r.status, 0) << r.errors;
@@ -88,7 +83,6 @@ std::map<std::string, std::string> FinishGarden(const std::string& name, int hol
 }
 
 TEST(BestScores, AResultEntersOnlyWhenStrictlyLower) {
-  REQUIRE_COURSE();
   auto prefs = FinishGarden("best_69", 16);  // 16 x 4 + 3 + 2 = 69
   EXPECT_EQ(Pref(prefs, kCourseRecord + "Score17"), "int 1");
   EXPECT_EQ(Pref(prefs, "HS0"), "int 69");
@@ -99,7 +93,6 @@ TEST(BestScores, AResultEntersOnlyWhenStrictlyLower) {
 }
 
 TEST(BestScores, DefaultsOnFirstStartAndScrolling) {
-  if (!PT_HAVE_HIGHSCORE_FORM) GTEST_SKIP() << "the best-scores screen is not built yet";
   ProgramRun run("highscores");
   // The scroll bar's down button: form (206, 46 + 176 - 14), 14 by 14.
   const RunResult r = run.PlayText(

@@ -8,7 +8,6 @@ namespace program::e2e {
 namespace {
 
 TEST(Options, SoundSampleAndCancel) {
-  if (!PT_HAVE_OPTIONS_FORM) GTEST_SKIP() << "the options screen is not built yet";
   ProgramRun run("options");
   const RunResult r = run.Play("options");
   ASSERT_EQ(r.status, 0) << r.errors;

@@ -11,10 +11,6 @@
 namespace program::e2e {
 namespace {
 
-#define REQUIRE_GAME()                                                          \
-  if (!PT_HAVE_GAME_FORM || !PT_HAVE_CHOOSE_COURSE_FORM || !PT_HAVE_SAVED_GAME) \
-  GTEST_SKIP() << "the game screens are not built yet"
-
 struct BallState {
   double x, y, fx, fy;
 };
@@ -45,7 +41,6 @@ std::vector<uint32_t> ReferenceTwo(const std::string& forTest) {
 }
 
 TEST(Shot, LeavesAtTheChargedSpeedTowardTheAimInStepsOf50Ms) {
-  REQUIRE_GAME();
   const std::vector<BallState> trace = EngineTrace(0, 120, 124, 500);
   ASSERT_GT(trace.size(), 10u);
   // A 500-ms charge is half power: 150 px/s, so the first 0.05-s step covers 7.5 px from the
@@ -91,7 +86,6 @@ TEST(Shot, LeavesAtTheChargedSpeedTowardTheAimInStepsOf50Ms) {
 }
 
 TEST(Shot, TheBallComesToRestAndTheStatusLineShowsStroke2) {
-  REQUIRE_GAME();
   const std::vector<uint32_t> two = ReferenceTwo("shot_rest");
   ProgramRun run("shot_rest");
   const RunResult r = run.PlayText(
@@ -107,7 +101,6 @@ TEST(Shot, TheBallComesToRestAndTheStatusLineShowsStroke2) {
 }
 
 TEST(Rules, HolingPlaysItsSoundAndTheNextHoleStartsAtStroke1) {
-  REQUIRE_GAME();
   ProgramRun run("hole_in_one");
   const RunResult r = run.Play("hole_in_one");
   ASSERT_EQ(r.status, 0) << r.errors;
@@ -122,7 +115,6 @@ TEST(Rules, HolingPlaysItsSoundAndTheNextHoleStartsAtStroke1) {
 }
 
 TEST(Rules, AHazardReturnsTheBallToItsShotAndCountsTheStroke) {
-  REQUIRE_GAME();
   const std::vector<uint32_t> two = ReferenceTwo("hazard");
   ProgramRun run("hazard");
   PrepareDevice(run, PreparedRecord(12, {}));
@@ -149,7 +141,6 @@ TEST(Rules, AHazardReturnsTheBallToItsShotAndCountsTheStroke) {
 }
 
 TEST(Rules, TheSixthStrokeThatDoesNotSinkEndsTheHoleWith7) {
-  REQUIRE_GAME();
   ProgramRun run("stroke_limit");
   PrepareDevice(run, PreparedRecord(12, {}));
   const RunResult r = run.Play("garden13_limit");
@@ -167,7 +158,6 @@ TEST(Rules, TheSixthStrokeThatDoesNotSinkEndsTheHoleWith7) {
 }
 
 TEST(Rules, ASixthStrokeIntoAHazardEndsTheHoleWithout107) {
-  REQUIRE_GAME();
   ProgramRun run("stroke_limit_hazard");
   PrepareDevice(run, PreparedRecord(12, {}));
   const RunResult r = run.Play("garden13_limit_hazard");

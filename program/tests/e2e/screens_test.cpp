@@ -12,7 +12,6 @@ namespace program::e2e {
 namespace {
 
 TEST(Options, AcceptWithAnEmptyNameStoresASpace) {
-  if (!PT_HAVE_OPTIONS_FORM) GTEST_SKIP() << "the options screen is not built yet";
   // The script language cannot erase the name box (no backspace or delete key), so the empty
   // box comes from a settings record whose player name is empty.
   ProgramRun run("options_empty_name");
@@ -27,7 +26,6 @@ TEST(Options, AcceptWithAnEmptyNameStoresASpace) {
 }
 
 TEST(Options, TypedNameIsCutAt11AndCancelKeepsNameAndSound) {
-  if (!PT_HAVE_OPTIONS_FORM) GTEST_SKIP() << "the options screen is not built yet";
   ProgramRun run("options_name");
   // "No name" and four of the typed letters make 11; then a second visit changes the sound and
   // the name and cancels.
@@ -53,7 +51,6 @@ bool HelpLineBlank(const Screenshot& s, int k) {
 }
 
 TEST(Help, ScrollsToShowLine44AtTheBottom) {
-  if (!PT_HAVE_HELP_FORM) GTEST_SKIP() << "the help screen is not built yet";
   ProgramRun run("help");
   std::string script = ScriptText("resume_menu") + "tap 120 214\nwait 50\nshot top\n";
   for (int i = 0; i < 16; ++i) script += "key down\nwait 20\n";  // two lines a press
@@ -77,7 +74,6 @@ TEST(Help, ScrollsToShowLine44AtTheBottom) {
 }
 
 TEST(About, ShowsTheVersion) {
-  if (!PT_HAVE_ABOUT_FORM) GTEST_SKIP() << "the about screen is not built yet";
   ProgramRun run("about");
   ASSERT_EQ(run.PlayText("about", ScriptText("resume_menu") + "tap 120 249\nwait 50\nshot about\n")
                 .status,
@@ -102,7 +98,6 @@ TEST(About, ShowsTheVersion) {
 }
 
 TEST(Settings, ADamagedRecordIsKeptAsideAndTheNextStartUsesDefaults) {
-  if (!PT_HAVE_SCREENS) GTEST_SKIP() << "the game's screens are not built yet";
   ProgramRun run("damaged_settings");
   // A best score of two bytes where the game reads four, in a record of a game in progress.
   std::string record = PreparedRecord(4, {}, "Ada", 0, 70);
@@ -130,7 +125,6 @@ TEST(Settings, ADamagedRecordIsKeptAsideAndTheNextStartUsesDefaults) {
 }
 
 TEST(Tour, EveryScreenOnce) {
-  if (!PT_HAVE_SCREENS) GTEST_SKIP() << "the game's screens are not built yet";
   ProgramRun run("tour");
   const RunResult r = run.Play("tour");
   ASSERT_EQ(r.status, 0) << r.errors;
