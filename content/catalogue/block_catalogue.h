@@ -110,4 +110,7 @@ bool IsOutside(const BlockPicture& picture, double x, double y);
 // picture shows none.
 double WallDistance(const BlockPicture& picture, double x, double y);
 
+// Distance in pixels from (x, y) to the segment from (ax, ay) to (bx, by).
+double SegmentDistance(double ax, double ay, double bx, double by, double x, double y);
+
 }  // namespace content

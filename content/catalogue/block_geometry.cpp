@@ -35,14 +35,6 @@ double Cross(double ax, double ay, double bx, double by) {
   return ax * by - ay * bx;
 }
 
-double SegmentDistance(LocalPoint a, LocalPoint b, double x, double y) {
-  const double dx = b.x - a.x, dy = b.y - a.y;
-  const double length2 = dx * dx + dy * dy;
-  double t = length2 > 0 ? ((x - a.x) * dx + (y - a.y) * dy) / length2 : 0.0;
-  t = std::clamp(t, 0.0, 1.0);
-  return std::hypot(x - (a.x + t * dx), y - (a.y + t * dy));
-}
-
 // Whether `degrees` lies on the arc running from start to end with growing angle.
 bool OnArcSpan(double degrees, int start, int end) {
   const double span = std::fmod(end - start + 720.0, 360.0);
@@ -106,8 +98,11 @@ bool IsOutside(const BlockPicture& picture, double x, double y) {
 }
 
 double WallDistance(const BlockPicture& picture, double x, double y) {
-  if (picture.wall == WallShape::kDiagonal)
-    return SegmentDistance(ToLocal(picture.diagonal.a), ToLocal(picture.diagonal.b), x, y);
+  if (picture.wall == WallShape::kDiagonal) {
+    const LocalPoint a = ToLocal(picture.diagonal.a);
+    const LocalPoint b = ToLocal(picture.diagonal.b);
+    return SegmentDistance(a.x, a.y, b.x, b.y, x, y);
+  }
   if (picture.wall != WallShape::kArc) return 1e9;
   const ArcWall& arc = picture.arc;
   const LocalPoint c = ToLocal(arc.centre);
@@ -122,6 +117,14 @@ double WallDistance(const BlockPicture& picture, double x, double y) {
                     std::hypot(x - (c.x + radius * std::cos(r)), y - (c.y + radius * std::sin(r))));
   }
   return best;
+}
+
+double SegmentDistance(double ax, double ay, double bx, double by, double x, double y) {
+  const double dx = bx - ax, dy = by - ay;
+  const double length2 = dx * dx + dy * dy;
+  double t = length2 > 0 ? ((x - ax) * dx + (y - ay) * dy) / length2 : 0.0;
+  t = std::clamp(t, 0.0, 1.0);
+  return std::hypot(x - (ax + t * dx), y - (ay + t * dy));
 }
 
 }  // namespace content

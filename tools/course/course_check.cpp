@@ -78,11 +78,7 @@ struct Arc {
 };
 
 double SegmentDistance(const Segment& s, double x, double y) {
-  const double ex = s.bx - s.ax, ey = s.by - s.ay;
-  const double length2 = ex * ex + ey * ey;
-  double u = length2 > 0 ? ((x - s.ax) * ex + (y - s.ay) * ey) / length2 : 0.0;
-  u = std::clamp(u, 0.0, 1.0);
-  return std::hypot(x - (s.ax + u * ex), y - (s.ay + u * ey));
+  return content::SegmentDistance(s.ax, s.ay, s.bx, s.by, x, y);
 }
 
 // The engine's rule: from..to, the range through 0 when to < from, nothing when equal.
@@ -394,8 +390,7 @@ double HoleCheck::NearestWall(double x, double y, int& where) const {
   for (const CourseWall& w : walls_) {
     double d = kFar;
     if (w.kind == 0) {
-      d = SegmentDistance(
-          {double(w.built.x1), double(w.built.y1), double(w.built.x2), double(w.built.y2)}, x, y);
+      d = content::SegmentDistance(w.built.x1, w.built.y1, w.built.x2, w.built.y2, x, y);
     } else if (w.kind == 1) {
       d = ArcDistance(w.circle, x, y);
     }
