@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Compiles every source file of the handheld program (frame/, storage/, golf/, screens/) with
 # mingw-w64 against the real Windows headers, so that nothing but real API creeps into it. The
-# Windows CE calls the desktop headers lack come from platform/mingw-check/ce_extras.h, forced
-# into each file. platform/mingw-check/surface.cpp, which calls the platform's whole API, is
+# Windows CE calls the desktop headers lack come from platform/mingw-check/ce_extras.h (with the
+# desktop build's shim headers in program/windows/shim/), forced into each file.
+# platform/mingw-check/surface.cpp, which calls the platform's whole API, is
 # compiled the same way, and once more against the platform's own headers to prove they offer
 # all of it. Test, fuzz, benchmark and tool sources are not part of the program and are skipped,
 # program/ (the start-up on this machine around the program's entry routine) is not part of them.
@@ -16,7 +17,7 @@ if ! command -v "$compiler" >/dev/null 2>&1; then
 fi
 
 check=platform/mingw-check
-flags=(-std=c++20 -fsyntax-only -DUNICODE -D_UNICODE -include "$check/ce_extras.h" -I "$check/shim" -I .)
+flags=(-std=c++20 -fsyntax-only -DUNICODE -D_UNICODE -include "$check/ce_extras.h" -I program/windows/shim -I .)
 for dir in frame storage golf screens; do
   [[ -d $dir ]] && flags+=(-I "$dir")
 done
