@@ -117,3 +117,42 @@ function(pt_layer_library name)
   target_link_libraries(${name} PUBLIC ${ARG_BELOW})
   set_property(GLOBAL APPEND PROPERTY PT_LAYER_LIBRARIES "${name}|${ARG_SOURCE_ROOT}/${ARG_FOLDER}")
 endfunction()
+
+# Why a Windows program (mingw-w64, built by pt_add_windows_build) cannot be built here, in
+# `out` ("" when it can): not in the sanitizer or fuzzing builds, nor without the compilers.
+function(pt_windows_build_missing program out)
+  find_program(PT_MINGW_CXX x86_64-w64-mingw32-g++-posix)
+  find_program(PT_MINGW_WINDRES x86_64-w64-mingw32-windres)
+  if(PT_SANITIZE OR PT_FUZZ)
+    set(${out} "${program} is not built in sanitizer or fuzzing builds" PARENT_SCOPE)
+  elseif(NOT PT_MINGW_CXX OR NOT PT_MINGW_WINDRES)
+    set(${out} "${program} is not built: x86_64-w64-mingw32-g++-posix or windres missing (scripts/deps.sh --all)"
+        PARENT_SCOPE)
+  else()
+    set(${out} "" PARENT_SCOPE)
+  endif()
+endfunction()
+
+# A Windows program's own CMake project (SOURCE_DIR), configured with the mingw-w64 toolchain
+# and built into BINARY_DIR on every build (its own build decides what is out of date); ARGS go
+# to its configuration, PRODUCT is the program it leaves in BINARY_DIR/bin.
+function(pt_add_windows_build name)
+  cmake_parse_arguments(ARG "" "SOURCE_DIR;BINARY_DIR;PRODUCT" "ARGS;DEPENDS" ${ARGN})
+  include(ExternalProject)
+  set(depends "")
+  if(ARG_DEPENDS)
+    set(depends DEPENDS ${ARG_DEPENDS})
+  endif()
+  ExternalProject_Add(${name}
+    SOURCE_DIR ${ARG_SOURCE_DIR}
+    BINARY_DIR ${ARG_BINARY_DIR}
+    CMAKE_ARGS
+      -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64-x86_64.cmake
+      -DCMAKE_BUILD_TYPE=Release
+      ${ARG_ARGS}
+    BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --parallel 2
+    INSTALL_COMMAND ""
+    BUILD_ALWAYS TRUE
+    ${depends}
+    BUILD_BYPRODUCTS ${ARG_BINARY_DIR}/bin/${ARG_PRODUCT})
+endfunction()
