@@ -4,8 +4,6 @@
 // a whole course is played by a script.
 #include <windows.h>
 
-#include <fcntl.h>
-#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -30,8 +28,7 @@
 #include "platform/kernel/storage.h"
 #include "screens/game_form.h"
 #include "screens/game_settings.h"
-
-extern char** environ;
+#include "spawn.h"
 
 namespace {
 
@@ -46,17 +43,8 @@ double NowMs() {
 // Runs the program; returns its exit status, -1 when it could not start. `maxRssKb` (when
 // given) receives the child's peak resident memory.
 int Run(const std::vector<std::string>& args, long* maxRssKb = nullptr) {
-  std::vector<char*> argv;
-  argv.reserve(args.size() + 1);
-  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  pid_t child = 0;
-  const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) return -1;
+  const pid_t child = program::bench::Spawn(args, program::bench::Silenced::kOutput);
+  if (child < 0) return -1;
   int status = 0;
   rusage usage{};
   wait4(child, &status, 0, &usage);

@@ -3,9 +3,7 @@
 // processor time the program takes while the game screen waits for a tap and while a ball rolls.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,7 +18,7 @@
 #include <thread>
 #include <vector>
 
-extern char** environ;
+#include "spawn.h"
 
 namespace {
 
@@ -47,25 +45,12 @@ void SleepMs(int ms) {
   std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
-pid_t Spawn(const std::vector<std::string>& args, bool quiet) {
-  std::vector<char*> argv;
-  argv.reserve(args.size() + 1);
-  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  if (quiet) {
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  }
-  pid_t child = 0;
-  const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  return spawned == 0 ? child : -1;
+pid_t Spawn(const std::vector<std::string>& args) {
+  return program::bench::Spawn(args, program::bench::Silenced::kOutputAndErrors);
 }
 
 int RunTool(const std::vector<std::string>& args) {
-  const pid_t child = Spawn(args, true);
+  const pid_t child = Spawn(args);
   if (child < 0) return -1;
   int status = 0;
   waitpid(child, &status, 0);
@@ -246,7 +231,7 @@ int main(int argc, char** argv) {
   std::vector<double> toSplash;
   for (int i = 0; i <= runs; ++i) {
     const auto start = Clock::now();
-    const pid_t child = Spawn(program, true);
+    const pid_t child = Spawn(program);
     if (child < 0) {
       std::fprintf(stderr, "pt-bench-sdl: cannot start %s\n", PT_PUTTLAND);
       return 1;
@@ -268,7 +253,7 @@ int main(int argc, char** argv) {
   for (int i = 0; i < std::max(1, runs / 2); ++i) {
     const std::string run = std::to_string(i);
     const auto start = Clock::now();
-    const pid_t child = Spawn(program, true);
+    const pid_t child = Spawn(program);
     DeviceWindow window{0, scale};
     if (child < 0 || WaitForPicture(display, start, 10000, window) < 0) {
       std::fprintf(stderr, "pt-bench-sdl: the game did not show its window\n");
